@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kulko {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+namespace colors {
+inline constexpr Rgb kGray{128, 128, 128};
+inline constexpr Rgb kSilver{192, 192, 192};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kTeal{0, 128, 128};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kMaroon{128, 0, 0};
+inline constexpr Rgb kNavy{0, 0, 128};
+inline constexpr Rgb kLightGray{212, 208, 200};
+}  // namespace colors
+
+// One drawing step in window coordinates. Pen steps change the pen for the
+// steps after them; lines and ellipses use the current pen; text is drawn in
+// the window font in the current font colour.
+struct CanvasStep {
+    enum class Kind { Pen, FontColor, Line, Ellipse, Text };
+    Kind kind = Kind::Line;
+    Rgb color{};
+    int width = 1;
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    std::string text;  // UTF-8
+    bool operator==(const CanvasStep&) const = default;
+};
+
+// A plain list of drawing steps. The paint handler fills it and the Qt
+// painter replays it, so every coordinate of the chart is testable without
+// a toolkit.
+class Canvas {
+public:
+    void SetPen(Rgb color, int width) { Add(Step(CanvasStep::Kind::Pen, color, width)); }
+    void SetFontColor(Rgb color) { Add(Step(CanvasStep::Kind::FontColor, color)); }
+    void Line(int x1, int y1, int x2, int y2) { Add(Box(CanvasStep::Kind::Line, x1, y1, x2, y2)); }
+    // An ellipse by its bounding box, outlined with the pen and filled white.
+    void Ellipse(int x1, int y1, int x2, int y2) {
+        Add(Box(CanvasStep::Kind::Ellipse, x1, y1, x2, y2));
+    }
+    void Text(int x, int y, std::string text) {
+        CanvasStep step = Box(CanvasStep::Kind::Text, x, y, 0, 0);
+        step.text = std::move(text);
+        Add(std::move(step));
+    }
+
+    const std::vector<CanvasStep>& Steps() const { return steps_; }
+    void Clear() { steps_.clear(); }
+    bool Empty() const { return steps_.empty(); }
+
+private:
+    static CanvasStep Step(CanvasStep::Kind kind, Rgb color, int width = 1) {
+        CanvasStep step;
+        step.kind = kind;
+        step.color = color;
+        step.width = width;
+        return step;
+    }
+    static CanvasStep Box(CanvasStep::Kind kind, int x1, int y1, int x2, int y2) {
+        CanvasStep step;
+        step.kind = kind;
+        step.x1 = x1;
+        step.y1 = y1;
+        step.x2 = x2;
+        step.y2 = y2;
+        return step;
+    }
+    void Add(CanvasStep step) { steps_.push_back(std::move(step)); }
+    std::vector<CanvasStep> steps_;
+};
+
+}  // namespace kulko

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/canvas.hpp"
+
+namespace kulko {
+
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Bounds&) const = default;
+};
+
+enum class ControlKind {
+    Label,
+    Button,       // flat or raised button with a caption (and a picture on screen)
+    RadioButton,  // exclusive within its parent group
+    CheckBox,
+    ComboBox,     // drop-down with an edit field
+    Edit,         // one-line edit
+    Memo,         // read-only lines
+    ListBox,
+    StringGrid,
+    Image,
+    Panel,
+    GroupBox,
+    Bevel,        // a frame or, with height 0 or 1, a horizontal line
+};
+
+struct Font {
+    std::string family = "Tahoma";
+    int pointSize = 8;
+    int pixelSize = 0;  // when set, wins over pointSize
+    bool bold = false;
+    bool italic = false;
+    Rgb color = colors::kBlack;
+};
+
+// A list of texts that counts its changes, so the screen can tell cheaply
+// whether a long list (a million results lines) must be shown anew.
+class ItemList {
+public:
+    void Clear() {
+        items_.clear();
+        ++revision_;
+    }
+    void Add(std::string item) {
+        items_.push_back(std::move(item));
+        ++revision_;
+    }
+    void Assign(std::vector<std::string> items) {
+        items_ = std::move(items);
+        ++revision_;
+    }
+    std::size_t Size() const { return items_.size(); }
+    bool Empty() const { return items_.empty(); }
+    const std::string& operator[](std::size_t i) const { return items_[i]; }
+    const std::vector<std::string>& All() const { return items_; }
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    std::vector<std::string> items_;
+    std::uint64_t revision_ = 0;
+};
+
+// Cells of a string grid, column-major per row: Cell(col, row).
+class GridCells {
+public:
+    void Resize(int cols, int rows) {
+        cols_ = cols;
+        rows_ = rows;
+        cells_.assign(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows), {});
+        ++revision_;
+    }
+    int Cols() const { return cols_; }
+    int Rows() const { return rows_; }
+    const std::string& Cell(int col, int row) const { return cells_[Index(col, row)]; }
+    void SetCell(int col, int row, std::string text) {
+        cells_[Index(col, row)] = std::move(text);
+        ++revision_;
+    }
+    // For edits typed into the grid on screen: no new revision, since the
+    // screen already shows the text.
+    void SetCellFromScreen(int col, int row, std::string text) {
+        cells_[Index(col, row)] = std::move(text);
+    }
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    std::size_t Index(int col, int row) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+               static_cast<std::size_t>(col);
+    }
+    int cols_ = 0;
+    int rows_ = 0;
+    std::vector<std::string> cells_;
+    std::uint64_t revision_ = 0;
+};
+
+// A decoded picture: RGB bytes, row by row.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+    bool Empty() const { return width == 0 || height == 0; }
+    bool operator==(const Picture&) const = default;
+};
+
+// One control of the window as plain values. Which fields apply depends on
+// the kind: caption for labels, buttons, panels and group boxes; checked for
+// radio buttons and check boxes; text for edits and combos; items and
+// itemIndex for combos, list boxes and memos; cells for grids; picture for
+// images. Texts are UTF-8.
+struct Control {
+    Control(std::string name, ControlKind kind, Control* parent, Bounds bounds,
+            std::string caption = {})
+        : name(std::move(name)),
+          kind(kind),
+          parent(parent),
+          bounds(bounds),
+          caption(std::move(caption)) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    std::string name;
+    ControlKind kind;
+    Control* parent;  // nullptr: on the window itself
+    Bounds bounds;    // relative to the parent
+    std::string caption;
+    std::string hint;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    std::string text;
+    ItemList items;
+    int itemIndex = -1;
+    GridCells cells;
+    std::vector<int> columnWidths;
+    Picture picture;
+    Font font;
+    Rgb background = colors::kWhite;
+    bool ownBackground = false;  // panels and Panel1 paint their own background
+    bool handCursor = false;
+};
+
+}  // namespace kulko

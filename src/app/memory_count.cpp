@@ -1,0 +1,17 @@
+// The memory count under the drawn set: "Pamięć N wyników".
+#include "app/tgenerator.hpp"
+#include "common/file_ops.hpp"
+#include "common/text_file.hpp"
+
+namespace kulko {
+
+void Tgenerator::ShowMemoryCount() {
+    Label1.caption.clear();
+    if (!FileExists(File("wyniki_kulko.txt"))) {
+        return;
+    }
+    const std::size_t count = CountLines(File("wyniki_kulko.txt"));
+    Label1.caption = "Pamięć " + std::to_string(count) + " wyników";
+}
+
+}  // namespace kulko

@@ -1,0 +1,147 @@
+// Start-up: everything that runs inside the window's creation, in order.
+#include <string>
+
+#include "app/tgenerator.hpp"
+#include "common/cp1250.hpp"
+#include "common/file_ops.hpp"
+#include "common/text_file.hpp"
+#include "results/validating_read.hpp"
+#include "settings/settings_files.hpp"
+
+namespace kulko {
+namespace {
+
+constexpr const char* kVersion = "1.13";
+
+bool AllSettingsFilesExist(const std::filesystem::path& dir) {
+    for (Setting setting : kAllSettings) {
+        if (!FileExists(dir / SettingFileName(setting))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void Tgenerator::FormCreate() {
+    // 1. Status row and the settings defaults.
+    Label12.caption.clear();
+    Select(akt1);
+    Select(akt3);
+    Select(kontrola1);
+    Label23.caption.clear();
+    Label25.caption.clear();
+    Label24.caption = "Sprawdzanie poprawnosci danych - czekaj !";
+
+    // 2. The news, once.
+    if (FileExists(File("komunikat_l.113"))) {
+        Panel4.visible = false;
+    } else {
+        Place(Panel4, 218, 122, 301, 182);
+        WriteNewFile(File("komunikat_l.113"), {});
+    }
+
+    // 3. Settings, or the settings panel when any file is missing.
+    if (AllSettingsFilesExist(workDir_)) {
+        LoadSettings(SettingsTexts::StartUp);
+        Panel3.visible = false;
+    } else {
+        Place(Panel3, 218, 122, 425, 279);
+    }
+
+    // 4-5. Version, caption and the local version note.
+    ProgramVersion = kVersion;
+    Caption = "Kulko " + ProgramVersion;
+    WriteNewFile(File("kulko.wer"), ProgramVersion + "\r\n");
+
+    // 6-7. Version check and results update.
+    if (akt3.checked) {
+        AktualizujWersje();
+    }
+    if (akt1.checked) {
+        Aktualizacja();
+    }
+
+    // 8-9. Option defaults and empty inputs.
+    Select(los1);
+    Select(los7);
+    Select(w1);
+    Select(os1);
+    Select(prz1);
+    lista.text.clear();
+    wyniki_losowan.text.clear();
+
+    // 10. Ledger grid headings.
+    for (Control* grid : {&wydatki, &przychody}) {
+        grid->cells.SetCell(0, 0, "Data");
+        grid->cells.SetCell(1, 0, "Kwota");
+        grid->cells.SetCell(2, 0, "Opis");
+    }
+
+    // 11-13. Summary accumulators and the two number combos.
+    HighestNumber = kHighestNumber;
+    Summary = DrawSummary{};
+    std::vector<std::string> items;
+    for (int i = 1; i <= 50; ++i) {
+        items.push_back(std::to_string(i));
+    }
+    ile_los.items.Assign(items);
+    ile_los.itemIndex = 0;
+    ile_los.text = ile_los.items[0];
+    items.resize(static_cast<std::size_t>(HighestNumber));
+    liczby.items.Assign(items);
+    liczby.itemIndex = 0;
+    liczby.text = liczby.items[0];
+
+    // 14. The draw log starts with one line.
+    if (!FileExists(File("losowania_kulko.txt"))) {
+        WriteNewFile(File("losowania_kulko.txt"), "1;2;3;4;5;6\r\n");
+    }
+
+    // 15. Memory count.
+    ShowMemoryCount();
+
+    // 16-18. Count, validate and summarise the results file.
+    ResultsLineTotal = FileExists(File("kulko.txt")) ? CountLines(File("kulko.txt")) : 0;
+    ValidatingRead();
+}
+
+void Tgenerator::ValidatingRead() {
+    TextFileReader reader(File("kulko.txt"));
+    const bool check = kontrola1.checked;
+    const ValidationVerdict verdict = ValidateResults(reader, check, ResultsLineTotal, Summary);
+    if (verdict.kind != ValidationVerdict::Kind::Sound) {
+        Label24.caption = DamageReportText(verdict.kind) + Cp1250ToUtf8(verdict.line);
+        LowNumberTotal = Summary.lowNumberTotal;
+        HighNumberTotal = Summary.highNumberTotal;
+        RecentDraws = Summary.recentDraws;
+        return;
+    }
+
+    const auto count = [](auto value) { return std::to_string(value); };
+    Label7.caption = "Data ostatniego losowania " + Cp1250ToUtf8(Summary.lastDate);
+    Label4.caption = "Baza losowań zawiera " + count(Summary.readDrawCount) + " wpisów";
+    Label5.caption = "Wartość max " + count(Summary.maximumCount) + " osiągnął numer " +
+                     count(Summary.mostFrequentNumber);
+    Label6.caption = "Wartość min " + count(Summary.minimumCount) + " osiągnął numer " +
+                     count(Summary.leastFrequentNumber);
+    Label8.caption =
+        "Dwie w kolejności wystąpiły " + count(Summary.pairDraws - Summary.tripleDraws) + " razy";
+    Label9.caption = "Trzy w kolejności wystąpiły " + count(Summary.tripleDraws) + " razy";
+    Label10.caption = "Parzyste wystąpiły w " + count(Summary.allEvenDraws) + " losowaniach";
+    Label11.caption = "Nieparzyste wystąpiły w " + count(Summary.allOddDraws) + " losowaniach";
+    Label16.caption = "Liczby niskie wystąpiły" + count(Summary.lowNumberTotal) + " razy";
+    Label17.caption = "Liczby wysokie wystąpiły" + count(Summary.highNumberTotal) + " razy";
+
+    MostFrequentNumber = Summary.mostFrequentNumber;
+    LeastFrequentNumber = Summary.leastFrequentNumber;
+    LowNumberTotal = Summary.lowNumberTotal;
+    HighNumberTotal = Summary.highNumberTotal;
+    RecentDraws = Summary.recentDraws;
+    if (check) {
+        Label24.caption = "Struktura bazy wynikow prawidłowa";
+    }
+}
+
+}  // namespace kulko

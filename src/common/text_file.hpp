@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kulko {
+
+// Reads a text file by the rules every file of the program follows: a line's
+// text ends at its first CR or LF, everything up to and including the next
+// LF is skipped, and a Ctrl-Z (code 26) or the physical end ends the file.
+// The whole file is read in one go; lines are views into that buffer.
+class TextFileReader {
+public:
+    // Throws InOutError when the file cannot be opened or read.
+    explicit TextFileReader(const std::filesystem::path& path);
+    // Reads lines out of bytes already in memory (a download, a test).
+    static TextFileReader FromBytes(std::string bytes);
+
+    // The next line without its line end; false at the end of the file.
+    bool ReadLine(std::string_view& line);
+    bool AtEnd() const { return pos_ >= end_; }
+
+private:
+    TextFileReader() = default;
+    void FindEnd();
+
+    std::string buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+};
+
+// Every line of a text file, as copies.
+std::vector<std::string> ReadAllLines(const std::filesystem::path& path);
+
+// Number of lines the reader gives for the file.
+std::size_t CountLines(const std::filesystem::path& path);
+
+// The whole file as bytes; throws InOutError.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
+// Text of lines as written to disk: each line followed by CR LF.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+}  // namespace kulko

@@ -1,0 +1,99 @@
+#include "qt/main_window.hpp"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "common/in_out_error.hpp"
+#include "qt/canvas_painter.hpp"
+#include "qt/control_widgets.hpp"
+#include "qt/message_boxes.hpp"
+
+namespace kulko {
+
+MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
+                       const std::string& updateHost)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    window_ = std::make_unique<Tgenerator>(workDir, *this, system, updateHost);
+    setFixedSize(Tgenerator::kClientWidth, Tgenerator::kClientHeight);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+    setAutoFillBackground(true);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    widgets_ = std::make_unique<ControlWidgets>(
+        *window_, this, [this](const std::function<void()>& handler) { Run(handler); });
+    Run([this] { window_->FormCreate(); });
+    setWindowTitle(QString::fromStdString(window_->Caption));
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    connect(&timer_, &QTimer::timeout, this, [this] { Run([this] { window_->Timer1Timer(); }); });
+    timer_.start(100);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Run(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const InOutError& error) {
+        Sync();
+        ShowError(this, QString::fromStdString(error.what()));
+    } catch (const std::exception& error) {
+        // Not an error type of the program's own, but it must not end it.
+        Sync();
+        ShowError(this, QString::fromStdString(error.what()));
+    }
+    Sync();
+}
+
+void MainWindow::Sync() {
+    widgets_->SyncAll();
+    const QString caption = QString::fromStdString(window_->Caption);
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+}
+
+bool MainWindow::Ask(const std::string& text) {
+    Sync();
+    return AskYesNo(isVisible() ? this : nullptr, QString::fromStdString(text));
+}
+
+void MainWindow::Inform(const std::string& text) {
+    Sync();
+    ShowInformation(isVisible() ? this : nullptr, QString::fromStdString(text));
+}
+
+void MainWindow::RepaintNow() {
+    marks_.Clear();
+    repaint();
+}
+
+void MainWindow::DrawMarks(const Canvas& marks) {
+    marks_ = marks;
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    Canvas chart;
+    try {
+        window_->FormPaint(chart);
+    } catch (const std::exception&) {
+        // The chart must never fail the paint nor open a box on every paint;
+        // what was filled before the failure is still shown.
+    }
+    PaintCanvas(chart, painter);
+    PaintCanvas(marks_, painter);
+}
+
+}  // namespace kulko

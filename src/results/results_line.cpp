@@ -1,0 +1,33 @@
+#include "results/results_line.hpp"
+
+namespace kulko {
+
+ResultsLineFields CutResultsLine(std::string_view line) {
+    ResultsLineFields fields;
+    const std::size_t first = line.find(';');
+    if (first == std::string_view::npos) {
+        fields.drawNumber = line;
+        fields.numbersPart = line;
+        return fields;
+    }
+    fields.drawNumber = line.substr(0, first);
+    fields.date = line.substr(first + 1, kDateLength);
+    const std::size_t second = line.find(';', first + 1);
+    fields.numbersPart =
+        second == std::string_view::npos ? line.substr(first + 1) : line.substr(second + 1);
+    return fields;
+}
+
+bool IsDateWellFormed(std::string_view date) {
+    if (date.size() < kDateLength) {
+        return false;
+    }
+    for (auto part : {date.substr(0, 2), date.substr(3, 2), date.substr(6, 4)}) {
+        if (TextToNumber(part).stoppedEarly) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace kulko

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "common/text_to_number.hpp"
+
+namespace kulko {
+
+// The fields of one results line, cut the way every reader cuts them:
+// draw number before the first ";", the ten date characters after it, and
+// the numbers part after the second ";" (after the only one, or the whole
+// line when there is none).
+struct ResultsLineFields {
+    std::string_view drawNumber;
+    std::string_view date;  // shorter than ten when the line ends sooner
+    std::string_view numbersPart;
+};
+
+ResultsLineFields CutResultsLine(std::string_view line);
+
+inline constexpr std::size_t kDateLength = 10;
+
+// Calls visit(token) for every token of a numbers part: the part gets one
+// ";" appended and is cut at every ";". An empty part gives one empty token.
+template <typename Visit>
+void ForEachToken(std::string_view numbersPart, Visit&& visit) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t semicolon = numbersPart.find(';', start);
+        if (semicolon == std::string_view::npos) {
+            visit(numbersPart.substr(start));
+            return;
+        }
+        visit(numbersPart.substr(start, semicolon - start));
+        start = semicolon + 1;
+    }
+}
+
+// Calls visit(value) for every token of the numbers part, converted.
+template <typename Visit>
+void ForEachNumber(std::string_view numbersPart, Visit&& visit) {
+    ForEachToken(numbersPart, [&](std::string_view token) { visit(TextToNumberValue(token)); });
+}
+
+// True when the date field converts completely in its day (1-2), month
+// (4-5) and year (7-10) parts. A date shorter than ten characters fails.
+bool IsDateWellFormed(std::string_view date);
+
+}  // namespace kulko

@@ -1,0 +1,57 @@
+#include "settings/settings_files.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "common/file_ops.hpp"
+#include "common/in_out_error.hpp"
+
+namespace kulko {
+
+const char* SettingFileName(Setting setting) {
+    switch (setting) {
+        case Setting::DatabaseUpdate:
+            return "ustalenia_kulko.dat";
+        case Setting::ProgramUpdate:
+            return "ustalenia_kulko_apli.dat";
+        case Setting::DatabaseCheck:
+            return "ustalenia_kulko_kontrola.dat";
+    }
+    return "";
+}
+
+std::optional<bool> ReadSettingFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw InOutError::FromErrno(errno);
+    }
+    unsigned char byte = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(fd, &byte, 1);
+    } while (got < 0 && errno == EINTR);
+    const int error = errno;
+    ::close(fd);
+    if (got < 0) {
+        throw InOutError::FromErrno(error);
+    }
+    if (got == 0) {
+        throw InOutError::ReadBeyondEnd();
+    }
+    if (byte == 1) {
+        return true;
+    }
+    if (byte == 0) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+void WriteSettingFile(const std::filesystem::path& path, bool on) {
+    const char byte = on ? 1 : 0;
+    SafeReplaceWrite(path, std::string_view(&byte, 1));
+}
+
+}  // namespace kulko

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/system.hpp"
+
+namespace kulko {
+
+// The real operating-system services on Linux.
+class LinuxSystem : public System {
+public:
+    int ConnectionFlags() override;
+    bool Download(const std::string& url, const std::filesystem::path& target) override;
+    void StartProgram(const std::filesystem::path& workDir, const std::string& program,
+                      const std::vector<std::string>& args) override;
+    void OpenInTextEditor(const std::filesystem::path& file) override;
+    [[noreturn]] void Exit() override;
+    std::string TimeOfDay() override;
+    std::uint32_t Seed() override;
+};
+
+}  // namespace kulko

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "gui/gui_support.hpp"
+
+namespace kulko::test {
+namespace {
+
+TEST(StartupGui, ShowsVerdictAndSummaryOnTheShippedHistory) {
+    TempDir dir;
+    PrepareWorkDir(dir);
+    FakeSystem system;
+    MainWindow window(dir.Path(), system, "updates.test");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(window.windowTitle().toStdString(), "Kulko 1.13");
+    EXPECT_EQ(window.size(), QSize(997, 613));
+    EXPECT_EQ(LabelText(window, "Label24"), "Struktura bazy wynikow prawidłowa");
+    EXPECT_EQ(LabelText(window, "Label4"), "Baza losowań zawiera 7297 wpisów");
+    EXPECT_EQ(LabelText(window, "Label7").rfind("Data ostatniego losowania ", 0), 0u);
+    EXPECT_NE(LabelText(window, "Label5").find(" osiągnął numer "), std::string::npos);
+    // The settings existed, so the options panel stays hidden; the news
+    // shows at this first start.
+    EXPECT_FALSE(Find<QWidget>(window, "Panel3")->isVisible());
+    EXPECT_TRUE(Find<QWidget>(window, "Panel4")->isVisible());
+}
+
+TEST(StartupGui, MissingResultsFileShowsTheErrorBoxAndTheWindowStillOpens) {
+    TempDir dir;
+    FakeSystem system;
+    QString seen;
+    AnswerNextBox("OK", &seen);
+    MainWindow window(dir.Path(), system, "updates.test");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(seen.toStdString(), "File not found");
+    EXPECT_EQ(LabelText(window, "Label4"), "Aktualna baza numerów zawiera....");
+    EXPECT_TRUE(Find<QWidget>(window, "Panel3")->isVisible());
+}
+
+TEST(StartupGui, KoniecAnsweredNoKeepsTheWindow) {
+    TempDir dir;
+    PrepareWorkDir(dir);
+    FakeSystem system;
+    MainWindow window(dir.Path(), system, "updates.test");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QString seen;
+    AnswerNextBox("Nie", &seen);
+    QTest::mouseClick(Find<QWidget>(window, "SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(seen.toStdString(), "Koniec pracy ?");
+    EXPECT_EQ(system.exits, 0);
+    EXPECT_TRUE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace kulko::test
