@@ -46,7 +46,7 @@ struct CanvasStep {
 // painter replays it, so every coordinate of the chart is testable without
 // a toolkit.
 class Canvas {
-public:
+  public:
     void SetPen(Rgb color, int width) { Add(Step(CanvasStep::Kind::Pen, color, width)); }
     void SetFontColor(Rgb color) { Add(Step(CanvasStep::Kind::FontColor, color)); }
     void Line(int x1, int y1, int x2, int y2) { Add(Box(CanvasStep::Kind::Line, x1, y1, x2, y2)); }
@@ -64,7 +64,7 @@ public:
     void Clear() { steps_.clear(); }
     bool Empty() const { return steps_.empty(); }
 
-private:
+  private:
     static CanvasStep Step(CanvasStep::Kind kind, Rgb color, int width = 1) {
         CanvasStep step;
         step.kind = kind;

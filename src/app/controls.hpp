@@ -21,15 +21,15 @@ enum class ControlKind {
     Button,       // flat or raised button with a caption (and a picture on screen)
     RadioButton,  // exclusive within its parent group
     CheckBox,
-    ComboBox,     // drop-down with an edit field
-    Edit,         // one-line edit
-    Memo,         // read-only lines
+    ComboBox,  // drop-down with an edit field
+    Edit,      // one-line edit
+    Memo,      // read-only lines
     ListBox,
     StringGrid,
     Image,
     Panel,
     GroupBox,
-    Bevel,        // a frame or, with height 0 or 1, a horizontal line
+    Bevel,  // a frame or, with height 0 or 1, a horizontal line
 };
 
 struct Font {
@@ -44,7 +44,7 @@ struct Font {
 // A list of texts that counts its changes, so the screen can tell cheaply
 // whether a long list (a million results lines) must be shown anew.
 class ItemList {
-public:
+  public:
     void Clear() {
         items_.clear();
         ++revision_;
@@ -63,14 +63,14 @@ public:
     const std::vector<std::string>& All() const { return items_; }
     std::uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     std::vector<std::string> items_;
     std::uint64_t revision_ = 0;
 };
 
 // Cells of a string grid, column-major per row: Cell(col, row).
 class GridCells {
-public:
+  public:
     void Resize(int cols, int rows) {
         cols_ = cols;
         rows_ = rows;
@@ -91,7 +91,7 @@ public:
     }
     std::uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     std::size_t Index(int col, int row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
                static_cast<std::size_t>(col);

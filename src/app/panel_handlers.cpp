@@ -3,9 +3,13 @@
 
 namespace kulko {
 
-void Tgenerator::BitBtn3Click() { Panel4.visible = false; }
+void Tgenerator::BitBtn3Click() {
+    Panel4.visible = false;
+}
 
-void Tgenerator::BitBtn5Click() { panel6.visible = false; }
+void Tgenerator::BitBtn5Click() {
+    panel6.visible = false;
+}
 
 void Tgenerator::SpeedButton1Click() {
     if (screen_.Ask("Koniec pracy ?")) {

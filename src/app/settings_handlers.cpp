@@ -18,11 +18,9 @@ struct SettingControls {
 void Tgenerator::LoadSettings(SettingsTexts texts) {
     const bool startUp = texts == SettingsTexts::StartUp;
     const SettingControls entries[] = {
-        {akt1, akt2, Label23,
-         startUp ? "Aktualizacje baz włączone" : "Aktualizacje włączone",
+        {akt1, akt2, Label23, startUp ? "Aktualizacje baz włączone" : "Aktualizacje włączone",
          startUp ? "Aktualizacje baz wyłączone" : "Aktualizacje wyłączone"},
-        {akt3, akt4, Label25, "Aktualizacje programu włączone",
-         "Aktualizacje programu wyłączone"},
+        {akt3, akt4, Label25, "Aktualizacje programu włączone", "Aktualizacje programu wyłączone"},
         {kontrola1, kontrola2, Label24, "Kontrola baz włączona", "Kontrola baz wyłączona"},
     };
     for (std::size_t i = 0; i < kAllSettings.size(); ++i) {
@@ -53,6 +51,8 @@ void Tgenerator::BitBtn1Click() {
     LoadSettings(SettingsTexts::StartUp);
 }
 
-void Tgenerator::BitBtn2Click() { Panel3.visible = false; }
+void Tgenerator::BitBtn2Click() {
+    Panel3.visible = false;
+}
 
 }  // namespace kulko

@@ -19,7 +19,7 @@ namespace kulko {
 // handler. The Qt front shows these controls and calls these handlers; the
 // tests drive them directly.
 class Tgenerator {
-public:
+  public:
     // workDir holds every file of the program. updateHost is the host (and
     // optional ":port") of the update server.
     Tgenerator(std::filesystem::path workDir, Screen& screen, System& system,
@@ -123,7 +123,7 @@ public:
     const std::vector<Control*>& Controls() const { return controls_; }
     const std::filesystem::path& WorkDir() const { return workDir_; }
 
-private:
+  private:
     std::filesystem::path File(const char* name) const { return workDir_ / name; }
     void Place(Control& panel, int left, int top, int width, int height);
     void ShowDrawnSet();

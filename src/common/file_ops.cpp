@@ -53,7 +53,9 @@ bool FileExists(const std::filesystem::path& path) {
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool DeleteFileIfAny(const std::filesystem::path& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFileIfAny(const std::filesystem::path& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
     const int fd = OpenOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC);

@@ -31,8 +31,12 @@ InOutError InOutError::FromErrno(int error) {
     }
 }
 
-InOutError InOutError::ReadBeyondEnd() { return InOutError("Read beyond end of file"); }
+InOutError InOutError::ReadBeyondEnd() {
+    return InOutError("Read beyond end of file");
+}
 
-InOutError InOutError::FileNotFound() { return InOutError("File not found"); }
+InOutError InOutError::FileNotFound() {
+    return InOutError("File not found");
+}
 
 }  // namespace kulko

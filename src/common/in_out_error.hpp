@@ -8,7 +8,7 @@ namespace kulko {
 // The one error type of the program: a failed file operation. Its text is
 // what the user sees in the error box ("File not found", "Disk full", ...).
 class InOutError : public std::runtime_error {
-public:
+  public:
     explicit InOutError(const std::string& text) : std::runtime_error(text) {}
 
     // Maps an operating-system error number to the runtime's text.

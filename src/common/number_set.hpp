@@ -14,7 +14,9 @@ inline constexpr int kFirstHighNumber = 25;
 // Six numbers of one draw or one bet.
 using NumberSet = std::array<int, kNumbersPerDraw>;
 
-inline bool IsGameNumber(int n) { return n >= kLowestNumber && n <= kHighestNumber; }
+inline bool IsGameNumber(int n) {
+    return n >= kLowestNumber && n <= kHighestNumber;
+}
 
 // "1;2;3;4;5;6": decimal, joined by ";".
 std::string NumberSetText(const NumberSet& set);

@@ -8,7 +8,7 @@ namespace kulko {
 // seed := seed * 134775813 + 1 (mod 2^32); a draw over n values returns the
 // high 32 bits of seed * n. Bit-exact, so a seed always gives the same sets.
 class RandomSource {
-public:
+  public:
     explicit RandomSource(std::uint32_t seed = 0) : seed_(seed) {}
 
     void Seed(std::uint32_t seed) { seed_ = seed; }
@@ -20,7 +20,7 @@ public:
         return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
     }
 
-private:
+  private:
     std::uint32_t seed_;
 };
 

@@ -7,7 +7,9 @@
 namespace kulko {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the accepted form strictly, so that from_chars never sees "inf",
 // "nan", hexadecimal floats or anything else it would take.
@@ -71,7 +73,7 @@ RealConversion TextToReal(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // An exponent beyond the double range: the nearest representable end.
         const bool tiny = s.find_first_of("eE") != std::string_view::npos &&
-                    s.find('-', s.find_first_of("eE")) != std::string_view::npos;
+                          s.find('-', s.find_first_of("eE")) != std::string_view::npos;
         value = tiny ? 0.0 : HUGE_VAL;
     } else if (error != std::errc()) {
         return {0.0, false};

@@ -90,7 +90,9 @@ bool TextFileReader::ReadLine(std::string_view& line) {
         pos_ = end_;
     } else {
         const void* next = std::memchr(base + stopPos, '\n', end_ - stopPos);
-        pos_ = next == nullptr ? end_ : static_cast<std::size_t>(static_cast<const char*>(next) - base) + 1;
+        pos_ = next == nullptr
+                   ? end_
+                   : static_cast<std::size_t>(static_cast<const char*>(next) - base) + 1;
     }
     return true;
 }

@@ -12,7 +12,7 @@ namespace kulko {
 // LF is skipped, and a Ctrl-Z (code 26) or the physical end ends the file.
 // The whole file is read in one go; lines are views into that buffer.
 class TextFileReader {
-public:
+  public:
     // Throws InOutError when the file cannot be opened or read.
     explicit TextFileReader(const std::filesystem::path& path);
     // Reads lines out of bytes already in memory (a download, a test).
@@ -22,7 +22,7 @@ public:
     bool ReadLine(std::string_view& line);
     bool AtEnd() const { return pos_ >= end_; }
 
-private:
+  private:
     TextFileReader() = default;
     void FindEnd();
 

@@ -42,9 +42,9 @@ NumberConversion TextToNumber(std::string_view text) {
 
     // Accumulate in 64 bits and stop before the value leaves the 32-bit
     // range, so that a long run of digits can never overflow.
-    const std::int64_t limit = negative
-                                   ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
-                                   : std::numeric_limits<std::int32_t>::max();
+    const std::int64_t limit =
+        negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                 : std::numeric_limits<std::int32_t>::max();
     std::int64_t value = 0;
     bool anyDigit = false;
     while (pos < text.size()) {

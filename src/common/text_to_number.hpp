@@ -18,6 +18,8 @@ struct NumberConversion {
 // returns what it read so far, without the sign in that case.
 NumberConversion TextToNumber(std::string_view text);
 
-inline std::int32_t TextToNumberValue(std::string_view text) { return TextToNumber(text).value; }
+inline std::int32_t TextToNumberValue(std::string_view text) {
+    return TextToNumber(text).value;
+}
 
 }  // namespace kulko

@@ -9,7 +9,9 @@ namespace {
 const QColor kBallColors[] = {QColor(200, 30, 30), QColor(30, 90, 200), QColor(30, 150, 60),
                               QColor(230, 160, 20), QColor(130, 40, 160)};
 
-QColor BallColor(int number) { return kBallColors[(number - 1) / 10 % 5]; }
+QColor BallColor(int number) {
+    return kBallColors[(number - 1) / 10 % 5];
+}
 
 }  // namespace
 
@@ -59,10 +61,10 @@ QIcon ButtonIcon(const QString& controlName) {
     static const struct {
         const char* name;
         int number;
-    } kIcons[] = {{"SpeedButton2", 7},  {"SpeedButton4", 13}, {"SpeedButton3", 21},
+    } kIcons[] = {{"SpeedButton2", 7},   {"SpeedButton4", 13},  {"SpeedButton3", 21},
                   {"SpeedButton10", 33}, {"SpeedButton12", 42}, {"SpeedButton1", 49},
-                  {"SpeedButton5", 5},  {"SpeedButton6", 6},  {"SpeedButton7", 17},
-                  {"SpeedButton8", 28}, {"SpeedButton9", 39}};
+                  {"SpeedButton5", 5},   {"SpeedButton6", 6},   {"SpeedButton7", 17},
+                  {"SpeedButton8", 28},  {"SpeedButton9", 39}};
     for (const auto& icon : kIcons) {
         if (controlName == QLatin1String(icon.name)) {
             return QIcon(BallPixmap(icon.number, 24, BallColor(icon.number)));

@@ -9,7 +9,9 @@
 namespace kulko {
 namespace {
 
-QColor ToQColor(Rgb color) { return QColor(color.r, color.g, color.b); }
+QColor ToQColor(Rgb color) {
+    return QColor(color.r, color.g, color.b);
+}
 
 }  // namespace
 
@@ -40,8 +42,8 @@ void PaintCanvas(const Canvas& canvas, QPainter& painter) {
             case CanvasStep::Kind::Ellipse:
                 // A bounding box from (x1, y1) to (x2, y2), the right and
                 // bottom edges excluded as on the original surface.
-                painter.drawEllipse(QRect(step.x1, step.y1, step.x2 - step.x1 - 1,
-                                          step.y2 - step.y1 - 1));
+                painter.drawEllipse(
+                    QRect(step.x1, step.y1, step.x2 - step.x1 - 1, step.y2 - step.y1 - 1));
                 break;
             case CanvasStep::Kind::Text: {
                 painter.save();

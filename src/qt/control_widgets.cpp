@@ -47,9 +47,13 @@ Handler HandlerOf(const std::string& name) {
     return it == kHandlers.end() ? nullptr : it->second;
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont ToQFont(const Font& font) {
     QFont qfont(Q(font.family));
@@ -295,7 +299,8 @@ void ControlWidgets::Apply(Control& control, QWidget* widget) {
         case ControlKind::ComboBox: {
             auto* combo = static_cast<QComboBox*>(widget);
             auto& shown = comboRevisions_[&control];
-            if (shown != control.items.Revision() || combo->count() != static_cast<int>(control.items.Size())) {
+            if (shown != control.items.Revision() ||
+                combo->count() != static_cast<int>(control.items.Size())) {
                 combo->clear();
                 QStringList items;
                 for (const auto& item : control.items.All()) {
@@ -386,7 +391,8 @@ void ControlWidgets::Apply(Control& control, QWidget* widget) {
         case ControlKind::Bevel:
             break;
     }
-    if (control.kind != ControlKind::Label && widget->geometry() != QRect(b.left, b.top, b.width, b.height)) {
+    if (control.kind != ControlKind::Label &&
+        widget->geometry() != QRect(b.left, b.top, b.width, b.height)) {
         widget->setGeometry(b.left, b.top, b.width, b.height);
     }
     if (widget->toolTip() != Q(control.hint)) {

@@ -15,7 +15,7 @@ class GridCellsModel;
 // One widget per control, created in the window's creation order so that
 // later panels lie above earlier ones.
 class ControlWidgets {
-public:
+  public:
     using RunHandler = std::function<void(const std::function<void()>&)>;
 
     ControlWidgets(Tgenerator& window, QWidget* surface, RunHandler run);
@@ -24,7 +24,7 @@ public:
     void SyncAll();
     QWidget* WidgetOf(const Control& control) const;
 
-private:
+  private:
     QWidget* Create(Control& control, QWidget* parent);
     void Connect(Control& control, QWidget* widget);
     void Apply(Control& control, QWidget* widget);

@@ -12,14 +12,14 @@ class GridCells;
 // million results lines opens at once.
 class ItemListModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     explicit ItemListModel(const ItemList& items, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     // Shows the items anew when they changed since the last call.
     void Refresh();
 
-private:
+  private:
     const ItemList& items_;
     std::uint64_t shownRevision_;
 };
@@ -28,7 +28,7 @@ private:
 // view's rows 0.. show cell rows 1..; the last cell row has no view row.
 class GridCellsModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridCellsModel(GridCells& cells, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,7 +38,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void Refresh();
 
-private:
+  private:
     GridCells& cells_;
     std::uint64_t shownRevision_;
 };

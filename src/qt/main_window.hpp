@@ -19,7 +19,7 @@ class ControlWidgets;
 // back. No logic lives here.
 class MainWindow : public QWidget, public Screen {
     Q_OBJECT
-public:
+  public:
     MainWindow(const std::filesystem::path& workDir, System& system,
                const std::string& updateHost = Tgenerator::DefaultUpdateHost());
     ~MainWindow() override;
@@ -38,10 +38,10 @@ public:
     void RepaintNow() override;
     void DrawMarks(const Canvas& marks) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Tgenerator> window_;
     std::unique_ptr<ControlWidgets> widgets_;
     Canvas marks_;

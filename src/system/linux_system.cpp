@@ -39,7 +39,9 @@ void LinuxSystem::OpenInTextEditor(const std::filesystem::path& file) {
     StartProgram(file.parent_path(), "xdg-open", {file.string()});
 }
 
-void LinuxSystem::Exit() { ::_exit(0); }
+void LinuxSystem::Exit() {
+    ::_exit(0);
+}
 
 std::string LinuxSystem::TimeOfDay() {
     const std::time_t now = std::time(nullptr);

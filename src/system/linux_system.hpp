@@ -6,7 +6,7 @@ namespace kulko {
 
 // The real operating-system services on Linux.
 class LinuxSystem : public System {
-public:
+  public:
     int ConnectionFlags() override;
     bool Download(const std::string& url, const std::filesystem::path& target) override;
     void StartProgram(const std::filesystem::path& workDir, const std::string& program,

@@ -17,15 +17,31 @@ struct Case {
 
 TEST(TextToNumber, ConvertsDecimalHexSignsAndStopsEarly) {
     const Case cases[] = {
-        {"42", 42, false},       {"  7", 7, false},       {"-12", -12, false},
-        {"+5", 5, false},        {"0042", 42, false},     {"$1F", 31, false},
-        {"x10", 16, false},      {"X10", 16, false},      {"0x1f", 31, false},
-        {"0XfF", 255, false},    {"-$10", -16, false},    {"0", 0, false},
+        {"42", 42, false},
+        {"  7", 7, false},
+        {"-12", -12, false},
+        {"+5", 5, false},
+        {"0042", 42, false},
+        {"$1F", 31, false},
+        {"x10", 16, false},
+        {"X10", 16, false},
+        {"0x1f", 31, false},
+        {"0XfF", 255, false},
+        {"-$10", -16, false},
+        {"0", 0, false},
         // Stopping early keeps the digits read so far, without the sign.
-        {"12a", 12, true},       {"-12a", 12, true},      {"1.", 1, true},
-        {"5 ", 5, true},         {"", 0, true},           {" ", 0, true},
-        {"-", 0, true},          {"$", 0, true},          {"0x", 0, true},
-        {"abc", 0, true},        {"\t3", 0, true},        {"2147483647", 2147483647, false},
+        {"12a", 12, true},
+        {"-12a", 12, true},
+        {"1.", 1, true},
+        {"5 ", 5, true},
+        {"", 0, true},
+        {" ", 0, true},
+        {"-", 0, true},
+        {"$", 0, true},
+        {"0x", 0, true},
+        {"abc", 0, true},
+        {"\t3", 0, true},
+        {"2147483647", 2147483647, false},
         {"-2147483648", -2147483647 - 1, false},
     };
     for (const Case& c : cases) {
@@ -52,8 +68,8 @@ TEST(TextToReal, AcceptsOnlyTheDecimalForm) {
     EXPECT_TRUE(TextToReal("").accepted);
     EXPECT_TRUE(TextToReal("   ").accepted);
     EXPECT_DOUBLE_EQ(TextToReal("   ").value, 0.0);
-    for (const char* bad : {"2,5", "5 ", "1e", ".", "-", "inf", "nan", "0x10", "1.2.3", "12zł",
-                            "1e+", "e5"}) {
+    for (const char* bad :
+         {"2,5", "5 ", "1e", ".", "-", "inf", "nan", "0x10", "1.2.3", "12zł", "1e+", "e5"}) {
         EXPECT_FALSE(TextToReal(bad).accepted) << bad;
         EXPECT_DOUBLE_EQ(TextToReal(bad).value, 0.0) << bad;
     }

@@ -14,7 +14,7 @@ namespace kulko::test {
 // Records what the window shows; questions take preset answers (No when
 // none is left).
 class FakeScreen : public Screen {
-public:
+  public:
     bool Ask(const std::string& text) override {
         questions.push_back(text);
         if (answers.empty()) {
@@ -46,7 +46,7 @@ struct ProgramExited : std::runtime_error {
 // Operating-system services with preset answers and a record of calls.
 // Downloads copy the preset body for the URL into the target.
 class FakeSystem : public System {
-public:
+  public:
     int ConnectionFlags() override {
         ++connectionQueries;
         return connectionFlags;

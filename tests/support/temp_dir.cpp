@@ -35,6 +35,8 @@ std::string TempDir::Read(std::string_view name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool TempDir::Exists(std::string_view name) const { return std::filesystem::exists(path_ / name); }
+bool TempDir::Exists(std::string_view name) const {
+    return std::filesystem::exists(path_ / name);
+}
 
 }  // namespace kulko::test

@@ -8,7 +8,7 @@ namespace kulko::test {
 
 // A fresh directory for one test, removed with everything in it afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -22,7 +22,7 @@ public:
     std::string Read(std::string_view name) const;
     bool Exists(std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

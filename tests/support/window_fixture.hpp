@@ -14,7 +14,7 @@ namespace kulko::test {
 // are written "off" for both updates so start-up stays off the network
 // unless a test says otherwise.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void WriteSettings(char databaseUpdate, char programUpdate, char databaseCheck) {
         dir.Write("ustalenia_kulko.dat", std::string(1, databaseUpdate));
         dir.Write("ustalenia_kulko_apli.dat", std::string(1, programUpdate));

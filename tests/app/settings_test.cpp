@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "common/in_out_error.hpp"
+#include "support/window_fixture.hpp"
+
+namespace kulko::test {
+namespace {
+
+class SettingsTest : public WindowTest {
+  protected:
+    void SetUp() override { dir.Write("kulko.txt", ""); }
+};
+
+TEST_F(SettingsTest, EachStoredCombinationSelectsItsButtonsAndTexts) {
+    for (int mask = 0; mask < 8; ++mask) {
+        TempDir d;
+        d.Write("kulko.txt", "");
+        const bool db = mask & 1, prog = mask & 2, check = mask & 4;
+        d.Write("ustalenia_kulko.dat", std::string(1, db));
+        d.Write("ustalenia_kulko_apli.dat", std::string(1, prog));
+        d.Write("ustalenia_kulko_kontrola.dat", std::string(1, check));
+        FakeSystem offline;
+        Tgenerator w(d.Path(), screen, offline, "updates.test");
+        w.FormCreate();
+        EXPECT_EQ(w.akt1.checked, db);
+        EXPECT_EQ(w.akt2.checked, !db);
+        EXPECT_EQ(w.akt3.checked, prog);
+        EXPECT_EQ(w.akt4.checked, !prog);
+        EXPECT_EQ(w.kontrola1.checked, check);
+        EXPECT_FALSE(w.Panel3.visible);
+        EXPECT_EQ(w.Label23.caption,
+                  db ? "Aktualizacje baz włączone" : "Aktualizacje baz wyłączone");
+        EXPECT_EQ(w.Label25.caption,
+                  prog ? "Aktualizacje programu włączone" : "Aktualizacje programu wyłączone");
+        EXPECT_EQ(w.Label24.caption,
+                  check ? "Struktura bazy wynikow prawidłowa" : "Kontrola baz wyłączona");
+    }
+}
+
+TEST_F(SettingsTest, ByteOtherThanZeroOrOneChangesNothing) {
+    WriteSettings(2, '\xff', 0);
+    Tgenerator& w = Start();
+    EXPECT_TRUE(w.akt1.checked);  // the default stays, so the update still runs
+    EXPECT_TRUE(w.akt3.checked);
+    EXPECT_EQ(w.Label23.caption, "");
+    EXPECT_EQ(w.Label25.caption, "");
+}
+
+TEST_F(SettingsTest, OnlyTheFirstByteIsRead) {
+    dir.Write("ustalenia_kulko.dat", std::string("\0\1", 2));
+    dir.Write("ustalenia_kulko_apli.dat", std::string(1, 0));
+    dir.Write("ustalenia_kulko_kontrola.dat", std::string(1, 1));
+    EXPECT_TRUE(Start().akt2.checked);
+}
+
+TEST_F(SettingsTest, TwoOfThreeFilesLoadNothingAndUstawStopsAtTheMissingOne) {
+    dir.Write("ustalenia_kulko.dat", std::string(1, 0));
+    dir.Write("ustalenia_kulko_kontrola.dat", std::string(1, 0));
+    Tgenerator& w = Start();
+    EXPECT_TRUE(w.akt1.checked);
+    EXPECT_TRUE(w.Panel3.visible);
+    w.Panel3.visible = false;
+    try {
+        w.SpeedButton12Click();
+        FAIL() << "no error";
+    } catch (const InOutError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    EXPECT_TRUE(w.akt2.checked);
+    EXPECT_EQ(w.Label23.caption, "Aktualizacje wyłączone");
+    EXPECT_TRUE(w.kontrola1.checked);  // after the missing file: untouched
+    EXPECT_FALSE(w.Panel3.visible);
+}
+
+TEST_F(SettingsTest, ZastosujStoresOneByteEachAndUstawUsesItsOwnTexts) {
+    dir.Write("ustalenia_kulko.dat", "long old content");
+    Tgenerator& w = Start();
+    w.Select(w.akt2);
+    w.Select(w.kontrola2);
+    w.BitBtn1Click();
+    EXPECT_EQ(dir.Read("ustalenia_kulko.dat"), std::string(1, 0));
+    EXPECT_EQ(dir.Read("ustalenia_kulko_apli.dat"), std::string(1, 1));
+    EXPECT_EQ(dir.Read("ustalenia_kulko_kontrola.dat"), std::string(1, 0));
+    EXPECT_EQ(w.Label23.caption, "Aktualizacje baz wyłączone");
+    EXPECT_EQ(w.Label24.caption, "Kontrola baz wyłączona");
+    EXPECT_TRUE(w.Panel3.visible);  // the panel stays open
+
+    w.SpeedButton12Click();
+    EXPECT_EQ(w.Label23.caption, "Aktualizacje wyłączone");
+    EXPECT_EQ(w.Label25.caption, "Aktualizacje programu włączone");
+    EXPECT_EQ(w.Panel3.bounds, (Bounds{218, 122, 425, 279}));
+
+    // Changes dropped by "Zamknij okno" come back at the next "Ustaw".
+    w.Select(w.akt1);
+    w.BitBtn2Click();
+    EXPECT_FALSE(w.Panel3.visible);
+    w.SpeedButton12Click();
+    EXPECT_TRUE(w.akt2.checked);
+    EXPECT_TRUE(w.Panel3.visible);
+}
+
+TEST_F(SettingsTest, SelectingARadioButtonClearsOnlyItsGroup) {
+    Tgenerator& w = Start();
+    w.Select(w.los3);
+    EXPECT_TRUE(w.los3.checked);
+    EXPECT_FALSE(w.los1.checked);
+    EXPECT_TRUE(w.los7.checked);  // another group
+    w.Select(w.akt4);
+    EXPECT_TRUE(w.akt1.checked);  // akt1 and akt3 are in different groups
+    EXPECT_FALSE(w.akt3.checked);
+}
+
+TEST_F(SettingsTest, NewsAndListViewCloseButtons) {
+    Tgenerator& w = Start();
+    EXPECT_TRUE(w.Panel4.visible);
+    w.BitBtn2Click();
+    EXPECT_TRUE(w.Panel4.visible);  // uncovered, still shown
+    w.BitBtn3Click();
+    EXPECT_FALSE(w.Panel4.visible);
+    w.panel6.visible = true;
+    w.BitBtn5Click();
+    EXPECT_FALSE(w.panel6.visible);
+}
+
+TEST_F(SettingsTest, KoniecAsksAndEndsOnlyOnYes) {
+    Tgenerator& w = Start();
+    screen.answers = {false};
+    const int repaints = screen.repaints;
+    w.SpeedButton1Click();
+    EXPECT_EQ(screen.questions.back(), "Koniec pracy ?");
+    EXPECT_EQ(system.exits, 0);
+    EXPECT_EQ(screen.repaints, repaints + 1);
+    screen.answers = {true};
+    EXPECT_THROW(w.SpeedButton1Click(), ProgramExited);
+    EXPECT_EQ(system.exits, 1);
+}
+
+}  // namespace
+}  // namespace kulko::test
