@@ -1,10 +1,58 @@
-// Filled in by its own change; present so the window links.
+// The memory of sets: storing the drawn set, clearing the memory, opening it
+// in the text editor, and checking the kept sets against typed numbers.
+#include <string>
+#include <vector>
+
 #include "app/tgenerator.hpp"
+#include "common/cp1250.hpp"
+#include "common/file_ops.hpp"
+#include "memory/memory_file.hpp"
+#include "memory/set_check.hpp"
 
 namespace kulko {
 
-void Tgenerator::SpeedButton5Click() {}
-void Tgenerator::SpeedButton6Click() {}
-void Tgenerator::SpeedButton7Click() {}
-void Tgenerator::SpeedButton8Click() {}
+void Tgenerator::SpeedButton5Click() {
+    if (screen_.Ask("Skasować pamięć wyników ?")) {
+        // A missing or locked file is not worth a message: the memory is
+        // simply gone or stays.
+        DeleteFileIfAny(File(kMemoryFileName));
+        Label1.caption.clear();
+    }
+    screen_.RepaintNow();
+}
+
+void Tgenerator::SpeedButton6Click() {
+    // The repaint wipes the marks of the set just drawn, before it is kept.
+    screen_.RepaintNow();
+    StoreSetLine(File(kMemoryFileName), Utf8ToCp1250(PendingSetText));
+    // Each drawn set is kept once: the empty caption disables the button
+    // until the next draw.
+    Panel1.caption.clear();
+    PendingSetText.clear();
+    ShowMemoryCount();
+}
+
+void Tgenerator::SpeedButton7Click() {
+    system_.OpenInTextEditor(File(kMemoryFileName));
+    screen_.RepaintNow();
+}
+
+void Tgenerator::SpeedButton8Click() {
+    screen_.RepaintNow();
+    lista.items.Clear();
+    lista.itemIndex = -1;
+    lista.text.clear();
+    std::vector<std::string> results;
+    for (const CheckedSet& set : CheckMemoryFile(File(kMemoryFileName), wyniki_losowan.text)) {
+        results.push_back("W zakładach " + Cp1250ToUtf8(set.storedLine) + " znaleziono " +
+                          std::to_string(set.hits));
+    }
+    lista.items.Assign(std::move(results));
+    // The first result shows in the closed drop-down.
+    if (!lista.items.Empty()) {
+        lista.itemIndex = 0;
+        lista.text = lista.items[0];
+    }
+}
+
 }  // namespace kulko

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kulko {
+
+// The draw number as written by the renumbering: at least four digits,
+// padded on the left with "0" (1 gives "0001", 12345 stays "12345").
+std::string FourDigitNumber(std::size_t number);
+
+// The whole renumbered file: each line's text before its first ";" becomes
+// the next number, counted from 1; the rest of the line stays as it was. A
+// line without any ";" has no number field: it stays unchanged and takes no
+// number. Lines are joined by CR LF; the last has no line end.
+std::string RenumberedText(std::string resultsBytes);
+
+// Rewrites the draw numbers of the results file through the scratch file:
+// the scratch file is created (or truncated) first, filled with the
+// renumbered lines and then renamed over the results file in one atomic
+// step. Throws InOutError when the scratch file cannot be written, the
+// results file cannot be read, or the replacement fails; the results file
+// then keeps its old content (and a written scratch file stays).
+void RenumberResults(const std::filesystem::path& resultsFile,
+                     const std::filesystem::path& scratchFile);
+
+}  // namespace kulko
