@@ -1,10 +1,60 @@
-// Version check and results update at start. They return at once until the
-// update server support lands.
+// Version check and results update at start, both from the update server.
 #include "app/tgenerator.hpp"
+#include "common/file_ops.hpp"
+#include "settings/results_update.hpp"
+#include "settings/version_note.hpp"
 
 namespace kulko {
+namespace {
 
-void Tgenerator::AktualizujWersje() {}
-void Tgenerator::Aktualizacja() {}
+// Only a modem or a local network counts; a proxy alone is no connection.
+bool Connected(System& system) {
+    return (system.ConnectionFlags() & (kConnectionModem | kConnectionLan)) != 0;
+}
+
+constexpr const char* kNewVersionQuestion =
+    "Znaleziono nowszą wersję programu.\r"
+    "Czy chcesz teraz aktualizować program ?";
+
+}  // namespace
+
+void Tgenerator::AktualizujWersje() {
+    if (!Connected(system_)) {
+        return;
+    }
+    // A note left from an earlier start must never be taken for today's.
+    DeleteFileIfAny(File("kulko.ser"));
+    if (!system_.Download("http://" + updateHost_ + "/Kulko/wersja_l.txt", File("kulko.ser"))) {
+        return;
+    }
+    // The running version comes from the note start-up has just written.
+    if (ServerVersionIsNewer(File("kulko.wer"), File("kulko.ser")) &&
+        screen_.Ask(kNewVersionQuestion)) {
+        system_.StartProgram(workDir_, "pobierz.exe", {"L"});
+        system_.Exit();
+    }
+}
+
+void Tgenerator::Aktualizacja() {
+    if (!Connected(system_)) {
+        return;
+    }
+    // The download replaces "kulko.bak" only when it succeeds, so a failed
+    // fetch leaves an older copy as it was.
+    if (!system_.Download("http://" + updateHost_ + "/Kulko/kulko.txt", File("kulko.bak"))) {
+        screen_.Inform("Brak informacji o nowych wersjach tego programu.");
+        return;
+    }
+    const auto localKey = LastLineDateKey(File("kulko.txt"));
+    const auto fetchedKey = LastLineDateKey(File("kulko.bak"));
+    if (!FetchedResultsAreNewer(localKey, fetchedKey)) {
+        return;
+    }
+    // One atomic rename over the old file: either the fetched history is in
+    // place, or the old one still is (and "kulko.bak" keeps the fetched
+    // data); a failure goes to the error box and nothing is announced.
+    ReplaceFileWith(File("kulko.txt"), File("kulko.bak"));
+    screen_.Inform("Baza losowań została zaktualizowana.");
+}
 
 }  // namespace kulko

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "app/system.hpp"
+#include "system/download_limits.hpp"
 
 namespace kulko {
 
 // The real operating-system services on Linux.
 class LinuxSystem : public System {
   public:
+    // The limits bound every fetch; tests pass short ones.
+    explicit LinuxSystem(DownloadLimits limits = {}) : limits_(limits) {}
+
     int ConnectionFlags() override;
     bool Download(const std::string& url, const std::filesystem::path& target) override;
     void StartProgram(const std::filesystem::path& workDir, const std::string& program,
@@ -15,6 +19,9 @@ class LinuxSystem : public System {
     [[noreturn]] void Exit() override;
     std::string TimeOfDay() override;
     std::uint32_t Seed() override;
+
+  private:
+    DownloadLimits limits_;
 };
 
 }  // namespace kulko

@@ -1,15 +1,179 @@
-// Connection state and HTTP download. Until the update support lands the
-// program reports no connection, so start-up never waits on the network.
+// Connection state and HTTP download.
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
 #include "system/linux_system.hpp"
 
 namespace kulko {
+namespace {
 
-int LinuxSystem::ConnectionFlags() { return 0; }
+using Clock = std::chrono::steady_clock;
+
+// An address that reaches beyond the machine's own link: IPv4 or a
+// non-link-local IPv6 address (every interface that is up has an fe80::
+// address, network or not).
+bool UsableAddress(const sockaddr* address) {
+    if (address == nullptr) {
+        return false;
+    }
+    if (address->sa_family == AF_INET) {
+        return true;
+    }
+    if (address->sa_family == AF_INET6) {
+        const auto* v6 = reinterpret_cast<const sockaddr_in6*>(address);
+        return !IN6_IS_ADDR_LINKLOCAL(&v6->sin6_addr);
+    }
+    return false;
+}
+
+// The file being written and the bounds of one transfer.
+struct Transfer {
+    int fd = -1;
+    std::uint64_t written = 0;
+    std::uint64_t maxBytes = 0;
+    std::chrono::milliseconds stallTimeout{0};
+    curl_off_t lastReceived = 0;
+    Clock::time_point lastProgress = Clock::now();
+};
+
+// Writes the body to the file; returning less than given aborts the transfer.
+std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* user) {
+    auto& transfer = *static_cast<Transfer*>(user);
+    const std::size_t bytes = size * count;
+    if (bytes > transfer.maxBytes - transfer.written) {
+        return 0;
+    }
+    std::size_t done = 0;
+    while (done < bytes) {
+        const ssize_t wrote = ::write(transfer.fd, data + done, bytes - done);
+        if (wrote < 0 && errno == EINTR) {
+            continue;
+        }
+        if (wrote <= 0) {
+            return 0;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    transfer.written += bytes;
+    return bytes;
+}
+
+// Called often while data flows and about once a second while nothing does:
+// gives up when no body byte has come for the stall time-out.
+int WatchForStall(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+    auto& transfer = *static_cast<Transfer*>(user);
+    const Clock::time_point now = Clock::now();
+    if (received != transfer.lastReceived) {
+        transfer.lastReceived = received;
+        transfer.lastProgress = now;
+        return 0;
+    }
+    return now - transfer.lastProgress > transfer.stallTimeout ? 1 : 0;
+}
+
+void InitCurlOnce() {
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    (void)initialised;
+}
+
+struct CurlDeleter {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+
+// Runs the fetch into the open file; true for a complete 2xx answer.
+bool Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits) {
+    InitCurlOnce();
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (!curl) {
+        return false;
+    }
+    CURL* handle = curl.get();
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, "Kulko/1.13");
+    // Error pages (404, 500 ...) end the transfer at once.
+    curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
+    // No signals: the program's one thread must not be interrupted by
+    // curl's alarms; name lookups run in curl's own resolver thread.
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(limits.connectTimeout.count()));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
+    // A declared length over the cap is refused before any byte is written;
+    // an undeclared one is counted by WriteBody.
+    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, WriteBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, WatchForStall);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
+
+    transfer.lastProgress = Clock::now();
+    // Any error (time-out, a body shorter than its declared length, a broken
+    // chunked body, the cap, a failed write) makes the fetch fail.
+    if (curl_easy_perform(handle) != CURLE_OK) {
+        return false;
+    }
+    long status = 0;
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    return status >= 200 && status <= 299;
+}
+
+}  // namespace
+
+int LinuxSystem::ConnectionFlags() {
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) {
+        return 0;
+    }
+    int flags = 0;
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        const unsigned state = entry->ifa_flags;
+        if ((state & IFF_UP) == 0 || (state & IFF_RUNNING) == 0 || (state & IFF_LOOPBACK) != 0 ||
+            !UsableAddress(entry->ifa_addr)) {
+            continue;
+        }
+        // A point-to-point link is what a dial-up modem gives.
+        flags |= (state & IFF_POINTOPOINT) != 0 ? kConnectionModem : kConnectionLan;
+    }
+    ::freeifaddrs(list);
+    return flags;
+}
 
 bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& target) {
-    (void)url;
-    (void)target;
-    return false;
+    // The body goes to a temporary file beside the target, which replaces
+    // the target only once the whole answer is on disk: a failed fetch
+    // leaves the target exactly as it was.
+    std::string temp = target.string() + ".part-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    Transfer transfer;
+    transfer.fd = fd;
+    transfer.maxBytes = limits_.maxBytes;
+    transfer.stallTimeout = limits_.stallTimeout;
+    bool ok = Fetch(url, transfer, limits_);
+    ok = ok && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+    }
+    return ok;
 }
 
 }  // namespace kulko
