@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "common/in_out_error.hpp"
+#include "stats/draw_log_counts.hpp"
+#include "support/temp_dir.hpp"
+#include "support/window_fixture.hpp"
+
+namespace kulko::test {
+namespace {
+
+int CountOf(const NumberCounts& counts, int n) {
+    return counts[static_cast<std::size_t>(n - 1)];
+}
+
+TEST(DrawLogCounts, CountsEveryFieldOfEveryLine) {
+    TempDir dir;
+    dir.Write("log.txt", Lines({"1;2;3;4;5;6", "3;11;19;27;35;48", "3;4;5;6;7;49"}));
+    const NumberCounts counts = CountDrawLogNumbers(dir / "log.txt");
+    EXPECT_EQ(CountOf(counts, 3), 3);
+    EXPECT_EQ(CountOf(counts, 4), 2);
+    EXPECT_EQ(CountOf(counts, 1), 1);
+    EXPECT_EQ(CountOf(counts, 49), 1);
+    EXPECT_EQ(CountOf(counts, 8), 0);
+    int total = 0;
+    for (int count : counts) {
+        total += count;
+    }
+    EXPECT_EQ(total, 18);
+}
+
+TEST(DrawLogCounts, SkipsValuesOutsideTheGame) {
+    TempDir dir;
+    // 0, 50, -7, a field that converts to 0, and hexadecimal $31 (49).
+    dir.Write("log.txt", Lines({"0;50;-7;x;$31;12", "12abc;;  5",
+                                "4\x1a"
+                                "9;9;9"}));
+    const NumberCounts counts = CountDrawLogNumbers(dir / "log.txt");
+    NumberCounts expected{};
+    expected[49 - 1] = 1;
+    expected[12 - 1] = 2;  // "12abc" stops early at 12
+    expected[5 - 1] = 1;   // leading blanks are skipped
+    expected[4 - 1] = 1;   // Ctrl-Z ends the file
+    EXPECT_EQ(counts, expected);
+}
+
+TEST(DrawLogCounts, LineEndsOfEveryKindAndAnEmptyFile) {
+    TempDir dir;
+    dir.Write("lf.txt", "1;2\n3;4\n");
+    dir.Write("empty.txt", "");
+    const NumberCounts lf = CountDrawLogNumbers(dir / "lf.txt");
+    EXPECT_EQ(CountOf(lf, 1) + CountOf(lf, 2) + CountOf(lf, 3) + CountOf(lf, 4), 4);
+    EXPECT_EQ(CountDrawLogNumbers(dir / "empty.txt"), NumberCounts{});
+}
+
+TEST(DrawLogCounts, MissingFileThrowsTheFileError) {
+    TempDir dir;
+    EXPECT_THROW(CountDrawLogNumbers(dir / "losowania_kulko.txt"), InOutError);
+}
+
+}  // namespace
+}  // namespace kulko::test
