@@ -1,0 +1,45 @@
+// Showing an accepted set: text, attempt count, chart marks, balls, draw log.
+#include "app/tgenerator.hpp"
+#include "generator/ball_pictures.hpp"
+#include "generator/draw_log.hpp"
+
+namespace kulko {
+namespace {
+
+// The marks stand in the columns of the frequency chart, whose legend
+// explains blue as the set drawn now.
+Canvas DrawnSetMarks(const NumberSet& set) {
+    Canvas marks;
+    marks.SetPen(colors::kBlue, 5);
+    for (int n : set) {
+        marks.Ellipse(14 * n + 33, 250, 14 * n + 39, 256);
+    }
+    return marks;
+}
+
+}  // namespace
+
+void Tgenerator::ShowDrawnSet() {
+    Panel1.caption = PendingSetText;
+    Label3.caption = "Ilość losowań " + std::to_string(DrawAttempts);
+    screen_.DrawMarks(DrawnSetMarks(CurrentSet));
+
+    // The picture of 1 alone decides whether balls are shown. A missing
+    // picture of another number ends the press at that picture, with the
+    // pictures before it loaded and the panel not shown.
+    if (BallPicturesPresent(workDir_)) {
+        Control* const balls[] = {&obraz1, &obraz2, &obraz3, &obraz4, &obraz5, &obraz6};
+        for (std::size_t k = 0; k < CurrentSet.size(); ++k) {
+            Control& ball = *balls[k];
+            RgbImage image = LoadJpegPicture(BallPicturePath(workDir_, CurrentSet[k]),
+                                             ball.bounds.width, ball.bounds.height);
+            ball.picture = Picture{image.width, image.height, std::move(image.rgb)};
+        }
+        // Exactly over Panel1 and taller, so the balls hide the set text.
+        Place(Panel5, 8, 407, 350, 115);
+    }
+
+    AppendToDrawLog(File(kDrawLogName), Panel1.caption);
+}
+
+}  // namespace kulko

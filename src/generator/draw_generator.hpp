@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/number_set.hpp"
+#include "common/random_source.hpp"
+#include "generator/generator_options.hpp"
+#include "generator/results_history.hpp"
+#include "generator/startup_statistics.hpp"
+
+namespace kulko {
+
+// Attempts one press may make before it gives up.
+inline constexpr int kMaxDrawAttempts = 1000;
+
+struct DrawOutcome {
+    bool accepted = false;
+    NumberSet set{};   // ascending, when accepted
+    int attempts = 0;  // number of the accepted attempt, or 1001 after a failure
+};
+
+// One press of "Losuj" that draws at random: candidates from the random
+// source, each tested by the forcing, the bias, the history, the condition
+// and the newest draws, until one passes or 1000 attempts have failed.
+// "6 liczb minimalnych" is the minimum search and never comes here; its
+// forcing tests nothing in this loop.
+// Throws InOutError when the history cannot be read.
+DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatistics& statistics,
+                          ResultsHistory& history, RandomSource& random);
+
+}  // namespace kulko

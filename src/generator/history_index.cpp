@@ -1,0 +1,240 @@
+#include "generator/history_index.hpp"
+
+#include <algorithm>
+#include <bit>
+
+#include "results/results_line.hpp"
+
+namespace kulko {
+namespace {
+
+// Spacings are the five gaps from the lowest number, 1 to 48 each.
+constexpr int kSpacingUniverse = kHighestNumber - 1;
+constexpr int kSpacingSize = kNumbersPerDraw - 1;
+
+std::uint64_t MaskOf(const NumberSet& candidate) {
+    std::uint64_t mask = 0;
+    for (int n : candidate) {
+        mask |= std::uint64_t{1} << n;
+    }
+    return mask;
+}
+
+// Rank of the gaps of sorted, strictly rising values whose span is at most 48.
+template <typename Value>
+std::uint32_t SpacingRank(const Value* sorted) {
+    int gaps[kSpacingSize];
+    for (int i = 0; i < kSpacingSize; ++i) {
+        gaps[i] = static_cast<int>(sorted[i + 1] - sorted[0]) - 1;
+    }
+    return SubsetRank(gaps, kSpacingSize);
+}
+
+// Calls visit(rank) for every part of `size` elements of the sorted values.
+template <typename Visit>
+void ForEachPart(const int* values, int count, int size, Visit&& visit) {
+    int part[kNumbersPerDraw];
+    for (unsigned chosen = 0; chosen < (1u << count); ++chosen) {
+        if (std::popcount(chosen) != size) {
+            continue;
+        }
+        int filled = 0;
+        for (int i = 0; i < count; ++i) {
+            if ((chosen >> i) & 1u) {
+                part[filled++] = values[i];
+            }
+        }
+        visit(SubsetRank(part, size));
+    }
+}
+
+}  // namespace
+
+HistoryIndex::HistoryIndex(DrawMode mode) : mode_(mode) {
+    switch (mode) {
+        case DrawMode::Normal:
+            break;
+        case DrawMode::NoSix:
+            rejectingHits_ = 6;
+            spacings_ = SubsetBits(kSpacingUniverse, kSpacingSize);
+            break;
+        case DrawMode::NoFive:
+            rejectingHits_ = partSize_ = 5;
+            sharedParts_ = SubsetBits(kHighestNumber, partSize_);
+            break;
+        case DrawMode::NoFour:
+            rejectingHits_ = partSize_ = 4;
+            sharedParts_ = SubsetBits(kHighestNumber, partSize_);
+            break;
+    }
+}
+
+HistoryIndex::RecordNumbers HistoryIndex::FirstSixNumbers(std::string_view line) {
+    // Items 3 to 5 of the line reading rule, stopping after the sixth
+    // token: further tokens take no part and are not converted.
+    const std::string_view part = CutResultsLine(line).numbersPart;
+    RecordNumbers numbers{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const std::size_t semicolon = part.find(';', start);
+        numbers[i] = TextToNumberValue(part.substr(start, semicolon - start));
+        if (semicolon == std::string_view::npos) {
+            break;
+        }
+        start = semicolon + 1;
+    }
+    return numbers;
+}
+
+HistoryIndex HistoryIndex::FromText(TextFileReader& reader, DrawMode mode) {
+    HistoryIndex index(mode);
+    if (mode == DrawMode::Normal) {
+        return index;  // no record rejects
+    }
+    std::string_view line;
+    while (reader.ReadLine(line)) {
+        index.Add(FirstSixNumbers(line));
+    }
+    index.Finish();
+    return index;
+}
+
+void HistoryIndex::Add(const RecordNumbers& record) {
+    // How often each number 1 to 49 stands in the record; other values
+    // never equal a candidate number.
+    std::array<std::uint8_t, kHighestNumber + 1> count{};
+    int inRange = 0;
+    bool repeated = false;
+    for (std::int32_t value : record) {
+        if (IsGameNumber(value)) {
+            ++inRange;
+            repeated |= ++count[static_cast<std::size_t>(value)] > 1;
+        }
+    }
+
+    if (repeated) {
+        // A number standing twice counts twice in the hits, which no table
+        // of distinct numbers can tell: keep the record itself. It can only
+        // reject when it has enough numbers in range.
+        if (inRange >= rejectingHits_) {
+            RepeatMasks masks{};
+            for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+                for (int k = 0; k < count[static_cast<std::size_t>(n)]; ++k) {
+                    masks[static_cast<std::size_t>(k)] |= std::uint64_t{1} << n;
+                }
+            }
+            repeatedRecords_.push_back(masks);
+        }
+        // Sorted, a repeated number leaves a gap of 0, which no candidate
+        // has: such a record is never the source of a shifted copy.
+        return;
+    }
+
+    if (mode_ == DrawMode::NoSix) {
+        // Hits 6 with distinct numbers means the same six numbers: the
+        // shift by 0, which the spacing test covers.
+        AddSpacing(record);
+        return;
+    }
+    int values[kNumbersPerDraw];
+    int filled = 0;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        if (count[static_cast<std::size_t>(n)] != 0) {
+            values[filled++] = n - 1;
+        }
+    }
+    AddSharedParts(values, filled);
+}
+
+void HistoryIndex::AddSharedParts(const int* values, int count) {
+    if (count < partSize_) {
+        return;  // too few numbers in range to reach the rejecting hits
+    }
+    ForEachPart(values, count, partSize_, [this](std::uint32_t rank) { sharedParts_.Set(rank); });
+}
+
+void HistoryIndex::AddSpacing(const RecordNumbers& record) {
+    std::array<std::int64_t, kNumbersPerDraw> sorted{};
+    std::copy(record.begin(), record.end(), sorted.begin());
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        if (sorted[i] == sorted[i - 1]) {
+            return;  // a gap of 0 (zeros of missing tokens, for one)
+        }
+    }
+    if (sorted.back() - sorted.front() > kHighestNumber - kLowestNumber) {
+        return;  // wider than any candidate
+    }
+    const std::uint32_t spacing = SpacingRank(sorted.data());
+    if (sorted.front() >= kLowestNumber && sorted.back() <= kHighestNumber) {
+        // Every placement of these gaps within 1 to 49 is a shift of at
+        // most 48 from this record, so all of them are copies.
+        spacings_.Set(spacing);
+    } else {
+        offRangeSpacings_.push_back({spacing, sorted.front()});
+    }
+}
+
+void HistoryIndex::Finish() {
+    std::sort(offRangeSpacings_.begin(), offRangeSpacings_.end());
+    offRangeSpacings_.erase(std::unique(offRangeSpacings_.begin(), offRangeSpacings_.end()),
+                            offRangeSpacings_.end());
+    std::sort(repeatedRecords_.begin(), repeatedRecords_.end());
+    repeatedRecords_.erase(std::unique(repeatedRecords_.begin(), repeatedRecords_.end()),
+                           repeatedRecords_.end());
+}
+
+bool HistoryIndex::Rejects(const NumberSet& candidate) const {
+    switch (mode_) {
+        case DrawMode::Normal:
+            return false;
+        case DrawMode::NoSix:
+            return IsShiftedCopy(candidate) || RepeatedRecordHits(MaskOf(candidate));
+        case DrawMode::NoFive:
+        case DrawMode::NoFour:
+            return SharesParts(candidate) || RepeatedRecordHits(MaskOf(candidate));
+    }
+    return false;
+}
+
+bool HistoryIndex::SharesParts(const NumberSet& candidate) const {
+    int values[kNumbersPerDraw];
+    for (std::size_t i = 0; i < candidate.size(); ++i) {
+        values[i] = candidate[i] - 1;
+    }
+    bool found = false;
+    ForEachPart(values, kNumbersPerDraw, partSize_,
+                [&](std::uint32_t rank) { found = found || sharedParts_.Test(rank); });
+    return found;
+}
+
+bool HistoryIndex::IsShiftedCopy(const NumberSet& candidate) const {
+    const std::uint32_t spacing = SpacingRank(candidate.data());
+    if (spacings_.Test(spacing)) {
+        return true;
+    }
+    const auto first = std::lower_bound(offRangeSpacings_.begin(), offRangeSpacings_.end(),
+                                        OffRangeSpacing{spacing, INT64_MIN});
+    for (auto it = first; it != offRangeSpacings_.end() && it->spacing == spacing; ++it) {
+        const std::int64_t shift = candidate[0] - it->lowest;
+        if (shift >= -kHighestNumber && shift <= kHighestNumber) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HistoryIndex::RepeatedRecordHits(std::uint64_t candidateMask) const {
+    for (const RepeatMasks& masks : repeatedRecords_) {
+        int hits = 0;
+        for (std::uint64_t mask : masks) {
+            hits += std::popcount(candidateMask & mask);
+        }
+        if (hits >= rejectingHits_) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace kulko
