@@ -1,0 +1,90 @@
+#include "system/loopback_server.hpp"
+
+#include <chrono>
+#include <stdexcept>
+
+namespace kulko::test {
+
+LoopbackServer::LoopbackServer() {
+    server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        Answer(request, response);
+    });
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    if (port_ <= 0) {
+        throw std::runtime_error("cannot bind a loopback port");
+    }
+    // The socket listens from here on; requests wait in its backlog until
+    // the accepting thread runs.
+    thread_ = std::thread([this] { server_.listen_after_bind(); });
+}
+
+LoopbackServer::~LoopbackServer() {
+    stopping_ = true;
+    server_.stop();
+    thread_.join();
+}
+
+std::string LoopbackServer::Host() const {
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+void LoopbackServer::Serve(const std::string& path, Reply reply) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    replies_[path] = std::move(reply);
+}
+
+void LoopbackServer::WaitUntilStopping(const httplib::DataSink& sink) const {
+    while (!stopping_ && sink.is_writable()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+void LoopbackServer::Answer(const httplib::Request& request, httplib::Response& response) {
+    Reply reply;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto it = replies_.find(request.path);
+        if (it == replies_.end()) {
+            response.status = 404;
+            response.set_content("<html><body>404 Not Found</body></html>", "text/html");
+            return;
+        }
+        reply = it->second;
+    }
+    response.status = reply.status;
+    switch (reply.kind) {
+        case Reply::Kind::Whole:
+            response.set_content(reply.body, reply.contentType);
+            break;
+        case Reply::Kind::Chunked:
+            response.set_chunked_content_provider(
+                reply.contentType,
+                [body = reply.body](std::size_t offset, httplib::DataSink& sink) {
+                    if (offset < body.size()) {
+                        const std::size_t piece = std::min<std::size_t>(4096, body.size() - offset);
+                        sink.write(body.data() + offset, piece);
+                    } else {
+                        sink.done();
+                    }
+                    return true;
+                });
+            break;
+        case Reply::Kind::Stall:
+        case Reply::Kind::Truncated:
+            response.set_content_provider(
+                reply.body.size(), reply.contentType,
+                [this, reply](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                    if (offset < reply.sent) {
+                        sink.write(reply.body.data() + offset, reply.sent - offset);
+                        return true;
+                    }
+                    if (reply.kind == Reply::Kind::Stall) {
+                        WaitUntilStopping(sink);
+                    }
+                    return false;  // closes the connection mid-body
+                });
+            break;
+    }
+}
+
+}  // namespace kulko::test

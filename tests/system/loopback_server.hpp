@@ -1,0 +1,62 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace kulko::test {
+
+// How the server answers one path.
+struct Reply {
+    enum class Kind {
+        Whole,      // the body with its Content-Length
+        Chunked,    // the body in chunks, no length declared
+        Stall,      // the declared length, the first `sent` bytes, then silence
+        Truncated,  // the declared length, the first `sent` bytes, then the connection closes
+    };
+    Reply(int status = 200, std::string body = {}, Kind kind = Kind::Whole, std::size_t sent = 0,
+          std::string contentType = "text/plain")
+        : status(status),
+          body(std::move(body)),
+          kind(kind),
+          sent(sent),
+          contentType(std::move(contentType)) {}
+
+    int status;
+    std::string body;
+    Kind kind;
+    std::size_t sent;
+    std::string contentType;
+};
+
+// A real HTTP server on 127.0.0.1 at a free port, answering GET requests
+// from a table of replies; paths not in the table get 404.
+class LoopbackServer {
+  public:
+    LoopbackServer();
+    ~LoopbackServer();
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    // "127.0.0.1:port", as the window takes the update host.
+    std::string Host() const;
+    void Serve(const std::string& path, Reply reply);
+
+  private:
+    void Answer(const httplib::Request& request, httplib::Response& response);
+    void WaitUntilStopping(const httplib::DataSink& sink) const;
+
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = -1;
+    std::atomic<bool> stopping_{false};
+    std::mutex mutex_;
+    std::map<std::string, Reply> replies_;
+};
+
+}  // namespace kulko::test

@@ -1,0 +1,207 @@
+// The results update and the version check against a real HTTP server on
+// the loopback address, through the real download.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "app/tgenerator.hpp"
+#include "support/temp_dir.hpp"
+#include "support/window_fixture.hpp"
+#include "system/loopback_server.hpp"
+#include "system/loopback_system.hpp"
+
+namespace kulko::test {
+namespace {
+
+constexpr const char* kUpdated = "Baza losowań została zaktualizowana.";
+constexpr const char* kNoNews = "Brak informacji o nowych wersjach tego programu.";
+constexpr const char* kOldCopy = "left by an earlier start\r\n";
+
+const std::string kLocal =
+    Lines({"7295;30.11.2026;2;9;17;22;36;41", "7296;03.12.2026;5;8;14;30;33;47"});
+
+// What the directory holds after the update.
+enum class Outcome {
+    Taken,     // kulko.txt holds the served file, kulko.bak is gone, the update is announced
+    NotNewer,  // kulko.txt unchanged, kulko.bak holds the served file, no message
+    Failed,    // kulko.txt unchanged, kulko.bak as it was, the fetch failure is reported
+};
+
+struct Case {
+    const char* name;
+    Reply reply;
+    Outcome outcome;
+    bool refused = false;  // nothing listens on the port
+};
+
+std::string RepeatedLines(std::size_t bytes) {
+    std::string text;
+    while (text.size() < bytes) {
+        text += "1234;01.01.2000;1;2;3;4;5;6\r\n";
+    }
+    return text;
+}
+
+std::vector<Case> Cases() {
+    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+    const std::string sameDay =
+        Lines({"0001;27.01.1957;8;12;31;39;43;45", "7296;03.12.2026;1;2;3;4;5;6"});
+    const std::string hyphens = Lines({"7296;03-12-2026;5;8;14;30;33;47"});
+    const std::string html =
+        "<!DOCTYPE html>\r\n<html><head><title>Kulko</title></head>\r\n"
+        "<body><p>Strona w przebudowie, zapraszamy wkrótce.</p></body>\r\n</html>\r\n";
+    const std::string htmlLongLastLine =
+        "<html><head><title>Kulko</title></head><body>\r\n"
+        "<p>Strona w przebudowie, zapraszamy wkrótce.</p></body></html>";
+    const std::string shortLast = kLocal + "7297;06.12\r\n";
+    const std::string overCap = RepeatedLines(200 * 1024) + "9999;31.12.2099;1;2;3;4;5;6\r\n";
+    return {
+        {"NewerFileTaken", {200, nextDay}, Outcome::Taken, false},
+        {"NewerFileInChunksTaken", {200, nextDay, Reply::Kind::Chunked}, Outcome::Taken, false},
+        {"SameDateNotTaken", {200, sameDay}, Outcome::NotNewer, false},
+        {"HyphensGiveTheSameKeyAsDots", {200, hyphens}, Outcome::NotNewer, false},
+        {"OlderFileNotTaken",
+         {200, Lines({"7000;31.12.2009;1;2;3;4;5;6"})},
+         Outcome::NotNewer,
+         false},
+        {"HtmlPageNotTaken",
+         {200, html, Reply::Kind::Whole, 0, "text/html"},
+         Outcome::NotNewer,
+         false},
+        {"HtmlWithLongLastLineNotTaken",
+         {200, htmlLongLastLine, Reply::Kind::Whole, 0, "text/html"},
+         Outcome::NotNewer,
+         false},
+        {"ShortLastLineNotTaken", {200, shortLast}, Outcome::NotNewer, false},
+        {"EmptyFileNotTaken", {200, ""}, Outcome::NotNewer, false},
+        {"NotFound", {404, nextDay}, Outcome::Failed, false},
+        {"ServerError", {500, nextDay}, Outcome::Failed, false},
+        {"ConnectionRefused", {}, Outcome::Failed, true},
+        {"StallMidBody", {200, nextDay, Reply::Kind::Stall, 20}, Outcome::Failed, false},
+        {"ConnectionClosedMidBody",
+         {200, nextDay, Reply::Kind::Truncated, 40},
+         Outcome::Failed,
+         false},
+        {"DeclaredBodyOverTheCap", {200, overCap}, Outcome::Failed, false},
+        {"ChunkedBodyOverTheCap", {200, overCap, Reply::Kind::Chunked}, Outcome::Failed, false},
+    };
+}
+
+class UpdateOverHttp : public ::testing::TestWithParam<Case> {
+  protected:
+    TempDir dir;
+    FakeScreen screen;
+    LoopbackServer server;
+    LoopbackSystem system{ShortLimits()};
+};
+
+TEST_P(UpdateOverHttp, LeavesTheFilesAndMessagesExpected) {
+    const Case& c = GetParam();
+    dir.Write("kulko.txt", kLocal);
+    dir.Write("kulko.bak", kOldCopy);
+    std::string host = server.Host();
+    if (c.refused) {
+        host = "127.0.0.1:" + std::to_string(UnusedLoopbackPort());
+    } else {
+        server.Serve("/Kulko/kulko.txt", c.reply);
+    }
+    Tgenerator window(dir.Path(), screen, system, host);
+    window.Aktualizacja();
+
+    switch (c.outcome) {
+        case Outcome::Taken:
+            EXPECT_EQ(dir.Read("kulko.txt"), c.reply.body);
+            EXPECT_FALSE(dir.Exists("kulko.bak"));
+            EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
+            break;
+        case Outcome::NotNewer:
+            EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
+            EXPECT_EQ(dir.Read("kulko.bak"), c.reply.body);
+            EXPECT_TRUE(screen.notices.empty());
+            break;
+        case Outcome::Failed:
+            EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
+            EXPECT_EQ(dir.Read("kulko.bak"), kOldCopy);
+            EXPECT_EQ(screen.notices, std::vector<std::string>{kNoNews});
+            break;
+    }
+    EXPECT_TRUE(screen.questions.empty());
+    // No partial download is left beside them.
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        names.insert(entry.path().filename().string());
+    }
+    std::set<std::string> expected{"kulko.txt"};
+    if (c.outcome != Outcome::Taken) {
+        expected.insert("kulko.bak");
+    }
+    EXPECT_EQ(names, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(LoopbackServer, UpdateOverHttp, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UpdateOverHttpYear, TheYearDecidesFirst) {
+    for (const bool serverIsLater : {true, false}) {
+        TempDir dir;
+        FakeScreen screen;
+        LoopbackServer server;
+        LoopbackSystem system{ShortLimits()};
+        const std::string endOf2009 = Lines({"6999;31.12.2009;1;2;3;4;5;6"});
+        const std::string startOf2010 = Lines({"7000;01.01.2010;7;8;9;10;11;12"});
+        dir.Write("kulko.txt", serverIsLater ? endOf2009 : startOf2010);
+        const std::string served = serverIsLater ? startOf2010 : endOf2009;
+        server.Serve("/Kulko/kulko.txt", {200, served});
+        Tgenerator window(dir.Path(), screen, system, server.Host());
+        window.Aktualizacja();
+        // Either way the 2010 file is the one in use.
+        EXPECT_EQ(dir.Read("kulko.txt"), startOf2010);
+        EXPECT_EQ(dir.Exists("kulko.bak"), !serverIsLater);
+        EXPECT_EQ(screen.notices.size(), serverIsLater ? 1u : 0u);
+    }
+}
+
+class VersionOverHttp : public ::testing::Test {
+  protected:
+    void SetUp() override { dir.Write("kulko.wer", "1.13\r\n"); }
+    Tgenerator& Window() {
+        window = std::make_unique<Tgenerator>(dir.Path(), screen, system, server.Host());
+        return *window;
+    }
+
+    TempDir dir;
+    FakeScreen screen;
+    LoopbackServer server;
+    LoopbackSystem system{ShortLimits()};
+    std::unique_ptr<Tgenerator> window;
+};
+
+TEST_F(VersionOverHttp, HigherNoteAnsweredYesStartsTheUpdaterAndEnds) {
+    server.Serve("/Kulko/wersja_l.txt", {200, "   1.14\r\n"});
+    screen.answers = {true};
+    EXPECT_THROW(Window().AktualizujWersje(), ProgramExited);
+    EXPECT_EQ(screen.questions.size(), 1u);
+    EXPECT_EQ(system.started, std::vector<std::string>{"pobierz.exe L"});
+    EXPECT_EQ(system.exits, 1);
+    EXPECT_EQ(dir.Read("kulko.ser"), "   1.14\r\n");
+}
+
+TEST_F(VersionOverHttp, NotHigherAsksNothing) {
+    server.Serve("/Kulko/wersja_l.txt", {200, "1.13\r\n1.5\r\n"});
+    Window().AktualizujWersje();
+    EXPECT_TRUE(screen.questions.empty());
+    EXPECT_EQ(system.exits, 0);
+}
+
+TEST_F(VersionOverHttp, AFailedFetchLeavesNoNoteAndAsksNothing) {
+    dir.Write("kulko.ser", "1.99\r\n");
+    server.Serve("/Kulko/wersja_l.txt", {500, "1.99\r\n"});
+    Window().AktualizujWersje();
+    EXPECT_FALSE(dir.Exists("kulko.ser"));
+    EXPECT_TRUE(screen.questions.empty());
+    EXPECT_TRUE(screen.notices.empty());
+}
+
+}  // namespace
+}  // namespace kulko::test
