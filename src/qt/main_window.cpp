@@ -11,10 +11,27 @@
 #include "qt/message_boxes.hpp"
 
 namespace kulko {
+namespace {
+
+// The window was laid out for Windows fonts; where they are missing, faces
+// of the same metrics keep the texts within their places.
+void SubstituteWindowsFonts() {
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
+                                                               QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Blade Runner Movie Font"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
                        const std::string& updateHost)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    SubstituteWindowsFonts();
     window_ = std::make_unique<Tgenerator>(workDir, *this, system, updateHost);
     setFixedSize(Tgenerator::kClientWidth, Tgenerator::kClientHeight);
     QPalette background = palette();

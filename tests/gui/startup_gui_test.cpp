@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cstdlib>
 
 #include "gui/gui_support.hpp"
 
@@ -26,6 +27,10 @@ TEST(StartupGui, ShowsVerdictAndSummaryOnTheShippedHistory) {
     // shows at this first start.
     EXPECT_FALSE(Find<QWidget>(window, "Panel3")->isVisible());
     EXPECT_TRUE(Find<QWidget>(window, "Panel4")->isVisible());
+    // For the README: KULKO_SCREENSHOT=path saves the window as it stands.
+    if (const char* path = std::getenv("KULKO_SCREENSHOT")) {
+        window.grab().save(QString::fromLocal8Bit(path));
+    }
 }
 
 TEST(StartupGui, MissingResultsFileShowsTheErrorBoxAndTheWindowStillOpens) {
