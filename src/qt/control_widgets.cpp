@@ -47,6 +47,8 @@ Handler HandlerOf(const std::string& name) {
     return it == kHandlers.end() ? nullptr : it->second;
 }
 
+constexpr qsizetype kLongestLabelText = 300;
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -87,6 +89,18 @@ ControlWidgets::ControlWidgets(Tgenerator& window, QWidget* surface, RunHandler 
         Connect(*control, widget);
     }
     SyncAll();
+}
+
+// The list and grid views read the window's items and cells through their
+// models, and those go with the window class before the surface deletes its
+// child widgets; so these views are taken down first, while the data lives.
+ControlWidgets::~ControlWidgets() {
+    for (const auto& [control, model] : listModels_) {
+        delete widgets_.at(control);
+    }
+    for (const auto& [control, model] : gridModels_) {
+        delete widgets_.at(control);
+    }
 }
 
 QWidget* ControlWidgets::WidgetOf(const Control& control) const {
@@ -274,8 +288,13 @@ void ControlWidgets::Apply(Control& control, QWidget* widget) {
     switch (control.kind) {
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);
-            if (label->text() != caption) {
-                label->setText(caption);
+            // A damaged results line can be megabytes long; the status row
+            // shows its start, which is all that fits on the window anyway.
+            const QString shown = caption.size() > kLongestLabelText
+                                      ? caption.left(kLongestLabelText) + QStringLiteral("…")
+                                      : caption;
+            if (label->text() != shown) {
+                label->setText(shown);
             }
             // Labels size themselves to their text, as on the designed window.
             const int width = std::max(b.width, label->sizeHint().width());

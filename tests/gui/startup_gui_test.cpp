@@ -63,3 +63,24 @@ TEST(StartupGui, KoniecAnsweredNoKeepsTheWindow) {
 
 }  // namespace
 }  // namespace kulko::test
+
+namespace kulko::test {
+namespace {
+
+TEST(StartupGui, AHugeDamagedLineIsCutOnScreen) {
+    TempDir dir;
+    PrepareWorkDir(dir);
+    dir.Write("kulko.txt", std::string(10 * 1024 * 1024, '7'));  // one line, no date
+    FakeSystem system;
+    MainWindow window(dir.Path(), system, "updates.test");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::string shown = LabelText(window, "Label24");
+    EXPECT_EQ(shown.rfind("Wykryto błąd daty w wierszu 777", 0), 0u);
+    EXPECT_LT(shown.size(), 400u);
+    // The window class keeps the whole report.
+    EXPECT_GT(window.Window().Label24.caption.size(), 10u * 1024 * 1024);
+}
+
+}  // namespace
+}  // namespace kulko::test
