@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/in_out_error.hpp"
+#include "common/text_file.hpp"
+#include "results/results_line.hpp"
 #include "stats/draw_log_counts.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
@@ -50,6 +52,46 @@ TEST(DrawLogCounts, LineEndsOfEveryKindAndAnEmptyFile) {
     const NumberCounts lf = CountDrawLogNumbers(dir / "lf.txt");
     EXPECT_EQ(CountOf(lf, 1) + CountOf(lf, 2) + CountOf(lf, 3) + CountOf(lf, 4), 4);
     EXPECT_EQ(CountDrawLogNumbers(dir / "empty.txt"), NumberCounts{});
+}
+
+// The counts as the program's line reader and token cutting give them.
+NumberCounts CountedByTheLineReader(std::string bytes) {
+    NumberCounts counts{};
+    TextFileReader reader = TextFileReader::FromBytes(std::move(bytes));
+    std::string_view line;
+    while (reader.ReadLine(line)) {
+        ForEachNumber(line, [&](int value) {
+            if (IsGameNumber(value)) {
+                ++counts[static_cast<std::size_t>(value - 1)];
+            }
+        });
+    }
+    return counts;
+}
+
+TEST(DrawLogCounts, CutsLinesAndFieldsLikeEveryOtherTextFile) {
+    const std::string files[] = {
+        "1;2;3\r\n4;5;6\r\n",
+        "1;2;3\r\n4;5;6",     // no line end after the last line
+        "1;2\r3;4\n5;6\r\n",  // after a CR the rest up to the LF is skipped
+        "1;2\r3;4;5",         // a CR and no LF: the rest of the file is skipped
+        "7\n\n8\r\n\r\n9\r",  // empty lines
+        "1;;2;\r\n;3;\n;",    // empty fields
+        "12;345;4x;x4;$1F;0x20;+9;-9; 7; \r\n",
+        "123456789012345678901;49;1\r\n",  // too long for a number
+        "4;5\x1a;6\r\n7\r\n",              // Ctrl-Z ends the file
+        "",
+        "\r",
+        "9",
+        "49;",
+        "5\r\r\n6",
+    };
+    for (const std::string& bytes : files) {
+        TempDir dir;
+        dir.Write("log.txt", bytes);
+        EXPECT_EQ(CountDrawLogNumbers(dir / "log.txt"), CountedByTheLineReader(bytes))
+            << testing::PrintToString(bytes);
+    }
 }
 
 TEST(DrawLogCounts, MissingFileThrowsTheFileError) {
