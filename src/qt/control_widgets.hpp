@@ -19,6 +19,9 @@ class ControlWidgets {
     using RunHandler = std::function<void(const std::function<void()>&)>;
 
     ControlWidgets(Tgenerator& window, QWidget* surface, RunHandler run);
+    ~ControlWidgets();
+    ControlWidgets(const ControlWidgets&) = delete;
+    ControlWidgets& operator=(const ControlWidgets&) = delete;
 
     // Pushes every control's values into its widget.
     void SyncAll();
