@@ -11,7 +11,7 @@ struct DownloadLimits {
     // Name lookup and connection together.
     std::chrono::milliseconds connectTimeout{4000};
     // Given up when no body byte has arrived for this long.
-    std::chrono::milliseconds stallTimeout{15000};
+    std::chrono::milliseconds stallTimeout{10000};
     // The whole transfer, however steadily it trickles.
     std::chrono::milliseconds totalTimeout{120000};
     // No real history comes near this; more is a wrong or hostile answer.

@@ -51,6 +51,12 @@ void LoopbackServer::Answer(const httplib::Request& request, httplib::Response& 
         }
         reply = it->second;
     }
+    if (reply.kind == Reply::Kind::Silent) {
+        while (!stopping_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return;
+    }
     response.status = reply.status;
     switch (reply.kind) {
         case Reply::Kind::Whole:
@@ -71,6 +77,7 @@ void LoopbackServer::Answer(const httplib::Request& request, httplib::Response& 
             break;
         case Reply::Kind::Stall:
         case Reply::Kind::Truncated:
+        case Reply::Kind::Silent:
             response.set_content_provider(
                 reply.body.size(), reply.contentType,
                 [this, reply](std::size_t offset, std::size_t, httplib::DataSink& sink) {

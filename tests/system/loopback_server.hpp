@@ -18,6 +18,7 @@ struct Reply {
         Chunked,    // the body in chunks, no length declared
         Stall,      // the declared length, the first `sent` bytes, then silence
         Truncated,  // the declared length, the first `sent` bytes, then the connection closes
+        Silent,     // the connection is taken, but no answer ever comes
     };
     Reply(int status = 200, std::string body = {}, Kind kind = Kind::Whole, std::size_t sent = 0,
           std::string contentType = "text/plain")

@@ -5,7 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/fakes.hpp"
@@ -65,5 +67,53 @@ inline int UnusedLoopbackPort() {
     }
     return port;
 }
+
+// A loopback port that never answers a connection attempt, as an unreachable
+// host does: its queue of pending connections is kept full, so the kernel
+// drops further connection requests and they wait for their time-out.
+class UnansweredLoopbackPort {
+  public:
+    UnansweredLoopbackPort() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (listener_ < 0 ||
+            ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(listener_, 0) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+            return;
+        }
+        port_ = ntohs(address.sin_port);
+        // Connections that are never accepted fill the queue.
+        for (int& filler : fillers_) {
+            filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (filler >= 0) {
+                ::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ~UnansweredLoopbackPort() {
+        for (int fd : fillers_) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+        if (listener_ >= 0) {
+            ::close(listener_);
+        }
+    }
+    UnansweredLoopbackPort(const UnansweredLoopbackPort&) = delete;
+    UnansweredLoopbackPort& operator=(const UnansweredLoopbackPort&) = delete;
+
+    int Port() const { return port_; }
+
+  private:
+    int listener_ = -1;
+    int fillers_[3] = {-1, -1, -1};
+    int port_ = -1;
+};
 
 }  // namespace kulko::test

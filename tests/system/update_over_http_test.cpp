@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <ostream>
 #include <set>
 
 #include "app/tgenerator.hpp"
@@ -28,12 +30,24 @@ enum class Outcome {
     Failed,    // kulko.txt unchanged, kulko.bak as it was, the fetch failure is reported
 };
 
+// Where the window fetches from.
+enum class Target {
+    Server,      // the loopback server with the reply of the case
+    Refused,     // a port where nothing listens
+    Unanswered,  // a port that never answers the connection request
+};
+
 struct Case {
     const char* name;
     Reply reply;
     Outcome outcome;
-    bool refused = false;  // nothing listens on the port
+    Target target;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::string RepeatedLines(std::size_t bytes) {
     std::string text;
@@ -57,34 +71,45 @@ std::vector<Case> Cases() {
     const std::string shortLast = kLocal + "7297;06.12\r\n";
     const std::string overCap = RepeatedLines(200 * 1024) + "9999;31.12.2099;1;2;3;4;5;6\r\n";
     return {
-        {"NewerFileTaken", {200, nextDay}, Outcome::Taken, false},
-        {"NewerFileInChunksTaken", {200, nextDay, Reply::Kind::Chunked}, Outcome::Taken, false},
-        {"SameDateNotTaken", {200, sameDay}, Outcome::NotNewer, false},
-        {"HyphensGiveTheSameKeyAsDots", {200, hyphens}, Outcome::NotNewer, false},
+        {"NewerFileTaken", {200, nextDay}, Outcome::Taken, Target::Server},
+        {"NewerFileInChunksTaken",
+         {200, nextDay, Reply::Kind::Chunked},
+         Outcome::Taken,
+         Target::Server},
+        {"SameDateNotTaken", {200, sameDay}, Outcome::NotNewer, Target::Server},
+        {"HyphensGiveTheSameKeyAsDots", {200, hyphens}, Outcome::NotNewer, Target::Server},
         {"OlderFileNotTaken",
          {200, Lines({"7000;31.12.2009;1;2;3;4;5;6"})},
          Outcome::NotNewer,
-         false},
+         Target::Server},
         {"HtmlPageNotTaken",
          {200, html, Reply::Kind::Whole, 0, "text/html"},
          Outcome::NotNewer,
-         false},
+         Target::Server},
         {"HtmlWithLongLastLineNotTaken",
          {200, htmlLongLastLine, Reply::Kind::Whole, 0, "text/html"},
          Outcome::NotNewer,
-         false},
-        {"ShortLastLineNotTaken", {200, shortLast}, Outcome::NotNewer, false},
-        {"EmptyFileNotTaken", {200, ""}, Outcome::NotNewer, false},
-        {"NotFound", {404, nextDay}, Outcome::Failed, false},
-        {"ServerError", {500, nextDay}, Outcome::Failed, false},
-        {"ConnectionRefused", {}, Outcome::Failed, true},
-        {"StallMidBody", {200, nextDay, Reply::Kind::Stall, 20}, Outcome::Failed, false},
+         Target::Server},
+        {"ShortLastLineNotTaken", {200, shortLast}, Outcome::NotNewer, Target::Server},
+        {"EmptyFileNotTaken", {200, ""}, Outcome::NotNewer, Target::Server},
+        {"NotFound", {404, nextDay}, Outcome::Failed, Target::Server},
+        {"ServerError", {500, nextDay}, Outcome::Failed, Target::Server},
+        {"ConnectionRefused", {}, Outcome::Failed, Target::Refused},
+        {"ConnectTimeout", {}, Outcome::Failed, Target::Unanswered},
+        {"ServerSilentAfterConnect",
+         {200, nextDay, Reply::Kind::Silent},
+         Outcome::Failed,
+         Target::Server},
+        {"StallMidBody", {200, nextDay, Reply::Kind::Stall, 20}, Outcome::Failed, Target::Server},
         {"ConnectionClosedMidBody",
          {200, nextDay, Reply::Kind::Truncated, 40},
          Outcome::Failed,
-         false},
-        {"DeclaredBodyOverTheCap", {200, overCap}, Outcome::Failed, false},
-        {"ChunkedBodyOverTheCap", {200, overCap, Reply::Kind::Chunked}, Outcome::Failed, false},
+         Target::Server},
+        {"DeclaredBodyOverTheCap", {200, overCap}, Outcome::Failed, Target::Server},
+        {"ChunkedBodyOverTheCap",
+         {200, overCap, Reply::Kind::Chunked},
+         Outcome::Failed,
+         Target::Server},
     };
 }
 
@@ -101,10 +126,18 @@ TEST_P(UpdateOverHttp, LeavesTheFilesAndMessagesExpected) {
     dir.Write("kulko.txt", kLocal);
     dir.Write("kulko.bak", kOldCopy);
     std::string host = server.Host();
-    if (c.refused) {
-        host = "127.0.0.1:" + std::to_string(UnusedLoopbackPort());
-    } else {
-        server.Serve("/Kulko/kulko.txt", c.reply);
+    std::optional<UnansweredLoopbackPort> unanswered;
+    switch (c.target) {
+        case Target::Server:
+            server.Serve("/Kulko/kulko.txt", c.reply);
+            break;
+        case Target::Refused:
+            host = "127.0.0.1:" + std::to_string(UnusedLoopbackPort());
+            break;
+        case Target::Unanswered:
+            unanswered.emplace();
+            host = "127.0.0.1:" + std::to_string(unanswered->Port());
+            break;
     }
     Tgenerator window(dir.Path(), screen, system, host);
     window.Aktualizacja();
