@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTest>
 #include <algorithm>
+#include <string>
 
 #include "gui/gui_support.hpp"
 #include "stats/number_counts.hpp"
@@ -92,6 +93,25 @@ TEST_F(ChartGui, BlueMarksStayUntilTheNextRepaintAtOnce) {
     EXPECT_EQ(PixelsOf(Shot(), area, kBlue), 0);
     // The 5-pixel blue pen of the marks leaves no trace on the chart's lines.
     EXPECT_EQ(Shot().pixelColor(30, 150), kGray);
+}
+
+TEST_F(ChartGui, LosujMarksTheDrawnSetAndDoPamieciRepaintsThemAway) {
+    QTest::mouseClick(Find<QWidget>(*window, "SpeedButton2"), Qt::LeftButton);
+    const std::string set = window->Window().PendingSetText;
+    ASSERT_FALSE(set.empty());
+    QImage image = Shot();
+    int marked = 0;
+    for (int n = 1; n <= 49; ++n) {
+        const int blue = PixelsOf(image, QRect(14 * n + 30, 247, 13, 13), kBlue);
+        marked += blue > 0 ? 1 : 0;
+        const std::string field = std::to_string(n);
+        const bool inSet = (";" + set + ";").find(";" + field + ";") != std::string::npos;
+        EXPECT_EQ(blue > 0, inSet) << "number " << n << " of " << set;
+    }
+    EXPECT_EQ(marked, 6);
+
+    window->Run([this] { window->Window().SpeedButton6Click(); });
+    EXPECT_EQ(PixelsOf(Shot(), QRect(40, 245, 700, 15), kBlue), 0);
 }
 
 }  // namespace
