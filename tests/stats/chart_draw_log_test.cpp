@@ -45,15 +45,6 @@ TEST(DrawLogCounts, SkipsValuesOutsideTheGame) {
     EXPECT_EQ(counts, expected);
 }
 
-TEST(DrawLogCounts, LineEndsOfEveryKindAndAnEmptyFile) {
-    TempDir dir;
-    dir.Write("lf.txt", "1;2\n3;4\n");
-    dir.Write("empty.txt", "");
-    const NumberCounts lf = CountDrawLogNumbers(dir / "lf.txt");
-    EXPECT_EQ(CountOf(lf, 1) + CountOf(lf, 2) + CountOf(lf, 3) + CountOf(lf, 4), 4);
-    EXPECT_EQ(CountDrawLogNumbers(dir / "empty.txt"), NumberCounts{});
-}
-
 // The counts as the program's line reader and token cutting give them.
 NumberCounts CountedByTheLineReader(std::string bytes) {
     NumberCounts counts{};

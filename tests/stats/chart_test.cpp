@@ -7,8 +7,6 @@
 namespace kulko::test {
 namespace {
 
-constexpr int kBothSeries = 2;
-
 NumberCounts CountsOf(std::initializer_list<std::pair<int, int>> numberAndCount, int others) {
     NumberCounts counts;
     counts.fill(others);
@@ -51,11 +49,6 @@ TEST(ChartHeight, RoundsHalvesToEvenAfterDividingThenMultiplying) {
     }
 }
 
-TEST(ChartHeight, LargeCountsScaleWithoutOverflow) {
-    EXPECT_EQ(ChartHeight(600'000'000, 600'000'000, 10), 215);
-    EXPECT_EQ(ChartHeight(300'000'000, 600'000'000, 10), 115);
-}
-
 TEST(FrequencyChart, TopNumberIsARedDotOnTheOneLevel) {
     const auto chart = Chart(CountsOf({{7, 812}}, 500), std::nullopt);
     const DrawnShape dot = ResultsDot(chart, 7);
@@ -89,21 +82,6 @@ TEST(FrequencyChart, RedBandCoversOnePercentBelowTheTop) {
         EXPECT_EQ(dot.color, c.color) << c.count << " of " << c.top;
         EXPECT_EQ(dot.y1, c.boxTop) << c.count << " of " << c.top;
         EXPECT_EQ(dot.y2, c.boxTop + 6);
-    }
-}
-
-TEST(FrequencyChart, DrawLogSeriesReachesHalfInSilver) {
-    NumberCounts drawLog{};
-    for (int n = 1; n <= 6; ++n) {
-        drawLog[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    const auto dots = SeriesDots(Chart(std::nullopt, drawLog), 4);
-    ASSERT_EQ(dots.size(), 49u);
-    for (int n = 1; n <= 49; ++n) {
-        const DrawnShape& dot = dots[static_cast<std::size_t>(n - 1)];
-        const int top = n <= 6 ? 179 : 279;
-        EXPECT_EQ(dot, (DrawnShape{colors::kSilver, 4, 14 * n + 33, top, 14 * n + 39, top + 4}))
-            << "number " << n;
     }
 }
 
@@ -221,39 +199,28 @@ TEST(FrequencyChart, LegendShowsEachColourAsADot) {
     EXPECT_EQ(chart.dots, expected);
 }
 
-TEST(FrequencyChart, SetsItsPenAndFontColourBeforeDrawingAnything) {
-    Canvas canvas;
-    DrawFrequencyChart(canvas, {49, NumberCounts{}, NumberCounts{}});
-    const auto& steps = canvas.Steps();
-    ASSERT_GE(steps.size(), 2u);
-    EXPECT_EQ(steps[0].kind, CanvasStep::Kind::Pen);
-    EXPECT_EQ(steps[0].color, colors::kGray);
-    EXPECT_EQ(steps[0].width, 1);
-    EXPECT_EQ(steps[1].kind, CanvasStep::Kind::FontColor);
-    EXPECT_EQ(steps[1].color, colors::kGray);
-}
-
 TEST(FrequencyChart, SeriesComeInPaintingOrder) {
-    const auto chart = Chart(CountsOf({}, 3), CountsOf({}, 3));
-    // The results dots come before the draw log dots, each series before its
-    // own connecting lines, and the draw log caption last of all.
+    // Later items cover earlier ones: the caption, the results dots, their
+    // lines, the draw log dots, their lines, and the draw log caption last.
     Canvas canvas;
     DrawFrequencyChart(canvas, {49, CountsOf({}, 3), CountsOf({}, 3)});
     const auto& steps = canvas.Steps();
     auto indexOf = [&](auto predicate) {
         return std::find_if(steps.begin(), steps.end(), predicate) - steps.begin();
     };
-    const auto firstSeriesDot = indexOf([](const CanvasStep& s) {
+    const auto caption = indexOf([](const CanvasStep& s) { return s.y1 == 345; });
+    const auto resultsDot = indexOf([](const CanvasStep& s) {
         return s.kind == CanvasStep::Kind::Ellipse && s.x2 - s.x1 == 6;
     });
-    const auto caption = indexOf([](const CanvasStep& s) { return s.y1 == 345; });
-    const auto firstLogPen = indexOf(
+    const auto resultsLine = indexOf(
+        [](const CanvasStep& s) { return s.kind == CanvasStep::Kind::Line && s.x2 - s.x1 == 14; });
+    const auto drawLogPen = indexOf(
         [](const CanvasStep& s) { return s.kind == CanvasStep::Kind::Pen && s.width == 4; });
-    EXPECT_LT(caption, firstSeriesDot);
-    EXPECT_LT(firstSeriesDot, firstLogPen);
-    EXPECT_EQ(steps.back().kind, CanvasStep::Kind::Text);
-    EXPECT_EQ(steps.back().y1, 360);
-    EXPECT_EQ(SeriesDots(chart, 5).size() + SeriesDots(chart, 4).size(), 49u * kBothSeries);
+    EXPECT_LT(caption, resultsDot);
+    EXPECT_LT(resultsDot, resultsLine);
+    EXPECT_LT(resultsLine, drawLogPen);
+    EXPECT_EQ(steps.back(), (CanvasStep{CanvasStep::Kind::Text, colors::kBlack, 1, 30, 360, 0, 0,
+                                        "Pamięć losowań normowana do 0.5"}));
 }
 
 TEST(FrequencyChart, ColumnsFollowTheHighestNumber) {
