@@ -17,3 +17,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 cd "$build"
 ctest --output-on-failure
+
+# A short run of every fuzz target (clang, libFuzzer); fails on any crash.
+"$top/scripts/fuzz.sh" "${KULKO_FUZZ_SECONDS:-15}"
