@@ -33,6 +33,7 @@ TEST(LedgerTotal, SumsTheAmountsInTheAcceptedForm) {
         {{"0.005"}, "0.01"},
         {{"-0.001"}, "0.00"},
         {{"1234567.891"}, "1234567.89"},
+        {{"1e400", "1"}, "INF"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
