@@ -73,27 +73,18 @@ bool TextFileReader::ReadLine(std::string_view& line) {
     const char* base = buffer_.data();
     const char* start = base + pos_;
     const std::size_t remaining = end_ - pos_;
-    // memchr twice is much faster than a byte loop on large files.
-    const void* cr = std::memchr(start, '\r', remaining);
+    // The line ends at the first CR or LF. Look for the LF first and for a
+    // CR only before it, so that files with LF-only or CR-only line ends
+    // are still read in one pass.
     const void* lf = std::memchr(start, '\n', remaining);
-    const char* stop = base + end_;
-    if (cr != nullptr) {
-        stop = static_cast<const char*>(cr);
-    }
-    if (lf != nullptr && static_cast<const char*>(lf) < stop) {
-        stop = static_cast<const char*>(lf);
-    }
-    line = std::string_view(start, static_cast<std::size_t>(stop - start));
+    const std::size_t lineSpan =
+        lf == nullptr ? remaining : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+    const void* cr = std::memchr(start, '\r', lineSpan);
+    const std::size_t length =
+        cr == nullptr ? lineSpan : static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+    line = std::string_view(start, length);
     // Skip up to and including the next LF.
-    const std::size_t stopPos = static_cast<std::size_t>(stop - base);
-    if (stopPos >= end_) {
-        pos_ = end_;
-    } else {
-        const void* next = std::memchr(base + stopPos, '\n', end_ - stopPos);
-        pos_ = next == nullptr
-                   ? end_
-                   : static_cast<std::size_t>(static_cast<const char*>(next) - base) + 1;
-    }
+    pos_ = lf == nullptr ? end_ : pos_ + lineSpan + 1;
     return true;
 }
 
