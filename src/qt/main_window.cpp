@@ -110,7 +110,10 @@ void MainWindow::paintEvent(QPaintEvent* event) {
         // what was filled before the failure is still shown.
     }
     PaintCanvas(chart, painter);
+    // The marks of the drawn set are not part of the chart: they show in
+    // the paint that follows their drawing and vanish with the next one.
     PaintCanvas(marks_, painter);
+    marks_.Clear();
 }
 
 }  // namespace kulko
