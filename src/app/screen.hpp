@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 
 namespace kulko {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 #include "app/controls.hpp"
 #include "app/screen.hpp"
 #include "app/system.hpp"

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 
 namespace kulko {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 
 namespace kulko {
 

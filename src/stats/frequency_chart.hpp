@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 #include "common/number_set.hpp"
 #include "stats/number_counts.hpp"
 

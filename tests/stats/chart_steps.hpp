@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.hpp"
+#include "common/canvas.hpp"
 
 namespace kulko::test {
 

@@ -28,7 +28,8 @@ inline constexpr Rgb kLightGray{212, 208, 200};
 
 // One drawing step in window coordinates. Pen steps change the pen for the
 // steps after them; lines and ellipses use the current pen; text is drawn in
-// the window font in the current font colour.
+// the window font in the current font colour. The chart is filled by the
+// statistics code and replayed by the screen, so the canvas is a shared type.
 struct CanvasStep {
     enum class Kind { Pen, FontColor, Line, Ellipse, Text };
     Kind kind = Kind::Line;
