@@ -30,21 +30,27 @@ std::uint32_t SpacingRank(const Value* sorted) {
     return SubsetRank(gaps, kSpacingSize);
 }
 
-// Calls visit(rank) for every part of `size` elements of the sorted values.
+// Calls visit(rank) for every part of Size elements of the first `count`
+// sorted values: the part's largest element is chosen first, and the rank
+// is summed on the way down, so no part is built or ranked on its own.
+template <int Size, typename Visit>
+void ForEachPartOf(const int* values, int count, std::uint32_t rankAbove, Visit& visit) {
+    for (int top = Size - 1; top < count; ++top) {
+        const std::uint32_t rank = rankAbove + Binomial(values[top], Size);
+        if constexpr (Size == 1) {
+            visit(rank);
+        } else {
+            ForEachPartOf<Size - 1>(values, top, rank, visit);
+        }
+    }
+}
+
 template <typename Visit>
 void ForEachPart(const int* values, int count, int size, Visit&& visit) {
-    int part[kNumbersPerDraw];
-    for (unsigned chosen = 0; chosen < (1u << count); ++chosen) {
-        if (std::popcount(chosen) != size) {
-            continue;
-        }
-        int filled = 0;
-        for (int i = 0; i < count; ++i) {
-            if ((chosen >> i) & 1u) {
-                part[filled++] = values[i];
-            }
-        }
-        visit(SubsetRank(part, size));
+    if (size == 5) {
+        ForEachPartOf<5>(values, count, 0, visit);
+    } else {
+        ForEachPartOf<4>(values, count, 0, visit);
     }
 }
 
@@ -100,16 +106,22 @@ HistoryIndex HistoryIndex::FromText(TextFileReader& reader, DrawMode mode) {
 }
 
 void HistoryIndex::Add(const RecordNumbers& record) {
-    // How often each number 1 to 49 stands in the record; other values
-    // never equal a candidate number.
-    std::array<std::uint8_t, kHighestNumber + 1> count{};
+    // The numbers 1 to 49 of the record, sorted; other values never equal
+    // a candidate number.
+    int values[kNumbersPerDraw];
     int inRange = 0;
-    bool repeated = false;
     for (std::int32_t value : record) {
         if (IsGameNumber(value)) {
-            ++inRange;
-            repeated |= ++count[static_cast<std::size_t>(value)] > 1;
+            int at = inRange++;
+            for (; at > 0 && values[at - 1] > value; --at) {
+                values[at] = values[at - 1];
+            }
+            values[at] = value;
         }
+    }
+    bool repeated = false;
+    for (int i = 1; i < inRange; ++i) {
+        repeated = repeated || values[i] == values[i - 1];
     }
 
     if (repeated) {
@@ -118,10 +130,12 @@ void HistoryIndex::Add(const RecordNumbers& record) {
         // reject when it has enough numbers in range.
         if (inRange >= rejectingHits_) {
             RepeatMasks masks{};
-            for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-                for (int k = 0; k < count[static_cast<std::size_t>(n)]; ++k) {
-                    masks[static_cast<std::size_t>(k)] |= std::uint64_t{1} << n;
+            for (int i = 0; i < inRange; ++i) {
+                std::size_t level = 0;
+                while ((masks[level] >> values[i]) & 1u) {
+                    ++level;
                 }
+                masks[level] |= std::uint64_t{1} << values[i];
             }
             repeatedRecords_.push_back(masks);
         }
@@ -136,14 +150,10 @@ void HistoryIndex::Add(const RecordNumbers& record) {
         AddSpacing(record);
         return;
     }
-    int values[kNumbersPerDraw];
-    int filled = 0;
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        if (count[static_cast<std::size_t>(n)] != 0) {
-            values[filled++] = n - 1;
-        }
+    for (int i = 0; i < inRange; ++i) {
+        --values[i];  // ranks count from 0
     }
-    AddSharedParts(values, filled);
+    AddSharedParts(values, inRange);
 }
 
 void HistoryIndex::AddSharedParts(const int* values, int count) {
@@ -228,7 +238,7 @@ bool HistoryIndex::RepeatedRecordHits(std::uint64_t candidateMask) const {
     for (const RepeatMasks& masks : repeatedRecords_) {
         int hits = 0;
         for (std::uint64_t mask : masks) {
-            hits += std::popcount(candidateMask & mask);
+            hits += std::popcount(candidateMask & mask);  // few such records
         }
         if (hits >= rejectingHits_) {
             return true;

@@ -1,0 +1,153 @@
+// Presses of "Losuj": the operation the handler calls, and whole presses
+// through the window class, on the shipped history and a million lines.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/tgenerator.hpp"
+#include "bench_support.hpp"
+#include "common/file_ops.hpp"
+#include "common/text_file.hpp"
+#include "generator/draw_generator.hpp"
+
+namespace {
+
+using kulko::DrawMode;
+using kulko::GeneratorOptions;
+
+void Press(benchmark::State& state, const std::filesystem::path& history,
+           const GeneratorOptions& options) {
+    std::uint32_t seed = 1;
+    int failed = 0;
+    for (auto _ : state) {
+        kulko::RandomSource random(seed++);
+        kulko::ResultsHistory results(history, options.mode);
+        const kulko::DrawOutcome outcome =
+            kulko::DrawRandomSet(options, kulko::StartupStatistics{}, results, random);
+        failed += outcome.accepted ? 0 : 1;
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.counters["failed"] = benchmark::Counter(failed, benchmark::Counter::kAvgIterations);
+}
+
+// "bez 4" with "z liczbą" 50: no first number is ever 50, so all 1000
+// attempts fail at the forcing and the history is never needed.
+GeneratorOptions NoFourWithNumber50() {
+    GeneratorOptions options;
+    options.mode = DrawMode::NoFour;
+    options.forcing = kulko::DrawForcing::WithNumber;
+    options.forcedNumber = 50;
+    return options;
+}
+
+// "bez 4" with "nie, jeżeli już była" over 0 draws: every attempt is tested
+// against the whole history and then rejected by the recent test, so the
+// press reads the history and runs the history test 1000 times.
+GeneratorOptions NoFourEveryAttemptTested() {
+    GeneratorOptions options;
+    options.mode = DrawMode::NoFour;
+    options.recentCount = 0;
+    options.notIfAlreadyDrawn = true;
+    return options;
+}
+
+void BM_FailingPressNoFourWithNumber50Shipped(benchmark::State& state) {
+    Press(state, KULKO_SHIPPED_HISTORY, NoFourWithNumber50());
+}
+BENCHMARK(BM_FailingPressNoFourWithNumber50Shipped)->Unit(benchmark::kMicrosecond);
+
+void BM_FailingPressNoFourWithNumber50MillionLines(benchmark::State& state) {
+    Press(state, kulko::bench::SyntheticHistory(1000000), NoFourWithNumber50());
+}
+BENCHMARK(BM_FailingPressNoFourWithNumber50MillionLines)->Unit(benchmark::kMicrosecond);
+
+void BM_FailingPressNoFourEveryAttemptTestedShipped(benchmark::State& state) {
+    Press(state, KULKO_SHIPPED_HISTORY, NoFourEveryAttemptTested());
+}
+BENCHMARK(BM_FailingPressNoFourEveryAttemptTestedShipped)->Unit(benchmark::kMillisecond);
+
+void BM_FailingPressNoFourEveryAttemptTestedMillionLines(benchmark::State& state) {
+    Press(state, kulko::bench::SyntheticHistory(1000000), NoFourEveryAttemptTested());
+}
+BENCHMARK(BM_FailingPressNoFourEveryAttemptTestedMillionLines)->Unit(benchmark::kMillisecond);
+
+void BM_FailingPressNoSixEveryAttemptTestedMillionLines(benchmark::State& state) {
+    GeneratorOptions options = NoFourEveryAttemptTested();
+    options.mode = DrawMode::NoSix;
+    Press(state, kulko::bench::SyntheticHistory(1000000), options);
+}
+BENCHMARK(BM_FailingPressNoSixEveryAttemptTestedMillionLines)->Unit(benchmark::kMillisecond);
+
+void BM_FailingPressNoFiveEveryAttemptTestedMillionLines(benchmark::State& state) {
+    GeneratorOptions options = NoFourEveryAttemptTested();
+    options.mode = DrawMode::NoFive;
+    Press(state, kulko::bench::SyntheticHistory(1000000), options);
+}
+BENCHMARK(BM_FailingPressNoFiveEveryAttemptTestedMillionLines)->Unit(benchmark::kMillisecond);
+
+// ---- Whole presses through the window class ----
+
+class QuietScreen : public kulko::Screen {
+  public:
+    bool Ask(const std::string&) override { return false; }
+    void Inform(const std::string&) override {}
+    void RepaintNow() override {}
+    void DrawMarks(const kulko::Canvas&) override {}
+};
+
+class QuietSystem : public kulko::System {
+  public:
+    int ConnectionFlags() override { return 0; }
+    bool Download(const std::string&, const std::filesystem::path&) override { return false; }
+    void StartProgram(const std::filesystem::path&, const std::string&,
+                      const std::vector<std::string>&) override {}
+    void OpenInTextEditor(const std::filesystem::path&) override {}
+    [[noreturn]] void Exit() override { std::abort(); }
+    std::string TimeOfDay() override { return "12:00:00"; }
+    std::uint32_t Seed() override { return ++seed; }
+    std::uint32_t seed = 0;
+};
+
+// A working directory with the shipped history and settings that keep
+// start-up off the network; the window started in it.
+struct BenchWindow {
+    BenchWindow() : dir(std::filesystem::temp_directory_path() / "kulko-bench-window") {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        std::filesystem::copy_file(KULKO_SHIPPED_HISTORY, dir / "kulko.txt");
+        kulko::WriteNewFile(dir / "ustalenia_kulko.dat", std::string(1, '\0'));
+        kulko::WriteNewFile(dir / "ustalenia_kulko_apli.dat", std::string(1, '\0'));
+        kulko::WriteNewFile(dir / "ustalenia_kulko_kontrola.dat", std::string(1, '\1'));
+        window = std::make_unique<kulko::Tgenerator>(dir, screen, system, "updates.invalid");
+        window->FormCreate();
+    }
+    ~BenchWindow() {
+        window.reset();
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path dir;
+    QuietScreen screen;
+    QuietSystem system;
+    std::unique_ptr<kulko::Tgenerator> window;
+};
+
+void BM_DefaultPressShipped(benchmark::State& state) {
+    BenchWindow bench;
+    for (auto _ : state) {
+        bench.window->SpeedButton2Click();
+    }
+    benchmark::DoNotOptimize(bench.window->PendingSetText);
+}
+BENCHMARK(BM_DefaultPressShipped)->Unit(benchmark::kMicrosecond);
+
+void BM_SixMinimumPressShipped(benchmark::State& state) {
+    BenchWindow bench;
+    bench.window->Select(bench.window->los9);
+    for (auto _ : state) {
+        bench.window->SpeedButton2Click();
+    }
+    benchmark::DoNotOptimize(bench.window->PendingSetText);
+}
+BENCHMARK(BM_SixMinimumPressShipped)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
