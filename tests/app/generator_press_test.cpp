@@ -132,7 +132,7 @@ TEST_F(GeneratorPress, FailedPressKeepsThePreviousSetTheLogAndThePanel) {
     const std::string log = dir.Read("losowania_kulko.txt");
     const std::string label = w.Label3.caption;
     w.Select(w.los5);
-    for (const char* text : {"50", "0", "-7", "siedem", "", "0x32"}) {
+    for (const char* text : {"50", "0", "-7", "siedem", "", "0x32", "99999999999", "ą7"}) {
         w.liczby.text = text;
         screen.notices.clear();
         EXPECT_EQ(Press(), "") << text;
@@ -232,10 +232,13 @@ TEST_F(GeneratorPress, RecentDrawsCountOnlyRealDrawsAndTypedCounts) {
         Press();
         EXPECT_EQ(screen.notices, std::vector<std::string>{kFailureText}) << count;
     }
-    // Above 50 the count is 50: two hits never reach it.
-    w.ile_los.text = "500";
-    Press();
-    EXPECT_EQ(w.DrawAttempts, 1);
+    // Above 50 the count is 50: two hits never reach it. A number too long
+    // for the conversion stops early and loses its sign.
+    for (const char* count : {"500", "-99999999999"}) {
+        w.ile_los.text = count;
+        Press();
+        EXPECT_EQ(w.DrawAttempts, 1) << count;
+    }
 }
 
 TEST_F(GeneratorPress, SixMinimumKeepsTheAttemptCountAndLogsTheSameSetTwice) {
