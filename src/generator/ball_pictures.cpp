@@ -1,13 +1,14 @@
 #include "generator/ball_pictures.hpp"
 
-// libjpeg's header needs FILE and size_t declared before it.
 #include <algorithm>
 #include <cerrno>
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+// After <cstddef> and <cstdio>: libjpeg's header needs size_t and FILE.
 #include <jpeglib.h>
 
 #include "common/file_ops.hpp"
