@@ -76,8 +76,9 @@ HistoryIndex::HistoryIndex(DrawMode mode) : mode_(mode) {
 }
 
 HistoryIndex::RecordNumbers HistoryIndex::FirstSixNumbers(std::string_view line) {
-    // Items 3 to 5 of the line reading rule, stopping after the sixth
-    // token: further tokens take no part and are not converted.
+    // The numbers part cut at every ";" as every reader of the file cuts it,
+    // stopping after the sixth token: further tokens take no part and are
+    // not converted.
     const std::string_view part = CutResultsLine(line).numbersPart;
     RecordNumbers numbers{};
     std::size_t start = 0;

@@ -11,7 +11,8 @@
 namespace kulko::test {
 namespace {
 
-// Items 3 to 5 of the line reading rule, literally.
+// The numbers of a line, literally: everything after the second ";" (after
+// the only one, or the whole line), with one ";" appended, cut at every ";".
 std::vector<std::int32_t> RecordTokens(std::string_view line) {
     const std::size_t first = line.find(';');
     std::string part;
