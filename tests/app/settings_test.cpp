@@ -34,6 +34,8 @@ TEST_F(SettingsTest, EachStoredCombinationSelectsItsButtonsAndTexts) {
                   prog ? "Aktualizacje programu włączone" : "Aktualizacje programu wyłączone");
         EXPECT_EQ(w.Label24.caption,
                   check ? "Struktura bazy wynikow prawidłowa" : "Kontrola baz wyłączona");
+        // Only the updates that are on ask for the connection.
+        EXPECT_EQ(offline.connectionQueries, (db ? 1 : 0) + (prog ? 1 : 0));
     }
 }
 
@@ -44,6 +46,7 @@ TEST_F(SettingsTest, ByteOtherThanZeroOrOneChangesNothing) {
     EXPECT_TRUE(w.akt3.checked);
     EXPECT_EQ(w.Label23.caption, "");
     EXPECT_EQ(w.Label25.caption, "");
+    EXPECT_EQ(system.connectionQueries, 2);
 }
 
 TEST_F(SettingsTest, OnlyTheFirstByteIsRead) {
