@@ -1,0 +1,26 @@
+# What `cmake --install` puts in place besides the program: the launcher that
+# prepares the user's working directory, the shipped history and ball
+# pictures it copies from, the desktop entry and the icon in the usual sizes.
+include(GNUInstallDirs)
+
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-start DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/kulko.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko)
+file(GLOB KULKO_BALL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/Ikonki/*.jpg)
+install(FILES ${KULKO_BALL_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko/Ikonki)
+install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/kulko.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The icon is drawn at build time by a small tool of our own.
+add_executable(make_icon ${PROJECT_SOURCE_DIR}/tools/make_icon/make_icon.cpp)
+target_link_libraries(make_icon PRIVATE kulko_warnings)
+set(KULKO_ICONS)
+foreach(size 32 48 64 128 256)
+    set(icon ${CMAKE_BINARY_DIR}/icons/${size}x${size}/kulko.png)
+    add_custom_command(OUTPUT ${icon}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 $<TARGET_FILE:make_icon> ${size} ${icon}
+        DEPENDS make_icon VERBATIM)
+    list(APPEND KULKO_ICONS ${icon})
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(kulko_icons ALL DEPENDS ${KULKO_ICONS})
