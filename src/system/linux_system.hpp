@@ -1,5 +1,8 @@
 #pragma once
 
+#include <set>
+#include <string>
+
 #include "app/system.hpp"
 #include "system/download_limits.hpp"
 
@@ -22,6 +25,8 @@ class LinuxSystem : public System {
 
   private:
     DownloadLimits limits_;
+    // Hosts ("host:port") that gave no connection in this run.
+    std::set<std::string> unreachableHosts_;
 };
 
 }  // namespace kulko

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "system/linux_system.hpp"
 
@@ -90,12 +91,18 @@ struct CurlDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
 
-// Runs the fetch into the open file; true for a complete 2xx answer.
-bool Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits) {
+enum class FetchResult {
+    Complete,     // a whole 2xx answer
+    Failed,       // connected, but no whole 2xx answer
+    Unreachable,  // no connection was made (name unknown, refused, timed out)
+};
+
+// Runs the fetch into the open file.
+FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits) {
     InitCurlOnce();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl) {
-        return false;
+        return FetchResult::Failed;
     }
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
@@ -125,11 +132,21 @@ bool Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& lim
     // Any error (time-out, a body shorter than its declared length, a broken
     // chunked body, the cap, a failed write) makes the fetch fail.
     if (curl_easy_perform(handle) != CURLE_OK) {
-        return false;
+        curl_off_t connected = 0;
+        curl_easy_getinfo(handle, CURLINFO_CONNECT_TIME_T, &connected);
+        return connected == 0 ? FetchResult::Unreachable : FetchResult::Failed;
     }
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
-    return status >= 200 && status <= 299;
+    return status >= 200 && status <= 299 ? FetchResult::Complete : FetchResult::Failed;
+}
+
+// "host:port" of an URL, as the key of the hosts that did not answer.
+std::string Authority(const std::string& url) {
+    const std::size_t scheme = url.find("://");
+    const std::size_t start = scheme == std::string::npos ? 0 : scheme + 3;
+    const std::size_t end = url.find_first_of("/?#", start);
+    return url.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
 }  // namespace
@@ -154,6 +171,13 @@ int LinuxSystem::ConnectionFlags() {
 }
 
 bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& target) {
+    // Start-up fetches twice from the same server; when it could not be
+    // reached the first time, the second fetch would only wait out the
+    // same connect time-out again.
+    const std::string authority = Authority(url);
+    if (unreachableHosts_.count(authority) != 0) {
+        return false;
+    }
     // The body goes to a temporary file beside the target, which replaces
     // the target only once the whole answer is on disk: a failed fetch
     // leaves the target exactly as it was.
@@ -166,7 +190,11 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     transfer.fd = fd;
     transfer.maxBytes = limits_.maxBytes;
     transfer.stallTimeout = limits_.stallTimeout;
-    bool ok = Fetch(url, transfer, limits_);
+    const FetchResult result = Fetch(url, transfer, limits_);
+    if (result == FetchResult::Unreachable) {
+        unreachableHosts_.insert(authority);
+    }
+    bool ok = result == FetchResult::Complete;
     ok = ok && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;

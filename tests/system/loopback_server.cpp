@@ -5,17 +5,24 @@
 
 namespace kulko::test {
 
-LoopbackServer::LoopbackServer() {
+LoopbackServer::LoopbackServer(int port) {
     server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         Answer(request, response);
     });
-    port_ = server_.bind_to_any_port("127.0.0.1");
+    if (port == 0) {
+        port_ = server_.bind_to_any_port("127.0.0.1");
+    } else if (server_.bind_to_port("127.0.0.1", port)) {
+        port_ = port;
+    }
     if (port_ <= 0) {
         throw std::runtime_error("cannot bind a loopback port");
     }
     // The socket listens from here on; requests wait in its backlog until
-    // the accepting thread runs.
+    // the accepting thread runs. Stopping works only once the server runs.
     thread_ = std::thread([this] { server_.listen_after_bind(); });
+    while (!server_.is_running()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 LoopbackServer::~LoopbackServer() {
@@ -61,6 +68,9 @@ void LoopbackServer::Answer(const httplib::Request& request, httplib::Response& 
     switch (reply.kind) {
         case Reply::Kind::Whole:
             response.set_content(reply.body, reply.contentType);
+            break;
+        case Reply::Kind::Redirect:
+            response.set_redirect(reply.body, reply.status);
             break;
         case Reply::Kind::Chunked:
             response.set_chunked_content_provider(

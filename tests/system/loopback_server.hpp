@@ -19,6 +19,7 @@ struct Reply {
         Stall,      // the declared length, the first `sent` bytes, then silence
         Truncated,  // the declared length, the first `sent` bytes, then the connection closes
         Silent,     // the connection is taken, but no answer ever comes
+        Redirect,   // the status with a Location header: the body is the target path
     };
     Reply(int status = 200, std::string body = {}, Kind kind = Kind::Whole, std::size_t sent = 0,
           std::string contentType = "text/plain")
@@ -39,7 +40,8 @@ struct Reply {
 // from a table of replies; paths not in the table get 404.
 class LoopbackServer {
   public:
-    LoopbackServer();
+    // On a free port, or on the given one.
+    explicit LoopbackServer(int port = 0);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
