@@ -7,30 +7,10 @@
 
 #include "app/tgenerator.hpp"
 #include "bench_support.hpp"
+#include "quiet_window.hpp"
 #include "stats/draw_log_counts.hpp"
 
 namespace {
-
-// The paint touches neither the screen nor the system.
-class NoScreen : public kulko::Screen {
-  public:
-    bool Ask(const std::string&) override { return false; }
-    void Inform(const std::string&) override {}
-    void RepaintNow() override {}
-    void DrawMarks(const kulko::Canvas&) override {}
-};
-
-class NoSystem : public kulko::System {
-  public:
-    int ConnectionFlags() override { return 0; }
-    bool Download(const std::string&, const std::filesystem::path&) override { return false; }
-    void StartProgram(const std::filesystem::path&, const std::string&,
-                      const std::vector<std::string>&) override {}
-    void OpenInTextEditor(const std::filesystem::path&) override {}
-    [[noreturn]] void Exit() override { std::abort(); }
-    std::string TimeOfDay() override { return {}; }
-    std::uint32_t Seed() override { return 0; }
-};
 
 // A working directory with the shipped history and a draw log of `sets` lines.
 std::filesystem::path PaintDirectory(std::size_t sets) {
@@ -46,8 +26,8 @@ std::filesystem::path PaintDirectory(std::size_t sets) {
 
 void BM_ChartPaintMillionSetDrawLog(benchmark::State& state) {
     const auto dir = PaintDirectory(1000000);
-    NoScreen screen;
-    NoSystem system;
+    kulko::bench::QuietScreen screen;
+    kulko::bench::QuietSystem system;
     kulko::Tgenerator window(dir, screen, system);
     window.HighestNumber = 49;
     for (auto _ : state) {

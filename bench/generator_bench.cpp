@@ -9,6 +9,7 @@
 #include "common/file_ops.hpp"
 #include "common/text_file.hpp"
 #include "generator/draw_generator.hpp"
+#include "quiet_window.hpp"
 
 namespace {
 
@@ -87,27 +88,6 @@ BENCHMARK(BM_FailingPressNoFiveEveryAttemptTestedMillionLines)->Unit(benchmark::
 
 // ---- Whole presses through the window class ----
 
-class QuietScreen : public kulko::Screen {
-  public:
-    bool Ask(const std::string&) override { return false; }
-    void Inform(const std::string&) override {}
-    void RepaintNow() override {}
-    void DrawMarks(const kulko::Canvas&) override {}
-};
-
-class QuietSystem : public kulko::System {
-  public:
-    int ConnectionFlags() override { return 0; }
-    bool Download(const std::string&, const std::filesystem::path&) override { return false; }
-    void StartProgram(const std::filesystem::path&, const std::string&,
-                      const std::vector<std::string>&) override {}
-    void OpenInTextEditor(const std::filesystem::path&) override {}
-    [[noreturn]] void Exit() override { std::abort(); }
-    std::string TimeOfDay() override { return "12:00:00"; }
-    std::uint32_t Seed() override { return ++seed; }
-    std::uint32_t seed = 0;
-};
-
 // A working directory with the shipped history and settings that keep
 // start-up off the network; the window started in it.
 struct BenchWindow {
@@ -126,8 +106,8 @@ struct BenchWindow {
         std::filesystem::remove_all(dir);
     }
     std::filesystem::path dir;
-    QuietScreen screen;
-    QuietSystem system;
+    kulko::bench::QuietScreen screen;
+    kulko::bench::QuietSystem system;
     std::unique_ptr<kulko::Tgenerator> window;
 };
 

@@ -10,28 +10,9 @@
 
 #include "app/tgenerator.hpp"
 #include "ledger/ledger_file.hpp"
+#include "quiet_window.hpp"
 
 namespace {
-
-class QuietScreen : public kulko::Screen {
-  public:
-    bool Ask(const std::string&) override { return false; }
-    void Inform(const std::string&) override {}
-    void RepaintNow() override {}
-    void DrawMarks(const kulko::Canvas&) override {}
-};
-
-class QuietSystem : public kulko::System {
-  public:
-    int ConnectionFlags() override { return 0; }
-    bool Download(const std::string&, const std::filesystem::path&) override { return false; }
-    void StartProgram(const std::filesystem::path&, const std::string&,
-                      const std::vector<std::string>&) override {}
-    void OpenInTextEditor(const std::filesystem::path&) override {}
-    [[noreturn]] void Exit() override { std::exit(0); }
-    std::string TimeOfDay() override { return "12:00:00"; }
-    std::uint32_t Seed() override { return 1; }
-};
 
 // Every entry filled to its slot, Polish letters included.
 kulko::Ledger FullLedger() {
@@ -53,8 +34,8 @@ void BM_LedgerOpenAndClose(benchmark::State& state) {
     std::filesystem::create_directories(dir);
     kulko::WriteLedgerFile(dir / "wydatki_l.dat", FullLedger());
     kulko::WriteLedgerFile(dir / "przychody_l.dat", FullLedger());
-    QuietScreen screen;
-    QuietSystem system;
+    kulko::bench::QuietScreen screen;
+    kulko::bench::QuietSystem system;
     kulko::Tgenerator window(dir, screen, system);
     for (auto _ : state) {
         window.SpeedButton10Click();
