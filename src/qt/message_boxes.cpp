@@ -4,10 +4,21 @@
 #include <QPushButton>
 
 namespace kulko {
+namespace {
+
+// The program's texts break lines in message boxes with a lone CR, as
+// Windows message boxes do; Qt breaks lines only at LF.
+QString DisplayText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace
 
 bool AskYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pytanie"), text, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pytanie"), DisplayText(text),
+                    QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -16,8 +27,8 @@ bool AskYesNo(QWidget* parent, const QString& text) {
 }
 
 void ShowInformation(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informacja"), text, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informacja"), DisplayText(text),
+                    QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

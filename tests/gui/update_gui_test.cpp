@@ -56,5 +56,22 @@ TEST(UpdateGui, OpensWithinTheConnectTimeoutsWhenTheServerDoesNotAnswer) {
     EXPECT_LT(seconds, connectTimeout + 2.0);
 }
 
+TEST(UpdateGui, TheNewVersionQuestionShowsItsTwoLines) {
+    TempDir dir;
+    PrepareWorkDir(dir);
+    dir.Write("ustalenia_kulko_apli.dat", std::string(1, '\1'));
+    FakeSystem system;
+    system.connectionFlags = kConnectionLan;
+    system.downloads["http://updates.test/Kulko/wersja_l.txt"] = "1.14\r\n";
+    QString seen;
+    AnswerNextBox("Nie", &seen);
+    MainWindow window(dir.Path(), system, "updates.test");
+    // The carriage return of the question is a line break on screen.
+    EXPECT_EQ(seen.toStdString(),
+              "Znaleziono nowszą wersję programu.\nCzy chcesz teraz aktualizować program ?");
+    EXPECT_EQ(system.exits, 0);
+    EXPECT_TRUE(system.started.empty());
+}
+
 }  // namespace
 }  // namespace kulko::test
