@@ -25,8 +25,8 @@ class LinuxSystem : public System {
 
   private:
     DownloadLimits limits_;
-    // Hosts ("host:port") that gave no connection in this run.
-    std::set<std::string> unreachableHosts_;
+    // Hosts ("host:port") that gave no connection, or stopped sending, in this run.
+    std::set<std::string> unresponsiveHosts_;
 };
 
 }  // namespace kulko

@@ -92,9 +92,10 @@ struct CurlDeleter {
 };
 
 enum class FetchResult {
-    Complete,     // a whole 2xx answer
-    Failed,       // connected, but no whole 2xx answer
-    Unreachable,  // no connection was made (name unknown, refused, timed out)
+    Complete,      // a whole 2xx answer
+    Failed,        // connected, but no whole 2xx answer
+    Unresponsive,  // no connection was made (name unknown, refused, timed out), or the
+                   // server stopped sending: it is not worth waiting on again
 };
 
 // Runs the fetch into the open file.
@@ -131,10 +132,13 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     transfer.lastProgress = Clock::now();
     // Any error (time-out, a body shorter than its declared length, a broken
     // chunked body, the cap, a failed write) makes the fetch fail.
-    if (curl_easy_perform(handle) != CURLE_OK) {
+    const CURLcode code = curl_easy_perform(handle);
+    if (code != CURLE_OK) {
         curl_off_t connected = 0;
         curl_easy_getinfo(handle, CURLINFO_CONNECT_TIME_T, &connected);
-        return connected == 0 ? FetchResult::Unreachable : FetchResult::Failed;
+        // Only the stall watch aborts from a callback.
+        const bool timedOut = code == CURLE_OPERATION_TIMEDOUT || code == CURLE_ABORTED_BY_CALLBACK;
+        return connected == 0 || timedOut ? FetchResult::Unresponsive : FetchResult::Failed;
     }
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
@@ -172,10 +176,10 @@ int LinuxSystem::ConnectionFlags() {
 
 bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& target) {
     // Start-up fetches twice from the same server; when it could not be
-    // reached the first time, the second fetch would only wait out the
-    // same connect time-out again.
+    // reached or stopped answering the first time, the second fetch would
+    // only wait out the same time-out again.
     const std::string authority = Authority(url);
-    if (unreachableHosts_.count(authority) != 0) {
+    if (unresponsiveHosts_.count(authority) != 0) {
         return false;
     }
     // The body goes to a temporary file beside the target, which replaces
@@ -191,8 +195,8 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     transfer.maxBytes = limits_.maxBytes;
     transfer.stallTimeout = limits_.stallTimeout;
     const FetchResult result = Fetch(url, transfer, limits_);
-    if (result == FetchResult::Unreachable) {
-        unreachableHosts_.insert(authority);
+    if (result == FetchResult::Unresponsive) {
+        unresponsiveHosts_.insert(authority);
     }
     bool ok = result == FetchResult::Complete;
     ok = ok && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;

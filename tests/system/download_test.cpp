@@ -52,6 +52,18 @@ TEST(Download, AHostThatGaveNoConnectionIsNotTriedAgainInTheSameRun) {
     EXPECT_EQ(dir.Read("kulko.bak"), "x");
 }
 
+TEST(Download, AServerThatStoppedSendingIsNotAskedAgainInTheSameRun) {
+    TempDir dir;
+    LoopbackServer server;
+    LoopbackSystem system{ShortLimits()};
+    server.Serve("/Kulko/wersja_l.txt", {200, "1.14\r\n", Reply::Kind::Silent});
+    server.Serve("/Kulko/kulko.txt", {200, "x"});
+    EXPECT_FALSE(
+        system.Download("http://" + server.Host() + "/Kulko/wersja_l.txt", dir / "kulko.ser"));
+    EXPECT_FALSE(system.Download(Url(server.Host()), dir / "kulko.bak"));
+    EXPECT_FALSE(dir.Exists("kulko.bak"));
+}
+
 TEST(Download, AServerThatAnsweredWithAnErrorIsAskedAgain) {
     TempDir dir;
     LoopbackServer server;
