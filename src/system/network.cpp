@@ -186,7 +186,7 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     // the target only once the whole answer is on disk: a failed fetch
     // leaves the target exactly as it was.
     std::string temp = target.string() + ".part-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
