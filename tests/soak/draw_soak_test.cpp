@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -98,6 +99,22 @@ class DrawSoakTest : public WindowTest {
         history = HistoryRecords(dir / "kulko.txt");
         logLines = ReadAllLines(dir / "losowania_kulko.txt");
         ASSERT_EQ(logLines.size(), 1u);
+        // The start-up statistics the checks below rely on, counted plainly.
+        ASSERT_GE(history.size(), std::size_t{kRecentDrawRows});
+        for (int row = 0; row < kRecentDrawRows; ++row) {
+            ASSERT_EQ(Window().RecentDraws[static_cast<std::size_t>(row)],
+                      history[history.size() - kRecentDrawRows + static_cast<std::size_t>(row)]);
+        }
+        std::array<int, kHighestNumber + 1> counts{};
+        for (const NumberSet& record : history) {
+            for (int n : record) {
+                counts[static_cast<std::size_t>(IsGameNumber(n) ? n : 0)]++;
+            }
+        }
+        const auto most = std::max_element(counts.begin() + 1, counts.end());
+        const auto least = std::min_element(counts.begin() + 1, counts.end());
+        ASSERT_EQ(Window().MostFrequentNumber, most - counts.begin());
+        ASSERT_EQ(Window().LeastFrequentNumber, least - counts.begin());
     }
 
     template <typename Pick>
