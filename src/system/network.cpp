@@ -136,9 +136,14 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     if (code != CURLE_OK) {
         curl_off_t connected = 0;
         curl_easy_getinfo(handle, CURLINFO_CONNECT_TIME_T, &connected);
-        // Only the stall watch aborts from a callback.
+        long answered = 0;
+        curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answered);
+        // Only the stall watch aborts from a callback. A server that took the
+        // connection but never began an answer is as unresponsive as one
+        // that stalled, whichever way the transfer ended.
         const bool timedOut = code == CURLE_OPERATION_TIMEDOUT || code == CURLE_ABORTED_BY_CALLBACK;
-        return connected == 0 || timedOut ? FetchResult::Unresponsive : FetchResult::Failed;
+        return connected == 0 || answered == 0 || timedOut ? FetchResult::Unresponsive
+                                                           : FetchResult::Failed;
     }
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
