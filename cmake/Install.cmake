@@ -7,8 +7,13 @@ install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-start DESTINATION ${CM
 install(FILES ${PROJECT_SOURCE_DIR}/data/kulko.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko)
 file(GLOB KULKO_BALL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/Ikonki/*.jpg)
 install(FILES ${KULKO_BALL_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko/Ikonki)
-install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/kulko.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry names the launcher by its full path, taken when installing,
+# so that it works whatever the prefix and whether or not its bin is on PATH.
+install(CODE "
+    set(KULKO_START \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko-start\")
+    configure_file(\"${PROJECT_SOURCE_DIR}/data/desktop/kulko.desktop.in\"
+                   \"${CMAKE_BINARY_DIR}/kulko.desktop\" @ONLY)")
+install(FILES ${CMAKE_BINARY_DIR}/kulko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # The icon is drawn at build time by a small tool of our own.
 add_executable(make_icon ${PROJECT_SOURCE_DIR}/tools/make_icon/make_icon.cpp)
