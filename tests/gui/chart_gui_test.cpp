@@ -13,15 +13,8 @@ namespace {
 
 // The real window on the shipped history, the news already seen so that
 // nothing covers the chart.
-class ChartGui : public ::testing::Test {
+class ChartGui : public ShownWindowTest {
   protected:
-    void SetUp() override {
-        PrepareWorkDir(dir);
-        dir.Write("komunikat_l.113", "");
-        window = std::make_unique<MainWindow>(dir.Path(), system, "updates.test");
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
     QImage Shot() { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     static int PixelsOf(const QImage& image, QRect area, QColor color) {
@@ -38,10 +31,6 @@ class ChartGui : public ::testing::Test {
         return static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin()) +
                1;
     }
-
-    TempDir dir;
-    FakeSystem system;
-    std::unique_ptr<MainWindow> window;
 };
 
 const QColor kRed(255, 0, 0);

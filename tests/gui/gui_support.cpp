@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTest>
 #include <fstream>
 #include <iterator>
 
@@ -34,6 +35,24 @@ void PrepareWorkDir(const TempDir& dir) {
     dir.Write("ustalenia_kulko.dat", std::string(1, '\0'));
     dir.Write("ustalenia_kulko_apli.dat", std::string(1, '\0'));
     dir.Write("ustalenia_kulko_kontrola.dat", std::string(1, '\1'));
+}
+
+void ShownWindowTest::SetUp() {
+    PrepareWorkDir(dir);
+    dir.Write("komunikat_l.113", "");
+    PrepareFiles();
+    window = std::make_unique<MainWindow>(dir.Path(), system, "updates.test");
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+void ShownWindowTest::Click(const char* name) {
+    QWidget* control = Find<QWidget>(*window, name);
+    ASSERT_NE(control, nullptr) << name;
+    // The control timer enables buttons within 100 ms of a change.
+    ASSERT_TRUE(QTest::qWaitFor([control] { return control->isEnabled(); }, 2000)) << name;
+    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 }  // namespace kulko::test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -32,5 +34,20 @@ void AnswerNextBox(const QString& buttonText, QString* seenText = nullptr);
 // A working directory holding the shipped history and settings that keep
 // start-up off the network.
 void PrepareWorkDir(const TempDir& dir);
+
+// The real window on the shipped history, started with the news already
+// seen so that nothing covers the main area, shown and active.
+class ShownWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    // Files a test wants in the working directory before start-up.
+    virtual void PrepareFiles() {}
+    // Clicks a control once the control timer has enabled it.
+    void Click(const char* name);
+
+    TempDir dir;
+    FakeSystem system;
+    std::unique_ptr<MainWindow> window;
+};
 
 }  // namespace kulko::test

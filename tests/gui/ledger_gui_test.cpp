@@ -11,21 +11,13 @@
 namespace kulko::test {
 namespace {
 
-class LedgerGui : public ::testing::Test {
+class LedgerGui : public ShownWindowTest {
   protected:
-    void SetUp() override {
-        PrepareWorkDir(dir);
-        dir.Write("komunikat_l.113", "");  // no news panel over the window
+    void PrepareFiles() override {
         Ledger expenses = EmptyLedger();
         expenses[4998] = {"ostatni", "1", "wiersz 4999"};
         expenses[4999] = {"ukryty", "100", "wpis 5000"};
         dir.Write("wydatki_l.dat", EncodeLedger(expenses));
-        window = std::make_unique<MainWindow>(dir.Path(), system, "updates.test");
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void Click(const char* button) {
-        QTest::mouseClick(Find<QWidget>(*window, button), Qt::LeftButton);
     }
     // Types into a cell as a user would: a click on the cell opens the
     // editor in place, the keys go to it and Tab stores the text and moves on.
@@ -43,10 +35,6 @@ class LedgerGui : public ::testing::Test {
             QTest::keyClick(editor, Qt::Key_Tab);
         }
     }
-
-    TempDir dir;
-    FakeSystem system;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(LedgerGui, GridsShowTheLedgerWithHeadingsWidthsAndNoRowForTheLastEntry) {

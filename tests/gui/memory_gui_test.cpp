@@ -11,26 +11,7 @@
 namespace kulko::test {
 namespace {
 
-class MemoryGui : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        PrepareWorkDir(dir);
-        dir.Write("komunikat_l.113", "");
-        window = std::make_unique<MainWindow>(dir.Path(), system, "updates.test");
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void Click(const char* name) {
-        QWidget* button = Find<QWidget>(*window, name);
-        // The control timer enables the buttons within 100 ms of a change.
-        ASSERT_TRUE(QTest::qWaitFor([button] { return button->isEnabled(); }, 2000)) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    TempDir dir;
-    FakeSystem system;
-    std::unique_ptr<MainWindow> window;
-};
+class MemoryGui : public ShownWindowTest {};
 
 TEST_F(MemoryGui, DrawStoreTypeAndCheck) {
     Click("SpeedButton2");  // "Losuj"
