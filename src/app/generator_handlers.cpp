@@ -1,4 +1,7 @@
 // "Losuj": the draw under the chosen options, or the minimum search.
+#include <initializer_list>
+#include <utility>
+
 #include "app/tgenerator.hpp"
 #include "common/random_source.hpp"
 #include "common/text_to_number.hpp"
@@ -12,88 +15,48 @@ namespace {
 constexpr const char* kDrawFailedText =
     "Problem z wygenerowaniem zestawu liczb. Zmień kryteria losowania.";
 
-DrawMode SelectedMode(const Tgenerator& window) {
-    if (window.los2.checked) {
-        return DrawMode::NoSix;
+// The value of the selected radio button of a group, or the group's first
+// value when none of the listed buttons is selected.
+template <typename Value>
+Value Selected(std::initializer_list<std::pair<const Control*, Value>> group, Value otherwise) {
+    for (const auto& [button, value] : group) {
+        if (button->checked) {
+            return value;
+        }
     }
-    if (window.los3.checked) {
-        return DrawMode::NoFive;
-    }
-    if (window.los4.checked) {
-        return DrawMode::NoFour;
-    }
-    return DrawMode::Normal;
-}
-
-DrawCondition SelectedCondition(const Tgenerator& window) {
-    // A disabled but selected "tylko parzyste" or "tylko nieparzyste"
-    // still applies: only the selection counts.
-    if (window.w2.checked) {
-        return DrawCondition::NoTwoInRow;
-    }
-    if (window.w3.checked) {
-        return DrawCondition::NoThreeInRow;
-    }
-    if (window.w4.checked) {
-        return DrawCondition::EvenOnly;
-    }
-    if (window.w5.checked) {
-        return DrawCondition::OddOnly;
-    }
-    return DrawCondition::Any;
-}
-
-DrawForcing SelectedForcing(const Tgenerator& window) {
-    if (window.los9.checked) {
-        return DrawForcing::SixMinimum;
-    }
-    if (window.los6.checked) {
-        return DrawForcing::WithMax;
-    }
-    if (window.los5.checked) {
-        return DrawForcing::WithNumber;
-    }
-    if (window.los8.checked) {
-        return DrawForcing::WithMin;
-    }
-    return DrawForcing::None;
-}
-
-RecentFilter SelectedRecentFilter(const Tgenerator& window) {
-    if (window.os2.checked) {
-        return RecentFilter::NoPair;
-    }
-    if (window.os3.checked) {
-        return RecentFilter::NoTriple;
-    }
-    return RecentFilter::Ignore;
-}
-
-DrawBias SelectedBias(const Tgenerator& window) {
-    if (window.prz2.checked) {
-        return DrawBias::AsStatistics;
-    }
-    if (window.prz3.checked) {
-        return DrawBias::LowMajority;
-    }
-    if (window.prz4.checked) {
-        return DrawBias::HighMajority;
-    }
-    return DrawBias::Ignore;
+    return otherwise;
 }
 
 GeneratorOptions ReadGeneratorOptions(const Tgenerator& window) {
     GeneratorOptions options;
-    options.mode = SelectedMode(window);
-    options.condition = SelectedCondition(window);
-    options.forcing = SelectedForcing(window);
+    options.mode = Selected({{&window.los2, DrawMode::NoSix},
+                             {&window.los3, DrawMode::NoFive},
+                             {&window.los4, DrawMode::NoFour}},
+                            DrawMode::Normal);
+    // A disabled but selected "tylko parzyste" or "tylko nieparzyste"
+    // still applies: only the selection counts.
+    options.condition = Selected({{&window.w2, DrawCondition::NoTwoInRow},
+                                  {&window.w3, DrawCondition::NoThreeInRow},
+                                  {&window.w4, DrawCondition::EvenOnly},
+                                  {&window.w5, DrawCondition::OddOnly}},
+                                 DrawCondition::Any);
+    options.forcing = Selected({{&window.los9, DrawForcing::SixMinimum},
+                                {&window.los6, DrawForcing::WithMax},
+                                {&window.los5, DrawForcing::WithNumber},
+                                {&window.los8, DrawForcing::WithMin}},
+                               DrawForcing::None);
     // Both combos are editable: whatever was typed goes through the
     // program's number conversion, and a text that is no number gives 0.
     options.forcedNumber = TextToNumberValue(window.liczby.text);
-    options.recentFilter = SelectedRecentFilter(window);
+    options.recentFilter =
+        Selected({{&window.os2, RecentFilter::NoPair}, {&window.os3, RecentFilter::NoTriple}},
+                 RecentFilter::Ignore);
     options.recentCount = TextToNumberValue(window.ile_los.text);
     options.notIfAlreadyDrawn = window.os4.checked;
-    options.bias = SelectedBias(window);
+    options.bias = Selected({{&window.prz2, DrawBias::AsStatistics},
+                             {&window.prz3, DrawBias::LowMajority},
+                             {&window.prz4, DrawBias::HighMajority}},
+                            DrawBias::Ignore);
     return options;
 }
 
