@@ -29,3 +29,9 @@ foreach(size 32 48 64 128 256)
     install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 add_custom_target(kulko_icons ALL DEPENDS ${KULKO_ICONS})
+
+# What the install puts in place, and the launcher's first and later starts.
+if(KULKO_BUILD_TESTS)
+    add_test(NAME install COMMAND sh ${PROJECT_SOURCE_DIR}/tests/install/install_test.sh
+             ${CMAKE_BINARY_DIR})
+endif()

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks what `cmake --install`
+# put in place, then starts the installed launcher (with the program swapped
+# for a stand-in that records where it was started) to check the user's
+# working directory: made and seeded on the first start, never overwritten.
+#
+#   install_test.sh <build dir>
+set -eu
+build="$1"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+    echo "install test: $*" >&2
+    exit 1
+}
+
+prefix="$scratch/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for file in bin/kulko bin/kulko-start share/kulko/kulko.txt share/applications/kulko.desktop; do
+    [ -f "$prefix/$file" ] || fail "missing $file"
+done
+[ -x "$prefix/bin/kulko-start" ] || fail "launcher not executable"
+[ "$(ls "$prefix/share/kulko/Ikonki" | grep -c '\.jpg$')" -eq 49 ] || fail "not 49 ball pictures"
+grep -qx "Exec=$prefix/bin/kulko-start" "$prefix/share/applications/kulko.desktop" ||
+    fail "desktop entry does not start the installed launcher"
+grep -qx "Icon=kulko" "$prefix/share/applications/kulko.desktop" || fail "desktop entry without icon"
+for size in 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/kulko.png"
+    [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "no PNG at $icon"
+done
+
+# The program itself would open its window; the stand-in notes where it runs.
+cat >"$prefix/bin/kulko" <<'STANDIN'
+#!/bin/sh
+pwd >"$HOME/started-in"
+STANDIN
+chmod +x "$prefix/bin/kulko"
+
+export HOME="$scratch/home"
+mkdir -p "$HOME"
+unset XDG_DATA_HOME
+work="$HOME/.local/share/kulko"
+"$prefix/bin/kulko-start"
+[ "$(cat "$HOME/started-in")" = "$work" ] || fail "not started in $work"
+cmp -s "$work/kulko.txt" "$prefix/share/kulko/kulko.txt" || fail "history not seeded"
+[ "$(ls "$work/Ikonki" | grep -c '\.jpg$')" -eq 49 ] || fail "ball pictures not seeded"
+
+# A later start keeps the user's files and only fills in what is missing.
+printf '0001;01.01.2000;1;2;3;4;5;6\r\n' >"$work/kulko.txt"
+printf 'mine' >"$work/Ikonki/7.jpg"
+rm "$work/Ikonki/8.jpg"
+"$prefix/bin/kulko-start"
+[ "$(cat "$work/kulko.txt")" = "$(printf '0001;01.01.2000;1;2;3;4;5;6\r\n')" ] || fail "history overwritten"
+[ "$(cat "$work/Ikonki/7.jpg")" = "mine" ] || fail "a picture overwritten"
+cmp -s "$work/Ikonki/8.jpg" "$prefix/share/kulko/Ikonki/8.jpg" || fail "missing picture not restored"
+[ ! -e "$work/kulko.txt.new" ] || fail "scratch copy left behind"
+
+# XDG_DATA_HOME moves the working directory.
+XDG_DATA_HOME="$scratch/data" "$prefix/bin/kulko-start"
+[ "$(cat "$HOME/started-in")" = "$scratch/data/kulko" ] || fail "XDG_DATA_HOME not used"
+echo "install test: ok"
