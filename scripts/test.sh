@@ -19,4 +19,4 @@ cd "$build"
 ctest --output-on-failure
 
 # A short run of every fuzz target (clang, libFuzzer); fails on any crash.
-"$top/scripts/fuzz.sh" "${KULKO_FUZZ_SECONDS:-15}"
+"$top/scripts/fuzz.sh" "${KULKO_FUZZ_SECONDS:-12}"
