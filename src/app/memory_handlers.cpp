@@ -14,9 +14,12 @@ namespace kulko {
 void Tgenerator::SpeedButton5Click() {
     if (screen_.Ask("Skasować pamięć wyników ?")) {
         // A missing or locked file is not worth a message: the memory is
-        // simply gone or stays.
+        // simply gone or stays. When it stays, its count stays shown too,
+        // so the window never claims an empty memory that still holds sets.
         DeleteFileIfAny(File(kMemoryFileName));
-        Label1.caption.clear();
+        if (!FileExists(File(kMemoryFileName))) {
+            Label1.caption.clear();
+        }
     }
     screen_.RepaintNow();
 }

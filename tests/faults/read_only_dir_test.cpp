@@ -69,9 +69,13 @@ TEST(ReadOnlyWorkDirTest, WritesFailWithAccessDeniedAndNothingChanges) {
             report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), kDenied, "renumbering");
             report.Check(screen.notices.empty(), "no success notice after a failure");
 
-            // Clearing the memory asks, cannot delete and says nothing.
+            // Clearing the memory asks, cannot delete and says nothing; the
+            // sets are still there, so their count stays shown.
+            window.ShowMemoryCount();
             screen.answers.push_back(true);
             report.Equal(ErrorOf([&] { window.SpeedButton5Click(); }), "", "clear memory");
+            report.Equal(window.Label1.caption, std::string("Pamięć 2 wyników"),
+                         "count of the memory that could not be cleared");
 
             // And the window still answers.
             Canvas canvas;
