@@ -102,13 +102,19 @@ void Tgenerator::FormCreate() {
     // 15. Memory count.
     ShowMemoryCount();
 
-    // 16-18. Count, validate and summarise the results file.
-    ResultsLineTotal = FileExists(File("kulko.txt")) ? CountLines(File("kulko.txt")) : 0;
+    // 16-18. Count, validate and summarise the results file (one read).
     ValidatingRead();
 }
 
 void Tgenerator::ValidatingRead() {
+    // The file is read once: a first pass over it counts its lines, which
+    // tells the summary where the newest fifty draws begin.
     TextFileReader reader(File("kulko.txt"));
+    ResultsLineTotal = 0;
+    for (std::string_view line; reader.ReadLine(line);) {
+        ++ResultsLineTotal;
+    }
+    reader.Rewind();
     const bool check = kontrola1.checked;
     const ValidationVerdict verdict = ValidateResults(reader, check, ResultsLineTotal, Summary);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {

@@ -21,6 +21,8 @@ class TextFileReader {
     // The next line without its line end; false at the end of the file.
     bool ReadLine(std::string_view& line);
     bool AtEnd() const { return pos_ >= end_; }
+    // Back to the first line, so one read of the file serves two passes.
+    void Rewind() { pos_ = 0; }
 
   private:
     TextFileReader() = default;
