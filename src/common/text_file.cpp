@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/in_out_error.hpp"
+#include "common/regular_file.hpp"
 
 namespace kulko {
 namespace {
@@ -17,17 +18,10 @@ constexpr char kCtrlZ = 26;
 }  // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw InOutError::FromErrno(errno);
-    }
+    const int fd = OpenRegularFile(path, O_RDONLY);
     std::string data;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        throw InOutError::FromErrno(EACCES);
-    }
-    if (info.st_size > 0) {
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
         data.reserve(static_cast<std::size_t>(info.st_size));
     }
     char chunk[1 << 16];

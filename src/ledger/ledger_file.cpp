@@ -8,6 +8,7 @@
 
 #include "common/file_ops.hpp"
 #include "common/in_out_error.hpp"
+#include "common/regular_file.hpp"
 
 namespace kulko {
 namespace {
@@ -61,10 +62,7 @@ std::string EncodeLedger(const Ledger& ledger) {
 }
 
 Ledger ReadLedgerFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw InOutError::FromErrno(errno);
-    }
+    const int fd = OpenRegularFile(path, O_RDONLY);
     // One block; a longer file is read only up to its end.
     std::string block(kLedgerFileSize, '\0');
     std::size_t done = 0;

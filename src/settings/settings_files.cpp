@@ -7,6 +7,7 @@
 
 #include "common/file_ops.hpp"
 #include "common/in_out_error.hpp"
+#include "common/regular_file.hpp"
 
 namespace kulko {
 
@@ -23,10 +24,7 @@ const char* SettingFileName(Setting setting) {
 }
 
 std::optional<bool> ReadSettingFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw InOutError::FromErrno(errno);
-    }
+    const int fd = OpenRegularFile(path, O_RDONLY);
     unsigned char byte = 0;
     ssize_t got = 0;
     do {
