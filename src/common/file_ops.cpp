@@ -9,36 +9,11 @@
 #include <string>
 
 #include "common/in_out_error.hpp"
+#include "common/regular_file.hpp"
+#include "common/write_all.hpp"
 
 namespace kulko {
 namespace {
-
-// Writes all bytes, retrying short writes; returns 0 or the errno of the failure.
-int WriteAll(int fd, std::string_view bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        if (wrote == 0) {
-            return ENOSPC;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    return 0;
-}
-
-int OpenOrThrow(const std::filesystem::path& path, int flags) {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw InOutError::FromErrno(errno);
-    }
-    return fd;
-}
 
 void CloseOrThrow(int fd) {
     if (::close(fd) != 0 && errno != EINTR) {
@@ -58,24 +33,8 @@ bool DeleteFileIfAny(const std::filesystem::path& path) {
 }
 
 void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
-    const int fd = OpenOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC);
-    if (const int error = WriteAll(fd, bytes); error != 0) {
-        ::close(fd);
-        throw InOutError::FromErrno(error);
-    }
-    CloseOrThrow(fd);
-}
-
-void AppendToFile(const std::filesystem::path& path, std::string_view bytes, AppendMode mode) {
-    const int flags = O_WRONLY | O_APPEND | (mode == AppendMode::CreateIfMissing ? O_CREAT : 0);
-    const int fd = OpenOrThrow(path, flags);
-    struct stat info {};
-    const bool sized = ::fstat(fd, &info) == 0;
-    if (const int error = WriteAll(fd, bytes); error != 0) {
-        // Never leave half a line behind.
-        if (sized && ::ftruncate(fd, info.st_size) != 0) {
-            // Nothing more can be done; the error below is what the user sees.
-        }
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_TRUNC);
+    if (const int error = WriteAllAt(fd, bytes, 0); error != 0) {
         ::close(fd);
         throw InOutError::FromErrno(error);
     }
@@ -90,7 +49,7 @@ void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes)
     if (fd < 0) {
         throw InOutError::FromErrno(errno);
     }
-    int error = WriteAll(fd, bytes);
+    int error = WriteAllAt(fd, bytes, 0);
     if (error == 0 && ::fsync(fd) != 0) {
         error = errno;
     }

@@ -15,14 +15,9 @@ bool DeleteFileIfAny(const std::filesystem::path& path);
 
 // Creates the file anew (truncating an existing one) and writes the bytes.
 // Used where the program has always truncated first, for files whose loss
-// costs nothing (the version note, an empty marker).
+// costs nothing (the version note, an empty marker). Anything but a plain
+// file is refused with "File access denied".
 void WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
-
-// Appends the bytes with a single write. When the file must exist and does
-// not, throws "File not found". A write that fails part-way is cut back so the
-// file keeps exactly its old content.
-enum class AppendMode { CreateIfMissing, MustExist };
-void AppendToFile(const std::filesystem::path& path, std::string_view bytes, AppendMode mode);
 
 // Replaces the whole file safely: the bytes go to a temporary file in the
 // same directory, which is synced and then renamed over the target in one

@@ -8,10 +8,9 @@ namespace kulko {
 // The file of kept sets, one set per line, in the working directory.
 inline constexpr const char* kMemoryFileName = "wyniki_kulko.txt";
 
-// Appends the set text as a line of its own (ended by CR LF), creating the
-// file when it is missing. A file edited by hand may end without a line
-// break; the set then starts on a new line instead of continuing the last
-// one. One write; throws InOutError.
+// Appends the set text as a line of its own (ended by CR LF), where the
+// count and the check will see it (see AppendLine), creating the file when
+// it is missing. Throws InOutError.
 void StoreSetLine(const std::filesystem::path& memoryFile, std::string_view setText);
 
 }  // namespace kulko

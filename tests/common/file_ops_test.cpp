@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "common/append_line.hpp"
 #include "common/in_out_error.hpp"
 #include "support/temp_dir.hpp"
 
@@ -47,25 +48,28 @@ TEST(FileOps, SafeReplaceWriteKeepsTheOldFileWhenTheWriteFails) {
 
 TEST(FileOps, AppendNeverLeavesHalfALine) {
     test::TempDir dir;
-    dir.Write("log.txt", "1;2;3;4;5;6\r\n");
-    {
-        FileSizeLimit limit(16);
-        EXPECT_THROW(AppendToFile(dir / "log.txt", "7;8;9;10;11;12\r\n", AppendMode::MustExist),
-                     InOutError);
+    // Growing at the end, and inserting before a Ctrl-Z with bytes after it.
+    for (const char* old : {"1;2;3;4;5;6\r\n", "1;2\x1a;3;4\r\n"}) {
+        dir.Write("log.txt", old);
+        {
+            FileSizeLimit limit(16);
+            EXPECT_THROW(AppendLine(dir / "log.txt", "7;8;9;10;11;12", AppendMode::MustExist),
+                         InOutError);
+        }
+        EXPECT_EQ(dir.Read("log.txt"), old);
     }
-    EXPECT_EQ(dir.Read("log.txt"), "1;2;3;4;5;6\r\n");
 }
 
 TEST(FileOps, AppendModesAndMissingFiles) {
     test::TempDir dir;
     try {
-        AppendToFile(dir / "log.txt", "x", AppendMode::MustExist);
+        AppendLine(dir / "log.txt", "x", AppendMode::MustExist);
         FAIL() << "no error";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
     }
-    AppendToFile(dir / "mem.txt", "a\r\n", AppendMode::CreateIfMissing);
-    AppendToFile(dir / "mem.txt", "b\r\n", AppendMode::CreateIfMissing);
+    AppendLine(dir / "mem.txt", "a", AppendMode::CreateIfMissing);
+    AppendLine(dir / "mem.txt", "b", AppendMode::CreateIfMissing);
     EXPECT_EQ(dir.Read("mem.txt"), "a\r\nb\r\n");
     EXPECT_FALSE(DeleteFileIfAny(dir / "none"));
     EXPECT_TRUE(DeleteFileIfAny(dir / "mem.txt"));

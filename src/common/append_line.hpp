@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace kulko {
+
+// Adds the text as a line of its own, ended by CR LF, to a text file that
+// the program only ever grows (the draw log, the memory of sets), so that
+// every reader of the file sees it:
+// - a last line without a line end (a file edited by hand) first gets its
+//   CR LF, or the LF of a lone CR, instead of taking the new text on;
+// - in a file holding a Ctrl-Z, which ends the file for every reader, the
+//   line goes right before the first Ctrl-Z and every byte from it on stays
+//   after the line.
+// A write that fails part-way is undone, so the file keeps exactly its old
+// content. When the file must exist and does not, throws "File not found";
+// anything but a plain file is refused with "File access denied".
+enum class AppendMode { CreateIfMissing, MustExist };
+void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode);
+
+}  // namespace kulko
