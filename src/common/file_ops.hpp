@@ -19,10 +19,18 @@ bool DeleteFileIfAny(const std::filesystem::path& path);
 // file is refused with "File access denied".
 void WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
 
-// Replaces the whole file safely: the bytes go to a temporary file in the
-// same directory, which is synced and then renamed over the target in one
-// atomic step. On any failure the old file stays as it was and the temporary
-// file is removed.
+// Replaces the whole file safely: the bytes go to a temporary file beside
+// it, which is synced and then renamed over it in one atomic step, so any
+// failure leaves the old file as it was (and no temporary file behind).
+// - A symbolic link is followed: the file it points to is replaced (its
+//   temporary file lies beside that file) and the link stays.
+// - The file keeps its permission bits; a new file gets those of a plain
+//   creation (0666 less the umask).
+// - A file the user may not write, or one that is not a plain file (a FIFO,
+//   a socket, a device), is refused with "File access denied" and stays.
+// - When the directory takes no new file but the file itself is writable,
+//   the file is rewritten where it is instead, so that it can still be
+//   stored.
 void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes);
 
 // Renames from over to in one atomic step; throws InOutError on failure

@@ -1,0 +1,101 @@
+// Files replaced whole (the settings by "Zastosuj", the ledger by "Powrót"):
+// a private file stays private, a symbolic link stays a link with its
+// target rewritten, a file the user may not write is refused and left
+// alone, a new file takes the umask, and a working directory that takes no
+// new file still lets writable files be stored.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/tgenerator.hpp"
+#include "faults/fault_support.hpp"
+#include "support/fakes.hpp"
+
+namespace kulko::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ReplacedFilesTest, ModesAndLinksAreKeptAndAWriteProtectedFileIsRefused) {
+    TempDir dir;
+    WriteUserFiles(dir);
+    // The incomes ledger lives in a folder of its own, reached by a link.
+    fs::create_directory(dir / "konto");
+    fs::rename(dir / "przychody_l.dat", dir / "konto/przychody_l.dat");
+    fs::create_symlink("konto/przychody_l.dat", dir / "przychody_l.dat");
+    ::chmod((dir / "konto/przychody_l.dat").c_str(), 0640);
+    ::chmod((dir / "wydatki_l.dat").c_str(), 0600);
+    ::chmod((dir / "ustalenia_kulko.dat").c_str(), 0444);
+    const DirSnapshot before = Snapshot(dir);
+    HandOver(dir);
+
+    const auto modeOf = [&](const char* name) {
+        struct stat info {};
+        ::stat((dir / name).c_str(), &info);
+        char octal[8];
+        std::snprintf(octal, sizeof octal, "%o", info.st_mode & 07777);
+        return std::string(octal);
+    };
+    const std::string failures =
+        RunInChild({.unprivileged = true, .fileSizeLimit = std::nullopt}, [&](ChildReport& report) {
+            ::umask(027);
+            FakeScreen screen;
+            FakeSystem system;
+            Tgenerator window(dir.Path(), screen, system, "updates.test");
+
+            // Write-protected: refused, and no file changes.
+            window.akt1.checked = true;
+            window.akt2.checked = false;
+            report.Equal(ErrorOf([&] { window.BitBtn1Click(); }), "File access denied",
+                         "settings store to a write-protected file");
+            report.Check(Snapshot(dir) == before, "a file changed after the refused store");
+            report.Equal(modeOf("ustalenia_kulko.dat"), "444", "mode of the refused file");
+
+            // Once writable it is stored with its own mode; a new file gets the umask.
+            ::chmod((dir / "ustalenia_kulko.dat").c_str(), 0600);
+            fs::remove(dir / "ustalenia_kulko_kontrola.dat");
+            report.Equal(ErrorOf([&] { window.BitBtn1Click(); }), "", "settings store");
+            report.Equal(dir.Read("ustalenia_kulko.dat"), std::string(1, '\1'), "stored setting");
+            report.Equal(modeOf("ustalenia_kulko.dat"), "600", "mode of a stored setting");
+            report.Equal(modeOf("ustalenia_kulko_kontrola.dat"), "640", "mode of a new setting");
+
+            // The ledger: the private file stays private, the link stays a link.
+            const auto storeLedger = [&](const char* amount) {
+                report.Equal(ErrorOf([&] { window.SpeedButton10Click(); }), "", "ledger open");
+                window.wydatki.cells.SetCell(1, 1, amount);
+                window.przychody.cells.SetCell(1, 1, amount);
+                report.Equal(ErrorOf([&] { window.SpeedButton11Click(); }), "", "ledger store");
+                report.Equal(ErrorOf([&] { window.SpeedButton10Click(); }), "", "ledger reopen");
+                report.Equal(window.wydatki.cells.Cell(1, 1), amount, "stored expense");
+                report.Equal(window.przychody.cells.Cell(1, 1), amount, "stored income");
+                report.Equal(modeOf("wydatki_l.dat"), "600", "mode of the expenses");
+                report.Equal(modeOf("konto/przychody_l.dat"), "640", "mode of the incomes");
+                report.Check(fs::is_symlink(dir / "przychody_l.dat"), "the link is kept");
+                report.Equal(static_cast<int>(std::distance(fs::directory_iterator(dir / "konto"),
+                                                            fs::directory_iterator())),
+                             1, "files beside the link's target");
+            };
+            storeLedger("7.25");
+
+            // A directory that takes no new file: the writable files are
+            // rewritten where they are.
+            ::chmod(dir.Path().c_str(), 0555);
+            ::chmod((dir / "konto").c_str(), 0555);
+            window.akt1.checked = false;
+            window.akt2.checked = true;
+            report.Equal(ErrorOf([&] { window.BitBtn1Click(); }), "",
+                         "settings store in a read-only folder");
+            report.Equal(dir.Read("ustalenia_kulko.dat"), std::string(1, '\0'),
+                         "setting stored in a read-only folder");
+            storeLedger("3");
+            ::chmod((dir / "konto").c_str(), 0755);
+            ::chmod(dir.Path().c_str(), 0755);
+        });
+    EXPECT_EQ(failures, "");
+}
+
+}  // namespace
+}  // namespace kulko::test
