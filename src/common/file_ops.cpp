@@ -41,7 +41,7 @@ std::filesystem::path FollowLinks(std::filesystem::path path) {
 }
 
 // Creates a temporary file beside the path: with the mode of a plain creation
-// when none is given, else readable by the owner alone until it gets the mode.
+// when none is given, else private to the owner until it gets the mode.
 // Returns -1 with errno set on failure.
 int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::string& name) {
     static unsigned serial = 0;
@@ -132,8 +132,9 @@ void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes)
     // Opening it for writing is the test that the user may write it at all.
     const int fd = OpenRegularFile(path, O_WRONLY);
     int error = ReplaceThroughTemporaryFile(path, bytes, old.st_mode & 07777);
-    if (error == EACCES || error == EPERM) {
-        // The directory takes no new file, or no rename over this one.
+    if (error == EACCES || error == EPERM || error == EROFS || error == EBUSY) {
+        // The directory takes no new file, or no rename over this one (a
+        // read-only folder, a file mounted on its own).
         error = RewriteInPlace(fd, bytes);
     }
     if (::close(fd) != 0 && error == 0 && errno != EINTR) {
