@@ -2,16 +2,15 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
-#include "common/cp1250.hpp"
 #include "common/file_ops.hpp"
+#include "common/program_version.hpp"
 #include "common/text_file.hpp"
+#include "results/summary_texts.hpp"
 #include "results/validating_read.hpp"
 #include "settings/settings_files.hpp"
 
 namespace kulko {
 namespace {
-
-constexpr const char* kVersion = "1.13";
 
 bool AllSettingsFilesExist(const std::filesystem::path& dir) {
     for (Setting setting : kAllSettings) {
@@ -51,7 +50,7 @@ void Tgenerator::FormCreate() {
     }
 
     // 4-5. Version, caption and the local version note.
-    ProgramVersion = kVersion;
+    ProgramVersion = kProgramVersion;
     Caption = "Kulko " + ProgramVersion;
     WriteNewFile(File("kulko.wer"), ProgramVersion + "\r\n");
 
@@ -118,27 +117,19 @@ void Tgenerator::ValidatingRead() {
     const bool check = kontrola1.checked;
     const ValidationVerdict verdict = ValidateResults(reader, check, ResultsLineTotal, Summary);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
-        Label24.caption = DamageReportText(verdict.kind) + Cp1250ToUtf8(verdict.line);
+        Label24.caption = VerdictText(verdict);
         LowNumberTotal = Summary.lowNumberTotal;
         HighNumberTotal = Summary.highNumberTotal;
         RecentDraws = Summary.recentDraws;
         return;
     }
 
-    const auto count = [](auto value) { return std::to_string(value); };
-    Label7.caption = "Data ostatniego losowania " + Cp1250ToUtf8(Summary.lastDate);
-    Label4.caption = "Baza losowań zawiera " + count(Summary.readDrawCount) + " wpisów";
-    Label5.caption = "Wartość max " + count(Summary.maximumCount) + " osiągnął numer " +
-                     count(Summary.mostFrequentNumber);
-    Label6.caption = "Wartość min " + count(Summary.minimumCount) + " osiągnął numer " +
-                     count(Summary.leastFrequentNumber);
-    Label8.caption =
-        "Dwie w kolejności wystąpiły " + count(Summary.pairDraws - Summary.tripleDraws) + " razy";
-    Label9.caption = "Trzy w kolejności wystąpiły " + count(Summary.tripleDraws) + " razy";
-    Label10.caption = "Parzyste wystąpiły w " + count(Summary.allEvenDraws) + " losowaniach";
-    Label11.caption = "Nieparzyste wystąpiły w " + count(Summary.allOddDraws) + " losowaniach";
-    Label16.caption = "Liczby niskie wystąpiły" + count(Summary.lowNumberTotal) + " razy";
-    Label17.caption = "Liczby wysokie wystąpiły" + count(Summary.highNumberTotal) + " razy";
+    const auto texts = SummaryTexts(Summary);
+    Control* const labels[] = {&Label4, &Label7,  &Label5,  &Label6,  &Label8,
+                               &Label9, &Label10, &Label11, &Label16, &Label17};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        labels[i]->caption = texts[i];
+    }
 
     MostFrequentNumber = Summary.mostFrequentNumber;
     LeastFrequentNumber = Summary.leastFrequentNumber;
@@ -146,7 +137,7 @@ void Tgenerator::ValidatingRead() {
     HighNumberTotal = Summary.highNumberTotal;
     RecentDraws = Summary.recentDraws;
     if (check) {
-        Label24.caption = "Struktura bazy wynikow prawidłowa";
+        Label24.caption = VerdictText(verdict);
     }
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kulko {
+
+// Exit status of the command-line tool.
+inline constexpr int kToolSuccess = 0;
+inline constexpr int kToolBadInput = 1;  // bad input, a damaged or unreadable file
+inline constexpr int kToolWrongUsage = 2;
+
+// The command-line tool "kulko-wyniki" that keeps the results file current:
+// "dodaj" imports draws from results lists, "publikuj" puts the results
+// file where an update server serves it, "sprawdz" runs the program's
+// validating read. args come without the program's name; "-" as an input
+// file reads in. Messages go to out and err in Polish.
+int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace kulko

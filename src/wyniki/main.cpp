@@ -1,0 +1,18 @@
+// kulko-wyniki: the command-line front of the results tool.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "import/results_tool.hpp"
+
+int main(int argc, char** argv) {
+    try {
+        return kulko::RunResultsTool(std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                                     std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        // Only running out of memory gets here; the files are untouched then.
+        std::cerr << "kulko-wyniki: " << error.what() << "\n";
+        return kulko::kToolBadInput;
+    }
+}
