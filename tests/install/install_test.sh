@@ -17,10 +17,13 @@ fail() {
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/kulko bin/kulko-start share/kulko/kulko.txt share/applications/kulko.desktop; do
+for file in bin/kulko bin/kulko-start bin/kulko-wyniki share/kulko/kulko.txt share/applications/kulko.desktop; do
     [ -f "$prefix/$file" ] || fail "missing $file"
 done
 [ -x "$prefix/bin/kulko-start" ] || fail "launcher not executable"
+"$prefix/bin/kulko-wyniki" sprawdz --baza "$prefix/share/kulko/kulko.txt" >"$scratch/check" ||
+    fail "the results tool rejects the shipped history"
+[ "$(head -n 1 "$scratch/check")" = "Struktura bazy wynikow prawidłowa" ] || fail "results tool: $(cat "$scratch/check")"
 [ "$(ls "$prefix/share/kulko/Ikonki" | grep -c '\.jpg$')" -eq 49 ] || fail "not 49 ball pictures"
 grep -qx "Exec=$prefix/bin/kulko-start" "$prefix/share/applications/kulko.desktop" ||
     fail "desktop entry does not start the installed launcher"

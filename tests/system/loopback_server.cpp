@@ -5,7 +5,10 @@
 
 namespace kulko::test {
 
-LoopbackServer::LoopbackServer(int port) {
+LoopbackServer::LoopbackServer(int port, const std::filesystem::path& folder) {
+    if (!folder.empty() && !server_.set_mount_point("/", folder.string())) {
+        throw std::runtime_error("cannot serve " + folder.string());
+    }
     server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         Answer(request, response);
     });

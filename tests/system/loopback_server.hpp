@@ -3,6 +3,7 @@
 #include <httplib.h>
 
 #include <atomic>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <string>
@@ -41,7 +42,9 @@ struct Reply {
 class LoopbackServer {
   public:
     // On a free port, or on the given one.
-    explicit LoopbackServer(int port = 0);
+    explicit LoopbackServer(int port = 0) : LoopbackServer(port, {}) {}
+    // Also a static file server: the files below folder come first.
+    LoopbackServer(int port, const std::filesystem::path& folder);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;

@@ -1,0 +1,84 @@
+// An update server kept by the results tool: "dodaj" and "publikuj" into a
+// folder that a real static HTTP server on the loopback address serves, and
+// the program's own update fetching from it through the real download.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <vector>
+
+#include "app/tgenerator.hpp"
+#include "common/text_file.hpp"
+#include "support/temp_dir.hpp"
+#include "support/window_fixture.hpp"
+#include "system/loopback_server.hpp"
+#include "system/loopback_system.hpp"
+
+extern char** environ;
+
+namespace kulko::test {
+namespace {
+
+std::string ShippedWithout(std::size_t draws) {
+    std::vector<std::string> lines = ReadAllLines(KULKO_SHIPPED_HISTORY);
+    lines.resize(lines.size() - draws);
+    return JoinLinesCrLf(lines);
+}
+
+// Runs the installed-to-be tool; its messages go to log.
+int RunTool(std::vector<std::string> args, const std::filesystem::path& log) {
+    args.insert(args.begin(), KULKO_WYNIKI);
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t child = -1;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
+    TempDir server;  // the operator's results file and the served folder
+    TempDir player;  // the player's working directory
+    const std::string log = (server / "log").string();
+    const std::string base = (server / "kulko.txt").string();
+    const std::string www = (server / "www").string();
+    server.Write("kulko.txt", ShippedWithout(30));
+    ASSERT_EQ(RunTool({"publikuj", www, "--baza", base}, log), 0) << server.Read("log");
+
+    LoopbackServer http(0, www);
+    FakeScreen screen;
+    LoopbackSystem system{DownloadLimits{}};  // the whole history is over the short cap
+    player.Write("kulko.txt", ShippedWithout(40));
+    player.Write("kulko.wer", "1.13\r\n");
+    Tgenerator window(player.Path(), screen, system, http.Host());
+    window.Aktualizacja();
+    EXPECT_EQ(player.Read("kulko.txt"), ShippedWithout(30));
+
+    // The newest draws come in and the served files are replaced while served.
+    ASSERT_EQ(
+        RunTool({"dodaj", std::string(KULKO_TEST_DATA) + "/import/lista.txt", "--baza", base}, log),
+        0)
+        << server.Read("log");
+    ASSERT_EQ(RunTool({"publikuj", www, "--baza", base, "--wersja", "1.14"}, log), 0)
+        << server.Read("log");
+    window.Aktualizacja();
+    EXPECT_EQ(player.Read("kulko.txt"), ReadWholeFile(KULKO_SHIPPED_HISTORY));
+    EXPECT_EQ(screen.notices, std::vector<std::string>(2, "Baza losowań została zaktualizowana."));
+
+    window.AktualizujWersje();
+    EXPECT_EQ(screen.questions.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kulko::test
