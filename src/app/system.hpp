@@ -14,7 +14,7 @@ inline constexpr int kConnectionProxy = 4;
 
 // The operating-system services the window uses.
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // Which connections exist: kConnectionModem, kConnectionLan, kConnectionProxy.
@@ -22,6 +22,9 @@ public:
     // Fetches the URL into the file; true only when the whole resource was
     // fetched and written. On failure the file is left as it was.
     virtual bool Download(const std::string& url, const std::filesystem::path& target) = 0;
+    // The update host (host or host:port) the user chose for this run, which
+    // wins over the one the program was built with; empty when none was chosen.
+    virtual std::string RunTimeUpdateHost() { return {}; }
     // Starts a program in the directory without waiting; failures are ignored.
     virtual void StartProgram(const std::filesystem::path& workDir, const std::string& program,
                               const std::vector<std::string>& args) = 0;

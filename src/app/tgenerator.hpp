@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "common/canvas.hpp"
 #include "app/controls.hpp"
 #include "app/screen.hpp"
 #include "app/system.hpp"
+#include "common/canvas.hpp"
 #include "common/number_set.hpp"
 #include "results/draw_summary.hpp"
 
@@ -21,7 +21,8 @@ namespace kulko {
 class Tgenerator {
   public:
     // workDir holds every file of the program. updateHost is the host (and
-    // optional ":port") of the update server.
+    // optional ":port") of the update server the program was built with;
+    // empty when it has none. A host the system gives at run time wins.
     Tgenerator(std::filesystem::path workDir, Screen& screen, System& system,
                std::string updateHost = DefaultUpdateHost());
     Tgenerator(const Tgenerator&) = delete;

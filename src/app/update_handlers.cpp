@@ -12,6 +12,14 @@ bool Connected(System& system) {
     return (system.ConnectionFlags() & (kConnectionModem | kConnectionLan)) != 0;
 }
 
+// The server to ask: the one chosen for this run, else the built-in one.
+// Empty when there is none: then there is nothing to ask, as without a
+// connection.
+std::string ServerHost(System& system, const std::string& builtIn) {
+    std::string chosen = system.RunTimeUpdateHost();
+    return chosen.empty() ? builtIn : chosen;
+}
+
 constexpr const char* kNewVersionQuestion =
     "Znaleziono nowszą wersję programu.\r"
     "Czy chcesz teraz aktualizować program ?";
@@ -19,12 +27,13 @@ constexpr const char* kNewVersionQuestion =
 }  // namespace
 
 void Tgenerator::AktualizujWersje() {
-    if (!Connected(system_)) {
+    const std::string host = ServerHost(system_, updateHost_);
+    if (host.empty() || !Connected(system_)) {
         return;
     }
     // A note left from an earlier start must never be taken for today's.
     DeleteFileIfAny(File("kulko.ser"));
-    if (!system_.Download("http://" + updateHost_ + "/Kulko/wersja_l.txt", File("kulko.ser"))) {
+    if (!system_.Download("http://" + host + "/Kulko/wersja_l.txt", File("kulko.ser"))) {
         return;
     }
     // The running version comes from the note start-up has just written.
@@ -36,12 +45,13 @@ void Tgenerator::AktualizujWersje() {
 }
 
 void Tgenerator::Aktualizacja() {
-    if (!Connected(system_)) {
+    const std::string host = ServerHost(system_, updateHost_);
+    if (host.empty() || !Connected(system_)) {
         return;
     }
     // The download replaces "kulko.bak" only when it succeeds, so a failed
     // fetch leaves an older copy as it was.
-    if (!system_.Download("http://" + updateHost_ + "/Kulko/kulko.txt", File("kulko.bak"))) {
+    if (!system_.Download("http://" + host + "/Kulko/kulko.txt", File("kulko.bak"))) {
         screen_.Inform("Brak informacji o nowych wersjach tego programu.");
         return;
     }

@@ -15,7 +15,7 @@ std::string Tgenerator::DefaultUpdateHost() {
 #ifdef KULKO_UPDATE_HOST
     return KULKO_UPDATE_HOST;
 #else
-    return "kulko.example.net";
+    return {};
 #endif
 }
 

@@ -16,6 +16,8 @@ class LinuxSystem : public System {
 
     int ConnectionFlags() override;
     bool Download(const std::string& url, const std::filesystem::path& target) override;
+    // The environment variable KULKO_UPDATE_HOST, when set and not empty.
+    std::string RunTimeUpdateHost() override;
     void StartProgram(const std::filesystem::path& workDir, const std::string& program,
                       const std::vector<std::string>& args) override;
     void OpenInTextEditor(const std::filesystem::path& file) override;

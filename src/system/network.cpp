@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -177,6 +178,13 @@ int LinuxSystem::ConnectionFlags() {
     }
     ::freeifaddrs(list);
     return flags;
+}
+
+std::string LinuxSystem::RunTimeUpdateHost() {
+    // Set by whoever starts the program (the launcher passes it on), so a
+    // server can be chosen without building the program again.
+    const char* host = std::getenv("KULKO_UPDATE_HOST");
+    return host != nullptr ? host : "";
 }
 
 bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& target) {

@@ -111,6 +111,21 @@ TEST_F(VersionCheckTest, NoGoesOnToTheResultsUpdate) {
     EXPECT_EQ(w.Label7.caption, "Data ostatniego losowania 06.12.2026");
 }
 
+TEST_F(VersionCheckTest, WithoutAnUpdateHostStartUpAsksNothingAndTouchesNothing) {
+    WriteSettings(1, 1, 1);
+    dir.Write("kulko.txt", kLocal);
+    dir.Write("kulko.ser", "1.99\r\n");
+    dir.Write("kulko.bak", "old");
+    window = std::make_unique<Tgenerator>(dir.Path(), screen, system, "");
+    Tgenerator& w = Start();
+    EXPECT_TRUE(system.fetched.empty());
+    EXPECT_TRUE(screen.notices.empty());
+    EXPECT_TRUE(screen.questions.empty());
+    EXPECT_EQ(dir.Read("kulko.ser"), "1.99\r\n");
+    EXPECT_EQ(dir.Read("kulko.bak"), "old");
+    EXPECT_EQ(w.Label4.caption, "Baza losowań zawiera 1 wpisów");
+}
+
 class ResultsUpdateTest : public WindowTest {
   protected:
     void SetUp() override { system.connectionFlags = kConnectionLan; }

@@ -37,6 +37,7 @@ done
 cat >"$prefix/bin/kulko" <<'STANDIN'
 #!/bin/sh
 pwd >"$HOME/started-in"
+printf '%s' "${KULKO_UPDATE_HOST:-}" >"$HOME/update-host"
 STANDIN
 chmod +x "$prefix/bin/kulko"
 
@@ -59,7 +60,8 @@ rm "$work/Ikonki/8.jpg"
 cmp -s "$work/Ikonki/8.jpg" "$prefix/share/kulko/Ikonki/8.jpg" || fail "missing picture not restored"
 [ ! -e "$work/kulko.txt.new" ] || fail "scratch copy left behind"
 
-# XDG_DATA_HOME moves the working directory.
-XDG_DATA_HOME="$scratch/data" "$prefix/bin/kulko-start"
+# XDG_DATA_HOME moves the working directory; the update host reaches the program.
+XDG_DATA_HOME="$scratch/data" KULKO_UPDATE_HOST=127.0.0.1:8080 "$prefix/bin/kulko-start"
 [ "$(cat "$HOME/started-in")" = "$scratch/data/kulko" ] || fail "XDG_DATA_HOME not used"
+[ "$(cat "$HOME/update-host")" = "127.0.0.1:8080" ] || fail "KULKO_UPDATE_HOST not passed on"
 echo "install test: ok"

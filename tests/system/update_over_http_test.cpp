@@ -1,6 +1,7 @@
 // The results update and the version check against a real HTTP server on
 // the loopback address, through the real download.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <optional>
@@ -193,6 +194,39 @@ TEST(UpdateOverHttpYear, TheYearDecidesFirst) {
         EXPECT_EQ(dir.Exists("kulko.bak"), !serverIsLater);
         EXPECT_EQ(screen.notices.size(), serverIsLater ? 1u : 0u);
     }
+}
+
+// Sets an environment variable for one test, and removes it again.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() { ::unsetenv(name_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+};
+
+TEST(UpdateHostAtRunTime, TheEnvironmentVariableWinsOverTheBuiltInHost) {
+    TempDir dir;
+    FakeScreen screen;
+    LoopbackServer server;
+    LoopbackSystem system{ShortLimits()};
+    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+    dir.Write("kulko.txt", kLocal);
+    server.Serve("/Kulko/wersja_l.txt", {200, "1.13\r\n"});
+    server.Serve("/Kulko/kulko.txt", {200, nextDay});
+    const ScopedEnvironment chosen("KULKO_UPDATE_HOST", server.Host());
+    // Without settings files both updates are on.
+    Tgenerator window(dir.Path(), screen, system,
+                      "127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
+    window.FormCreate();
+    EXPECT_EQ(dir.Read("kulko.ser"), "1.13\r\n");
+    EXPECT_EQ(dir.Read("kulko.txt"), nextDay);
+    EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
 }
 
 class VersionOverHttp : public ::testing::Test {
