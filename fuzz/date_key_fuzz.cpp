@@ -1,5 +1,5 @@
 // The date key that orders the local and the fetched results file by their
-// last line. The input is two files cut at a byte 0.
+// last line long enough to hold one. The input is two files cut at a byte 0.
 #include <cstdint>
 #include <string>
 
@@ -11,37 +11,46 @@ using namespace kulko;
 
 namespace {
 
-void CheckKeyShape(const std::optional<std::string>& key) {
+// yyyy-mm-dd; a fetched key holds digits only, a local one any bytes.
+void CheckKeyShape(const std::optional<std::string>& key, DateKeySource source) {
     if (!key) {
         return;
     }
     fuzz::Require(key->size() == 10 && (*key)[4] == '-' && (*key)[7] == '-', "key not yyyy-mm-dd");
-    for (std::size_t i = 0; i < key->size(); ++i) {
+    for (std::size_t i = 0; i < key->size() && source == DateKeySource::Fetched; ++i) {
         fuzz::Require(i == 4 || i == 7 || ((*key)[i] >= '0' && (*key)[i] <= '9'),
-                      "key holds a non-digit");
+                      "fetched key holds a non-digit");
     }
 }
 
-std::optional<std::string> LastLineKeyInMemory(std::string_view bytes) {
+std::optional<std::string> LastKeyInMemory(std::string_view bytes, DateKeySource source) {
     TextFileReader reader = TextFileReader::FromBytes(std::string(bytes));
     std::string_view line;
     std::optional<std::string_view> last;
     while (reader.ReadLine(line)) {
-        last = line;
+        if (line.size() >= 15) {
+            last = line;
+        }
     }
-    return last ? DrawDateKey(*last) : std::nullopt;
+    return last ? DrawDateKey(*last, source) : std::nullopt;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [localBytes, fetchedBytes] = fuzz::SplitAtNul(fuzz::AsText(data, size));
-    const auto local = LastLineDateKey(fuzz::ScratchFile("kulko.txt", localBytes));
-    const auto fetched = LastLineDateKey(fuzz::ScratchFile("kulko.bak", fetchedBytes));
-    CheckKeyShape(local);
-    CheckKeyShape(fetched);
-    fuzz::Require(local == LastLineKeyInMemory(localBytes), "file key differs from the last line");
-    CheckKeyShape(DrawDateKey(localBytes));
+    const auto localFile = fuzz::ScratchFile("kulko.txt", localBytes);
+    const auto local = LastDateKey(localFile, DateKeySource::Local);
+    const auto fetched =
+        LastDateKey(fuzz::ScratchFile("kulko.bak", fetchedBytes), DateKeySource::Fetched);
+    CheckKeyShape(local, DateKeySource::Local);
+    CheckKeyShape(fetched, DateKeySource::Fetched);
+    fuzz::Require(local == LastKeyInMemory(localBytes, DateKeySource::Local),
+                  "file key differs from the last long line");
+    // Wherever the fetched rule gives a key, the local rule gives the same.
+    const auto strict = LastDateKey(localFile, DateKeySource::Fetched);
+    fuzz::Require(!strict || strict == local, "the two rules disagree on a date of digits");
+    CheckKeyShape(DrawDateKey(localBytes, DateKeySource::Fetched), DateKeySource::Fetched);
 
     // Newer is a strict order: never both ways, never against itself, and
     // a fetched file without a key never replaces anything.

@@ -20,6 +20,8 @@ std::string ServerHost(System& system, const std::string& builtIn) {
     return chosen.empty() ? builtIn : chosen;
 }
 
+constexpr const char* kNoNews = "Brak informacji o nowych wersjach tego programu.";
+
 constexpr const char* kNewVersionQuestion =
     "Znaleziono nowszą wersję programu.\r"
     "Czy chcesz teraz aktualizować program ?";
@@ -52,12 +54,19 @@ void Tgenerator::Aktualizacja() {
     // The download replaces "kulko.bak" only when it succeeds, so a failed
     // fetch leaves an older copy as it was.
     if (!system_.Download("http://" + host + "/Kulko/kulko.txt", File("kulko.bak"))) {
-        screen_.Inform("Brak informacji o nowych wersjach tego programu.");
+        screen_.Inform(kNoNews);
         return;
     }
-    const auto localKey = LastLineDateKey(File("kulko.txt"));
-    const auto fetchedKey = LastLineDateKey(File("kulko.bak"));
+    const auto localKey = LastDateKey(File("kulko.txt"), DateKeySource::Local);
+    const auto fetchedKey = LastDateKey(File("kulko.bak"), DateKeySource::Fetched);
     if (!FetchedResultsAreNewer(localKey, fetchedKey)) {
+        return;
+    }
+    // A damaged download never replaces the history: it would fail the
+    // start-up read that follows, with no copy of the old file left. It stays
+    // in "kulko.bak" and counts as a failed fetch.
+    if (!ResultsFileIsSound(File("kulko.bak"))) {
+        screen_.Inform(kNoNews);
         return;
     }
     // One atomic rename over the old file: either the fetched history is in

@@ -1,6 +1,8 @@
 #include "settings/results_update.hpp"
 
 #include "common/text_file.hpp"
+#include "results/draw_summary.hpp"
+#include "results/validating_read.hpp"
 
 namespace kulko {
 namespace {
@@ -13,18 +15,25 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// dd?mm?yyyy: every position but the two separators holds a digit.
+bool HoldsDigits(std::string_view date) {
+    for (std::size_t i = 0; i < date.size(); ++i) {
+        if (i != 2 && i != 5 && !IsDigit(date[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-std::optional<std::string> DrawDateKey(std::string_view line) {
+std::optional<std::string> DrawDateKey(std::string_view line, DateKeySource source) {
     if (line.size() < kDateStart + kDateLength) {
         return std::nullopt;
     }
     const std::string_view date = line.substr(kDateStart, kDateLength);
-    // dd?mm?yyyy: every position but the two separators holds a digit.
-    for (std::size_t i = 0; i < date.size(); ++i) {
-        if (i != 2 && i != 5 && !IsDigit(date[i])) {
-            return std::nullopt;
-        }
+    if (source == DateKeySource::Fetched && !HoldsDigits(date)) {
+        return std::nullopt;
     }
     std::string key;
     key.reserve(kDateLength);
@@ -36,19 +45,21 @@ std::optional<std::string> DrawDateKey(std::string_view line) {
     return key;
 }
 
-std::optional<std::string> LastLineDateKey(const std::filesystem::path& file) {
+std::optional<std::string> LastDateKey(const std::filesystem::path& file, DateKeySource source) {
     TextFileReader reader(file);
     std::string_view line;
     std::string_view last;
     bool any = false;
     while (reader.ReadLine(line)) {
-        last = line;
-        any = true;
+        if (line.size() >= kDateStart + kDateLength) {
+            last = line;
+            any = true;
+        }
     }
     if (!any) {
         return std::nullopt;
     }
-    return DrawDateKey(last);
+    return DrawDateKey(last, source);
 }
 
 bool FetchedResultsAreNewer(const std::optional<std::string>& localKey,
@@ -56,9 +67,18 @@ bool FetchedResultsAreNewer(const std::optional<std::string>& localKey,
     if (!fetchedKey) {
         return false;
     }
-    // Keys hold digits and hyphens only, so std::string's comparison is the
-    // byte order the dates need.
+    // std::string compares its characters as unsigned bytes: for keys of
+    // digits this is date order, and any other byte of a local key sorts as
+    // its value says.
     return !localKey || *fetchedKey > *localKey;
+}
+
+bool ResultsFileIsSound(const std::filesystem::path& file) {
+    TextFileReader reader(file);
+    // Only the verdict counts; the summary of this read is thrown away.
+    DrawSummary scratch;
+    const ValidationVerdict verdict = ValidateResults(reader, true, 0, scratch);
+    return verdict.kind == ValidationVerdict::Kind::Sound;
 }
 
 }  // namespace kulko

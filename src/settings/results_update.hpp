@@ -7,24 +7,38 @@
 
 namespace kulko {
 
+// Which file a date key comes from; the two follow different rules.
+enum class DateKeySource {
+    // The user's own history: the key is whatever stands at the date's
+    // fixed positions, ordered byte by byte.
+    Local,
+    // A download: the eight date positions must all hold digits, so that
+    // no page of text (an error page, a notice) can ever count as newer.
+    Fetched,
+};
+
 // The key that orders two results files by their newest draw: the date field
 // at characters 6 to 15 of a line (the date after a four-character draw
 // number), rearranged as "yyyy-mm-dd" so that comparing keys byte by byte is
 // comparing dates. The separators of the file are not used, so "01.02.2010"
-// and "01-02-2010" give the same key.
-//
-// A line shorter than 15 characters forms no key, and neither does a field
-// whose eight digit positions are not all digits: such a line is no draw, and
-// letters would otherwise sort after every real date.
-std::optional<std::string> DrawDateKey(std::string_view line);
+// and "01-02-2010" give the same key. A line shorter than 15 characters
+// forms no key, nor does a fetched line with a non-digit in the date.
+std::optional<std::string> DrawDateKey(std::string_view line, DateKeySource source);
 
-// The key of the last line of a text file; none for a file without lines.
-// Throws InOutError when the file cannot be read ("File not found").
-std::optional<std::string> LastLineDateKey(const std::filesystem::path& file);
+// The key of the last line of a text file long enough to hold one, so that
+// a trailing empty or short line does not hide the last draw; none for a
+// file without such a line. Throws InOutError when the file cannot be read
+// ("File not found").
+std::optional<std::string> LastDateKey(const std::filesystem::path& file, DateKeySource source);
 
 // Whether the fetched file is to replace the local one: only a fetched file
 // with a key, and only when the local file has none or an earlier one.
 bool FetchedResultsAreNewer(const std::optional<std::string>& localKey,
                             const std::optional<std::string>& fetchedKey);
+
+// Whether every line of a results file passes the checks of the start-up
+// read with the check on (semicolons, dates, number ranges). Throws
+// InOutError when the file cannot be read.
+bool ResultsFileIsSound(const std::filesystem::path& file);
 
 }  // namespace kulko

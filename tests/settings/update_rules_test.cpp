@@ -14,6 +14,8 @@ namespace kulko::test {
 namespace {
 
 using Key = std::optional<std::string>;
+constexpr DateKeySource kLocal = DateKeySource::Local;
+constexpr DateKeySource kFetched = DateKeySource::Fetched;
 
 TEST(DrawDateKey, RearrangesTheDateFieldWhateverTheSeparators) {
     struct Case {
@@ -27,23 +29,34 @@ TEST(DrawDateKey, RearrangesTheDateFieldWhateverTheSeparators) {
         {"0001;27.01.1957;8;12;31;39;43;45", "1957-01-27"},
         {"7297;06.12.202", std::nullopt},  // 14 characters
         {"", std::nullopt},
-        {"<html><body>Not found</body></html>", std::nullopt},
-        {"7297;ab.cd.efgh;1;2;3;4;5;6", std::nullopt},
-        {"7297;06.12. 026;3;11;19;27;38;45", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DrawDateKey(c.line), c.key) << c.line;
+        EXPECT_EQ(DrawDateKey(c.line, kFetched), c.key) << c.line;
+        EXPECT_EQ(DrawDateKey(c.line, kLocal), c.key) << c.line;
     }
 }
 
+TEST(DrawDateKey, OnlyTheFetchedSideNeedsDigits) {
+    // A local date with a letter keys by its bytes, and sorts after every
+    // date of digits: a download from 1957 does not replace it.
+    const Key letter = DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kLocal);
+    EXPECT_EQ(letter, "2O26-12-06");
+    EXPECT_FALSE(FetchedResultsAreNewer(letter, DrawDateKey("0001;27.01.1957", kFetched)));
+    EXPECT_EQ(DrawDateKey("7297;06.12. 026;3;11;19;27;38;45", kLocal), " 026-12-06");
+    // A fetched one with anything but digits has no key and is never taken.
+    EXPECT_EQ(DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kFetched), std::nullopt);
+    EXPECT_EQ(DrawDateKey("<html><body>Not found</body></html>", kFetched), std::nullopt);
+    EXPECT_EQ(DrawDateKey("7297;ab.cd.efgh;1;2;3;4;5;6", kFetched), std::nullopt);
+}
+
 TEST(DrawDateKey, TheYearDecidesBeforeMonthAndDay) {
-    const Key newYear = DrawDateKey("7000;01.01.2010;1;2;3;4;5;6");
-    const Key oldYearEnd = DrawDateKey("6999;31.12.2009;1;2;3;4;5;6");
+    const Key newYear = DrawDateKey("7000;01.01.2010;1;2;3;4;5;6", kFetched);
+    const Key oldYearEnd = DrawDateKey("6999;31.12.2009;1;2;3;4;5;6", kLocal);
     EXPECT_TRUE(FetchedResultsAreNewer(oldYearEnd, newYear));
     EXPECT_FALSE(FetchedResultsAreNewer(newYear, oldYearEnd));
     // Day first in the file, but the month outranks it.
-    EXPECT_TRUE(
-        FetchedResultsAreNewer(DrawDateKey("7000;31.01.2010"), DrawDateKey("7001;01.02.2010")));
+    EXPECT_TRUE(FetchedResultsAreNewer(DrawDateKey("7000;31.01.2010", kLocal),
+                                       DrawDateKey("7001;01.02.2010", kFetched)));
 }
 
 TEST(FetchedResultsAreNewer, OnlyAFetchedKeyLaterThanTheLocalOneWins) {
@@ -59,7 +72,7 @@ TEST(FetchedResultsAreNewer, OnlyAFetchedKeyLaterThanTheLocalOneWins) {
     EXPECT_TRUE(FetchedResultsAreNewer(std::nullopt, day));
 }
 
-TEST(LastLineDateKey, ReadsOnlyTheLastLineByTheTextRules) {
+TEST(LastDateKey, ReadsTheLastLongEnoughLineByTheTextRules) {
     TempDir dir;
     struct Case {
         const char* bytes;
@@ -72,21 +85,23 @@ TEST(LastLineDateKey, ReadsOnlyTheLastLineByTheTextRules) {
         {"0001;27.01.1957;1;2;3;4;5;6\r\n\x1a"
          "0002;03.02.1957;1;2;3;4;5;6\r\n",
          "1957-01-27"},
-        // A trailing empty line is the last line, and it forms no key.
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n\r\n", std::nullopt},
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n7\r\n", std::nullopt},
+        // A trailing empty or short line does not hide the last draw.
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n\r\n", "1957-01-27"},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n7\r\n", "1957-01-27"},
+        {"7\r\n", std::nullopt},
         {"", std::nullopt},
     };
     for (const Case& c : cases) {
         dir.Write("kulko.txt", c.bytes);
-        EXPECT_EQ(LastLineDateKey(dir / "kulko.txt"), c.key) << c.bytes;
+        EXPECT_EQ(LastDateKey(dir / "kulko.txt", kLocal), c.key) << c.bytes;
+        EXPECT_EQ(LastDateKey(dir / "kulko.txt", kFetched), c.key) << c.bytes;
     }
 }
 
-TEST(LastLineDateKey, MissingFileIsFileNotFound) {
+TEST(LastDateKey, MissingFileIsFileNotFound) {
     TempDir dir;
     try {
-        LastLineDateKey(dir / "kulko.txt");
+        LastDateKey(dir / "kulko.txt", kLocal);
         FAIL() << "no error";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
