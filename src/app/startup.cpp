@@ -1,8 +1,10 @@
 // Start-up: everything that runs inside the window's creation, in order.
+#include <exception>
 #include <string>
 
 #include "app/tgenerator.hpp"
 #include "common/file_ops.hpp"
+#include "common/in_out_error.hpp"
 #include "common/program_version.hpp"
 #include "common/text_file.hpp"
 #include "results/summary_texts.hpp"
@@ -54,12 +56,20 @@ void Tgenerator::FormCreate() {
     Caption = "Kulko " + ProgramVersion;
     WriteNewFile(File("kulko.wer"), ProgramVersion + "\r\n");
 
-    // 6-7. Version check and results update.
+    // 6-7. Version check and results update. A results update that fails
+    // with an input/output error (a replacement that could not be made)
+    // does not cut start-up short: it goes on with the old file, and the
+    // error comes out once the window is ready, for its box.
     if (akt3.checked) {
         AktualizujWersje();
     }
+    std::exception_ptr updateError;
     if (akt1.checked) {
-        Aktualizacja();
+        try {
+            Aktualizacja();
+        } catch (const InOutError&) {
+            updateError = std::current_exception();
+        }
     }
 
     // 8-9. Option defaults and empty inputs.
@@ -103,6 +113,10 @@ void Tgenerator::FormCreate() {
 
     // 16-18. Count, validate and summarise the results file (one read).
     ValidatingRead();
+
+    if (updateError) {
+        std::rethrow_exception(updateError);
+    }
 }
 
 void Tgenerator::ValidatingRead() {
