@@ -1,20 +1,18 @@
 // Connection state and HTTP download.
 #include <curl/curl.h>
-#include <fcntl.h>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "system/linux_system.hpp"
+#include "system/part_file.hpp"
 
 namespace kulko {
 namespace {
@@ -94,10 +92,28 @@ struct CurlDeleter {
 
 enum class FetchResult {
     Complete,      // a whole 2xx answer
-    Failed,        // connected, but no whole 2xx answer
-    Unresponsive,  // no connection was made (name unknown, refused, timed out), or the
-                   // server stopped sending: it is not worth waiting on again
+    Failed,        // no whole 2xx answer, but the server may give one if asked again
+    Unresponsive,  // the name was not found, the connection was refused, or the server
+                   // did not answer in time: it is not worth waiting on again
 };
+
+// Only a server that cannot be reached or does not answer in time is given
+// up on. One that closed or reset the connection, answered nothing, or
+// answered wrongly may well answer the next request.
+FetchResult Classify(CURLcode code) {
+    switch (code) {
+        case CURLE_OK:
+            return FetchResult::Complete;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_COULDNT_CONNECT:
+        case CURLE_OPERATION_TIMEDOUT:
+        case CURLE_ABORTED_BY_CALLBACK:  // only the stall watch aborts
+            return FetchResult::Unresponsive;
+        default:
+            return FetchResult::Failed;
+    }
+}
 
 // Runs the fetch into the open file.
 FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits) {
@@ -118,6 +134,9 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     // No signals: the program's one thread must not be interrupted by
     // curl's alarms; name lookups run in curl's own resolver thread.
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    // The connect time-out covers the name lookup, but on cleanup curl would
+    // still wait for a lookup that hangs; this leaves that thread behind.
+    curl_easy_setopt(handle, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
                      static_cast<long>(limits.connectTimeout.count()));
     curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
@@ -133,18 +152,9 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     transfer.lastProgress = Clock::now();
     // Any error (time-out, a body shorter than its declared length, a broken
     // chunked body, the cap, a failed write) makes the fetch fail.
-    const CURLcode code = curl_easy_perform(handle);
-    if (code != CURLE_OK) {
-        curl_off_t connected = 0;
-        curl_easy_getinfo(handle, CURLINFO_CONNECT_TIME_T, &connected);
-        long answered = 0;
-        curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &answered);
-        // Only the stall watch aborts from a callback. A server that took the
-        // connection but never began an answer is as unresponsive as one
-        // that stalled, whichever way the transfer ended.
-        const bool timedOut = code == CURLE_OPERATION_TIMEDOUT || code == CURLE_ABORTED_BY_CALLBACK;
-        return connected == 0 || answered == 0 || timedOut ? FetchResult::Unresponsive
-                                                           : FetchResult::Failed;
+    const FetchResult result = Classify(curl_easy_perform(handle));
+    if (result != FetchResult::Complete) {
+        return result;
     }
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
@@ -195,30 +205,22 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     if (unresponsiveHosts_.count(authority) != 0) {
         return false;
     }
-    // The body goes to a temporary file beside the target, which replaces
+    // The body goes to a file of its own beside the target, which replaces
     // the target only once the whole answer is on disk: a failed fetch
     // leaves the target exactly as it was.
-    std::string temp = target.string() + ".part-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
+    PartFile part(target);
+    if (part.Descriptor() < 0) {
         return false;
     }
     Transfer transfer;
-    transfer.fd = fd;
+    transfer.fd = part.Descriptor();
     transfer.maxBytes = limits_.maxBytes;
     transfer.stallTimeout = limits_.stallTimeout;
     const FetchResult result = Fetch(url, transfer, limits_);
     if (result == FetchResult::Unresponsive) {
         unresponsiveHosts_.insert(authority);
     }
-    bool ok = result == FetchResult::Complete;
-    ok = ok && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-    }
-    return ok;
+    return result == FetchResult::Complete && part.Commit();
 }
 
 }  // namespace kulko
