@@ -1,5 +1,11 @@
 #include "system/loopback_server.hpp"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <stdexcept>
 
@@ -105,6 +111,70 @@ void LoopbackServer::Answer(const httplib::Request& request, httplib::Response& 
                 });
             break;
     }
+}
+
+DroppingLoopbackServer::DroppingLoopbackServer(Ending ending) : ending_(ending) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // The connections it closes linger on the port for a while; with these
+    // set, a server started on the port after this one may still bind it.
+    const int yes = 1;
+    for (const int option : {SO_REUSEADDR, SO_REUSEPORT}) {
+        ::setsockopt(listener_, SOL_SOCKET, option, &yes, sizeof yes);
+    }
+    if (listener_ < 0 ||
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener_, 8) != 0 ||
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        if (listener_ >= 0) {
+            ::close(listener_);
+        }
+        throw std::runtime_error("cannot bind a loopback port");
+    }
+    port_ = ntohs(address.sin_port);
+    thread_ = std::thread([this] {
+        while (!stopping_) {
+            pollfd waiting{listener_, POLLIN, 0};
+            if (::poll(&waiting, 1, 10) == 1) {
+                const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+                if (connection >= 0) {
+                    Drop(connection);
+                }
+            }
+        }
+    });
+}
+
+DroppingLoopbackServer::~DroppingLoopbackServer() {
+    stopping_ = true;
+    thread_.join();
+    ::close(listener_);
+}
+
+void DroppingLoopbackServer::Drop(int connection) const {
+    // The whole request is read first, so the client has sent it and waits
+    // for an answer when the connection ends.
+    std::string request;
+    char buffer[1024];
+    while (request.find("\r\n\r\n") == std::string::npos) {
+        pollfd readable{connection, POLLIN, 0};
+        if (::poll(&readable, 1, 2000) != 1) {
+            break;
+        }
+        const ssize_t got = ::recv(connection, buffer, sizeof buffer, 0);
+        if (got <= 0) {
+            break;
+        }
+        request.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (ending_ == Ending::Reset) {
+        const linger abort{1, 0};
+        ::setsockopt(connection, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    }
+    ::close(connection);
 }
 
 }  // namespace kulko::test

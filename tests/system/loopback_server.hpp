@@ -65,4 +65,27 @@ class LoopbackServer {
     std::map<std::string, Reply> replies_;
 };
 
+// A server on 127.0.0.1 at a free port that reads each request and ends the
+// connection without any answer: closed, as a server told to drop a request
+// does, or reset.
+class DroppingLoopbackServer {
+  public:
+    enum class Ending { Close, Reset };
+    explicit DroppingLoopbackServer(Ending ending);
+    ~DroppingLoopbackServer();
+    DroppingLoopbackServer(const DroppingLoopbackServer&) = delete;
+    DroppingLoopbackServer& operator=(const DroppingLoopbackServer&) = delete;
+
+    int Port() const { return port_; }
+
+  private:
+    void Drop(int connection) const;
+
+    Ending ending_;
+    int listener_ = -1;
+    int port_ = -1;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+};
+
 }  // namespace kulko::test

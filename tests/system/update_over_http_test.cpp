@@ -4,11 +4,14 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <set>
 
 #include "app/tgenerator.hpp"
+#include "common/in_out_error.hpp"
+#include "support/immutable_file.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
 #include "system/loopback_server.hpp"
@@ -29,6 +32,7 @@ enum class Outcome {
     Taken,     // kulko.txt holds the served file, kulko.bak is gone, the update is announced
     NotNewer,  // kulko.txt unchanged, kulko.bak holds the served file, no message
     Failed,    // kulko.txt unchanged, kulko.bak as it was, the fetch failure is reported
+    Damaged,   // kulko.txt unchanged, kulko.bak holds the served file, reported as a failed fetch
 };
 
 // Where the window fetches from.
@@ -71,6 +75,11 @@ std::vector<Case> Cases() {
         "<p>Strona w przebudowie, zapraszamy wkrótce.</p></body></html>";
     const std::string shortLast = kLocal + "7297;06.12\r\n";
     const std::string overCap = RepeatedLines(200 * 1024) + "9999;31.12.2099;1;2;3;4;5;6\r\n";
+    // Later last dates, each with one line the start-up read would reject.
+    const std::string laterLast = "7297;06.12.2026;3;11;19;27;38;45";
+    const std::string garbage = Lines({"<html>;;;;;;;;;</html>", laterLast});
+    const std::string badDate = Lines({"0001;2x.01.1957;8;12;31;39;43;45", laterLast});
+    const std::string outOfRange = Lines({"0001;27.01.1957;8;12;31;39;43;99", laterLast});
     return {
         {"NewerFileTaken", {200, nextDay}, Outcome::Taken, Target::Server},
         {"NewerFileInChunksTaken",
@@ -93,6 +102,9 @@ std::vector<Case> Cases() {
          Target::Server},
         {"ShortLastLineNotTaken", {200, shortLast}, Outcome::NotNewer, Target::Server},
         {"EmptyFileNotTaken", {200, ""}, Outcome::NotNewer, Target::Server},
+        {"SemicolonDamageNotTaken", {200, garbage}, Outcome::Damaged, Target::Server},
+        {"DateDamageNotTaken", {200, badDate}, Outcome::Damaged, Target::Server},
+        {"RangeDamageNotTaken", {200, outOfRange}, Outcome::Damaged, Target::Server},
         {"NotFound", {404, nextDay}, Outcome::Failed, Target::Server},
         {"ServerError", {500, nextDay}, Outcome::Failed, Target::Server},
         {"ConnectionRefused", {}, Outcome::Failed, Target::Refused},
@@ -157,6 +169,11 @@ TEST_P(UpdateOverHttp, LeavesTheFilesAndMessagesExpected) {
         case Outcome::Failed:
             EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
             EXPECT_EQ(dir.Read("kulko.bak"), kOldCopy);
+            EXPECT_EQ(screen.notices, std::vector<std::string>{kNoNews});
+            break;
+        case Outcome::Damaged:
+            EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
+            EXPECT_EQ(dir.Read("kulko.bak"), c.reply.body);
             EXPECT_EQ(screen.notices, std::vector<std::string>{kNoNews});
             break;
     }
@@ -227,6 +244,96 @@ TEST(UpdateHostAtRunTime, TheEnvironmentVariableWinsOverTheBuiltInHost) {
     EXPECT_EQ(dir.Read("kulko.ser"), "1.13\r\n");
     EXPECT_EQ(dir.Read("kulko.txt"), nextDay);
     EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
+}
+
+TEST(UpdateOverHttpLocalKey, TheLocalLastDateCountsAsItStands) {
+    const std::string from1957 = Lines({"0001;27.01.1957;8;12;31;39;43;45"});
+    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+    struct Case {
+        const char* name;
+        std::string local;
+        std::string served;
+        bool taken;
+    };
+    const Case cases[] = {
+        // A letter in the local year sorts after every year of digits.
+        {"letter", Lines({"7296;03.12.2O26;5;8;14;30;33;47"}), from1957, false},
+        // A trailing empty line does not hide the local last draw.
+        {"empty line, older", kLocal + "\r\n", from1957, false},
+        {"empty line, same day", kLocal + "\r\n", kLocal, false},
+        {"empty line, next day", kLocal + "\r\n", nextDay, true},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        FakeScreen screen;
+        LoopbackServer server;
+        LoopbackSystem system{ShortLimits()};
+        dir.Write("kulko.txt", c.local);
+        server.Serve("/Kulko/kulko.txt", {200, c.served});
+        Tgenerator window(dir.Path(), screen, system, server.Host());
+        window.Aktualizacja();
+        EXPECT_EQ(dir.Read("kulko.txt"), c.taken ? c.served : c.local) << c.name;
+        EXPECT_EQ(dir.Exists("kulko.bak"), !c.taken) << c.name;
+    }
+}
+
+TEST(UpdateOverHttpStartUp, AFailedReplacementShowsItsErrorAfterAWholeStartUp) {
+    TempDir dir;
+    FakeScreen screen;
+    LoopbackServer server;
+    LoopbackSystem system{ShortLimits()};
+    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+    dir.Write("kulko.txt", kLocal);
+    // The results update on, the version check off, the check on.
+    dir.Write("ustalenia_kulko.dat", std::string(1, '\1'));
+    dir.Write("ustalenia_kulko_apli.dat", std::string(1, '\0'));
+    dir.Write("ustalenia_kulko_kontrola.dat", std::string(1, '\1'));
+    server.Serve("/Kulko/kulko.txt", {200, nextDay});
+    const ImmutableFile locked(dir / "kulko.txt");
+    if (!locked.Marked()) {
+        GTEST_SKIP() << "the file system or the user cannot mark files immutable";
+    }
+    Tgenerator window(dir.Path(), screen, system, server.Host());
+    try {
+        window.FormCreate();
+        ADD_FAILURE() << "no error";
+    } catch (const InOutError& error) {
+        EXPECT_STREQ(error.what(), "File access denied");
+    }
+    // Start-up went on with the old file: its summary and the defaults.
+    EXPECT_EQ(window.Label4.caption, "Baza losowań zawiera 2 wpisów");
+    EXPECT_EQ(window.Label24.caption, "Struktura bazy wynikow prawidłowa");
+    for (const Control* option :
+         {&window.los1, &window.los7, &window.w1, &window.os1, &window.prz1}) {
+        EXPECT_TRUE(option->checked) << option->name;
+    }
+    EXPECT_EQ(window.ile_los.items.Size(), 50u);
+    EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
+    EXPECT_EQ(dir.Read("kulko.bak"), nextDay);
+    EXPECT_TRUE(screen.notices.empty());
+}
+
+TEST(UpdateOverHttpAskAgain, AServerThatDroppedTheVersionNoteIsAskedForTheResults) {
+    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+    using Ending = DroppingLoopbackServer::Ending;
+    for (const Ending ending : {Ending::Close, Ending::Reset}) {
+        TempDir dir;
+        FakeScreen screen;
+        LoopbackSystem system{ShortLimits()};
+        dir.Write("kulko.txt", kLocal);
+        auto dropping = std::make_unique<DroppingLoopbackServer>(ending);
+        const int port = dropping->Port();
+        Tgenerator window(dir.Path(), screen, system, "127.0.0.1:" + std::to_string(port));
+        window.AktualizujWersje();
+        EXPECT_FALSE(dir.Exists("kulko.ser"));
+        // The same port now answers properly.
+        dropping.reset();
+        LoopbackServer server(port);
+        server.Serve("/Kulko/kulko.txt", {200, nextDay});
+        window.Aktualizacja();
+        EXPECT_EQ(dir.Read("kulko.txt"), nextDay);
+        EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
+    }
 }
 
 class VersionOverHttp : public ::testing::Test {
