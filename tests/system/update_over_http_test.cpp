@@ -26,6 +26,7 @@ constexpr const char* kOldCopy = "left by an earlier start\r\n";
 
 const std::string kLocal =
     Lines({"7295;30.11.2026;2;9;17;22;36;41", "7296;03.12.2026;5;8;14;30;33;47"});
+const std::string kNextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
 
 // What the directory holds after the update.
 enum class Outcome {
@@ -63,7 +64,6 @@ std::string RepeatedLines(std::size_t bytes) {
 }
 
 std::vector<Case> Cases() {
-    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
     const std::string sameDay =
         Lines({"0001;27.01.1957;8;12;31;39;43;45", "7296;03.12.2026;1;2;3;4;5;6"});
     const std::string hyphens = Lines({"7296;03-12-2026;5;8;14;30;33;47"});
@@ -81,9 +81,9 @@ std::vector<Case> Cases() {
     const std::string badDate = Lines({"0001;2x.01.1957;8;12;31;39;43;45", laterLast});
     const std::string outOfRange = Lines({"0001;27.01.1957;8;12;31;39;43;99", laterLast});
     return {
-        {"NewerFileTaken", {200, nextDay}, Outcome::Taken, Target::Server},
+        {"NewerFileTaken", {200, kNextDay}, Outcome::Taken, Target::Server},
         {"NewerFileInChunksTaken",
-         {200, nextDay, Reply::Kind::Chunked},
+         {200, kNextDay, Reply::Kind::Chunked},
          Outcome::Taken,
          Target::Server},
         {"SameDateNotTaken", {200, sameDay}, Outcome::NotNewer, Target::Server},
@@ -105,17 +105,17 @@ std::vector<Case> Cases() {
         {"SemicolonDamageNotTaken", {200, garbage}, Outcome::Damaged, Target::Server},
         {"DateDamageNotTaken", {200, badDate}, Outcome::Damaged, Target::Server},
         {"RangeDamageNotTaken", {200, outOfRange}, Outcome::Damaged, Target::Server},
-        {"NotFound", {404, nextDay}, Outcome::Failed, Target::Server},
-        {"ServerError", {500, nextDay}, Outcome::Failed, Target::Server},
+        {"NotFound", {404, kNextDay}, Outcome::Failed, Target::Server},
+        {"ServerError", {500, kNextDay}, Outcome::Failed, Target::Server},
         {"ConnectionRefused", {}, Outcome::Failed, Target::Refused},
         {"ConnectTimeout", {}, Outcome::Failed, Target::Unanswered},
         {"ServerSilentAfterConnect",
-         {200, nextDay, Reply::Kind::Silent},
+         {200, kNextDay, Reply::Kind::Silent},
          Outcome::Failed,
          Target::Server},
-        {"StallMidBody", {200, nextDay, Reply::Kind::Stall, 20}, Outcome::Failed, Target::Server},
+        {"StallMidBody", {200, kNextDay, Reply::Kind::Stall, 20}, Outcome::Failed, Target::Server},
         {"ConnectionClosedMidBody",
-         {200, nextDay, Reply::Kind::Truncated, 40},
+         {200, kNextDay, Reply::Kind::Truncated, 40},
          Outcome::Failed,
          Target::Server},
         {"DeclaredBodyOverTheCap", {200, overCap}, Outcome::Failed, Target::Server},
@@ -227,28 +227,34 @@ class ScopedEnvironment {
     const char* name_;
 };
 
-TEST(UpdateHostAtRunTime, TheEnvironmentVariableWinsOverTheBuiltInHost) {
+// A directory, a screen and the real download against one loopback server.
+class OverHttp : public ::testing::Test {
+  protected:
     TempDir dir;
     FakeScreen screen;
     LoopbackServer server;
     LoopbackSystem system{ShortLimits()};
-    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+};
+
+using UpdateHostAtRunTime = OverHttp;
+using UpdateOverHttpStartUp = OverHttp;
+
+TEST_F(UpdateHostAtRunTime, TheEnvironmentVariableWinsOverTheBuiltInHost) {
     dir.Write("kulko.txt", kLocal);
     server.Serve("/Kulko/wersja_l.txt", {200, "1.13\r\n"});
-    server.Serve("/Kulko/kulko.txt", {200, nextDay});
+    server.Serve("/Kulko/kulko.txt", {200, kNextDay});
     const ScopedEnvironment chosen("KULKO_UPDATE_HOST", server.Host());
     // Without settings files both updates are on.
     Tgenerator window(dir.Path(), screen, system,
                       "127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
     window.FormCreate();
     EXPECT_EQ(dir.Read("kulko.ser"), "1.13\r\n");
-    EXPECT_EQ(dir.Read("kulko.txt"), nextDay);
+    EXPECT_EQ(dir.Read("kulko.txt"), kNextDay);
     EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
 }
 
 TEST(UpdateOverHttpLocalKey, TheLocalLastDateCountsAsItStands) {
     const std::string from1957 = Lines({"0001;27.01.1957;8;12;31;39;43;45"});
-    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
     struct Case {
         const char* name;
         std::string local;
@@ -261,7 +267,7 @@ TEST(UpdateOverHttpLocalKey, TheLocalLastDateCountsAsItStands) {
         // A trailing empty line does not hide the local last draw.
         {"empty line, older", kLocal + "\r\n", from1957, false},
         {"empty line, same day", kLocal + "\r\n", kLocal, false},
-        {"empty line, next day", kLocal + "\r\n", nextDay, true},
+        {"empty line, next day", kLocal + "\r\n", kNextDay, true},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -277,18 +283,13 @@ TEST(UpdateOverHttpLocalKey, TheLocalLastDateCountsAsItStands) {
     }
 }
 
-TEST(UpdateOverHttpStartUp, AFailedReplacementShowsItsErrorAfterAWholeStartUp) {
-    TempDir dir;
-    FakeScreen screen;
-    LoopbackServer server;
-    LoopbackSystem system{ShortLimits()};
-    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
+TEST_F(UpdateOverHttpStartUp, AFailedReplacementShowsItsErrorAfterAWholeStartUp) {
     dir.Write("kulko.txt", kLocal);
     // The results update on, the version check off, the check on.
     dir.Write("ustalenia_kulko.dat", std::string(1, '\1'));
     dir.Write("ustalenia_kulko_apli.dat", std::string(1, '\0'));
     dir.Write("ustalenia_kulko_kontrola.dat", std::string(1, '\1'));
-    server.Serve("/Kulko/kulko.txt", {200, nextDay});
+    server.Serve("/Kulko/kulko.txt", {200, kNextDay});
     const ImmutableFile locked(dir / "kulko.txt");
     if (!locked.Marked()) {
         GTEST_SKIP() << "the file system or the user cannot mark files immutable";
@@ -309,12 +310,11 @@ TEST(UpdateOverHttpStartUp, AFailedReplacementShowsItsErrorAfterAWholeStartUp) {
     }
     EXPECT_EQ(window.ile_los.items.Size(), 50u);
     EXPECT_EQ(dir.Read("kulko.txt"), kLocal);
-    EXPECT_EQ(dir.Read("kulko.bak"), nextDay);
+    EXPECT_EQ(dir.Read("kulko.bak"), kNextDay);
     EXPECT_TRUE(screen.notices.empty());
 }
 
 TEST(UpdateOverHttpAskAgain, AServerThatDroppedTheVersionNoteIsAskedForTheResults) {
-    const std::string nextDay = kLocal + Lines({"7297;06.12.2026;3;11;19;27;38;45"});
     using Ending = DroppingLoopbackServer::Ending;
     for (const Ending ending : {Ending::Close, Ending::Reset}) {
         TempDir dir;
@@ -329,14 +329,14 @@ TEST(UpdateOverHttpAskAgain, AServerThatDroppedTheVersionNoteIsAskedForTheResult
         // The same port now answers properly.
         dropping.reset();
         LoopbackServer server(port);
-        server.Serve("/Kulko/kulko.txt", {200, nextDay});
+        server.Serve("/Kulko/kulko.txt", {200, kNextDay});
         window.Aktualizacja();
-        EXPECT_EQ(dir.Read("kulko.txt"), nextDay);
+        EXPECT_EQ(dir.Read("kulko.txt"), kNextDay);
         EXPECT_EQ(screen.notices, std::vector<std::string>{kUpdated});
     }
 }
 
-class VersionOverHttp : public ::testing::Test {
+class VersionOverHttp : public OverHttp {
   protected:
     void SetUp() override { dir.Write("kulko.wer", "1.13\r\n"); }
     Tgenerator& Window() {
@@ -344,10 +344,6 @@ class VersionOverHttp : public ::testing::Test {
         return *window;
     }
 
-    TempDir dir;
-    FakeScreen screen;
-    LoopbackServer server;
-    LoopbackSystem system{ShortLimits()};
     std::unique_ptr<Tgenerator> window;
 };
 
