@@ -48,6 +48,17 @@ Handler HandlerOf(const std::string& name) {
 }
 
 constexpr qsizetype kLongestLabelText = 300;
+constexpr int kLargestTahomaBitmap = 13;
+
+// The shadow of a bevel on a white window, as the Windows button shadow.
+const QColor kBevelShadow(160, 160, 160);
+
+// The frame line runs through the middle of the title, as on Windows,
+// so buttons placed below the title's middle lie inside the frame.
+const QString kGroupBoxStyle = QStringLiteral(
+    "QGroupBox { border: 1px solid #d5d5d5; border-radius: 3px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 6px; padding: 0 2px; }");
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -63,6 +74,12 @@ QFont ToQFont(const Font& font) {
     qfont.setPixelSize(font.pixelSize > 0 ? font.pixelSize : (font.pointSize * 96 + 36) / 72);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
+    // Wine's Tahoma Bold has bold widths but outlines hardly heavier than
+    // the regular face; its hand-drawn bitmaps of the small sizes are truly
+    // bold, and FreeType shows them only for text drawn without smoothing.
+    if (font.bold && font.family == "Tahoma" && qfont.pixelSize() <= kLargestTahomaBitmap) {
+        qfont.setStyleStrategy(QFont::NoAntialias);
+    }
     return qfont;
 }
 
@@ -201,11 +218,14 @@ QWidget* ControlWidgets::Create(Control& control, QWidget* parent) {
         }
         case ControlKind::GroupBox:
             widget = new QGroupBox(parent);
+            widget->setStyleSheet(kGroupBoxStyle);
             break;
         case ControlKind::Bevel: {
             auto* frame = new QFrame(parent);
-            frame->setFrameStyle((control.bounds.height <= 1 ? QFrame::HLine : QFrame::Box) |
-                                 QFrame::Sunken);
+            // A sunken line needs two pixels, the lower one white; a line
+            // of one pixel shows its shadow alone.
+            frame->setFrameStyle(control.bounds.height <= 1 ? QFrame::HLine | QFrame::Plain
+                                                            : QFrame::Box | QFrame::Sunken);
             frame->setAttribute(Qt::WA_TransparentForMouseEvents);
             widget = frame;
             break;
@@ -213,7 +233,9 @@ QWidget* ControlWidgets::Create(Control& control, QWidget* parent) {
     }
     widget->setFont(ToQFont(control.font));
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(control.font.color));
+    palette.setColor(QPalette::WindowText, control.kind == ControlKind::Bevel
+                                               ? kBevelShadow
+                                               : ToQColor(control.font.color));
     palette.setColor(QPalette::ButtonText, ToQColor(control.font.color));
     palette.setColor(QPalette::Text, ToQColor(control.font.color));
     if (control.ownBackground) {

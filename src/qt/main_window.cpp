@@ -1,5 +1,7 @@
 #include "qt/main_window.hpp"
 
+#include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,9 +15,19 @@
 namespace kulko {
 namespace {
 
-// The window was laid out for Windows fonts; where they are missing, faces
-// of the same metrics keep the texts within their places.
-void SubstituteWindowsFonts() {
+// The window was laid out for Windows fonts. Wine's Tahoma has Tahoma's
+// metrics, so the texts keep their designed places; where it or another
+// Windows face is missing, faces of near metrics stand in.
+void ProvideWindowsFonts() {
+    static bool provided = false;
+    if (provided) {
+        return;
+    }
+    provided = true;
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    }
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
@@ -31,7 +43,7 @@ void SubstituteWindowsFonts() {
 MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
                        const std::string& updateHost)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    SubstituteWindowsFonts();
+    ProvideWindowsFonts();
     window_ = std::make_unique<Tgenerator>(workDir, *this, system, updateHost);
     setFixedSize(Tgenerator::kClientWidth, Tgenerator::kClientHeight);
     QPalette background = palette();
@@ -97,6 +109,13 @@ void MainWindow::RepaintNow() {
 void MainWindow::DrawMarks(const Canvas& marks) {
     marks_ = marks;
     update();
+}
+
+// Closing from the window manager asks as "Koniec" does; only "Tak" ends
+// the program, and it ends it at once, so the close itself never goes on.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Run([this] { window_->SpeedButton1Click(); });
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -40,6 +40,7 @@ class MainWindow : public QWidget, public Screen {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     std::unique_ptr<Tgenerator> window_;

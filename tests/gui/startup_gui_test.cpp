@@ -61,6 +61,27 @@ TEST(StartupGui, KoniecAnsweredNoKeepsTheWindow) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST(StartupGui, ClosingFromTheWindowManagerAsksLikeKoniec) {
+    TempDir dir;
+    PrepareWorkDir(dir);
+    FakeSystem system;
+    MainWindow window(dir.Path(), system, "updates.test");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QString seen;
+    AnswerNextBox("Nie", &seen);
+    window.close();
+    EXPECT_EQ(seen.toStdString(), "Koniec pracy ?");
+    EXPECT_EQ(system.exits, 0);
+    EXPECT_TRUE(window.isVisible());
+
+    // The fake's end of the process is an error the window shows.
+    AnswerNextBox("Tak");
+    AnswerNextBox("OK");
+    window.close();
+    EXPECT_EQ(system.exits, 1);
+}
+
 }  // namespace
 }  // namespace kulko::test
 
