@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <stdlib.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -37,6 +38,20 @@ class LoopbackSystem : public LinuxSystem {
 
     std::vector<std::string> started;
     int exits = 0;
+};
+
+// Sets an environment variable for one test, and removes it again.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() { ::unsetenv(name_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
 };
 
 // Limits that keep the failure cases of the tests short.

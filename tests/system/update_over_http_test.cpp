@@ -1,7 +1,6 @@
 // The results update and the version check against a real HTTP server on
 // the loopback address, through the real download.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
@@ -212,20 +211,6 @@ TEST(UpdateOverHttpYear, TheYearDecidesFirst) {
         EXPECT_EQ(screen.notices.size(), serverIsLater ? 1u : 0u);
     }
 }
-
-// Sets an environment variable for one test, and removes it again.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() { ::unsetenv(name_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
-};
 
 // A directory, a screen and the real download against one loopback server.
 class OverHttp : public ::testing::Test {
