@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine xdg-utils
+    dpkg-dev file lintian appstream
 )
 
 missing=()
