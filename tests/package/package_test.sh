@@ -61,6 +61,9 @@ if grep -q '^E: ' "$scratch/lintian"; then
 fi
 grep -qx "Exec=/usr/bin/kulko-start" "$root/usr/share/applications/kulko.desktop" ||
     fail "desktop entry does not start /usr/bin/kulko-start"
+# The results tool, stripped like the program, checks the shipped history.
+"$root/usr/bin/kulko-wyniki" sprawdz --baza "$root/usr/share/kulko/kulko.txt" >/dev/null ||
+    fail "kulko-wyniki does not accept the shipped history"
 
 # The unpacked launcher seeds the user's directory and starts the program
 # there; the program's start-up writes its default draw log. The user's
