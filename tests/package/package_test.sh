@@ -47,6 +47,7 @@ for needed in libqt6widgets6 libcurl4 libjpeg62-turbo qt6-qpa-plugins \
     fonts-liberation2 fonts-dejavu-core xdg-utils; do
     field Depends | tr ',' '\n' | grep -q "^ *$needed\( \|$\)" || fail "does not depend on $needed"
 done
+[ "$(field Recommends)" = fonts-wine ] || fail "does not recommend fonts-wine"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
