@@ -23,8 +23,9 @@ void Press(benchmark::State& state, const std::filesystem::path& history,
     for (auto _ : state) {
         kulko::RandomSource random(seed++);
         kulko::ResultsHistory results(history, options.mode);
+        int attempts = 0;
         const kulko::DrawOutcome outcome =
-            kulko::DrawRandomSet(options, kulko::StartupStatistics{}, results, random);
+            kulko::DrawRandomSet(options, kulko::StartupStatistics{}, results, random, attempts);
         failed += outcome.accepted ? 0 : 1;
         benchmark::DoNotOptimize(outcome);
     }

@@ -78,10 +78,11 @@ void Tgenerator::SpeedButton2Click() {
         RandomSource random(system_.Seed());
         DrawAttempts = 0;
         // The file is read anew at every press: the renumbering or the
-        // user's editor may have changed it since the last one.
+        // user's editor may have changed it since the last one. When it
+        // cannot be read, the count stays at the attempt that needed it.
         ResultsHistory history(File("kulko.txt"), options.mode);
-        const DrawOutcome outcome = DrawRandomSet(options, StatisticsOf(*this), history, random);
-        DrawAttempts = outcome.attempts;
+        const DrawOutcome outcome =
+            DrawRandomSet(options, StatisticsOf(*this), history, random, DrawAttempts);
         if (!outcome.accepted) {
             // The previous set stays shown and pending.
             screen_.Inform(kDrawFailedText);

@@ -31,9 +31,11 @@ void Tgenerator::SpeedButton3Click() {
 }
 
 void Tgenerator::SpeedButton9Click() {
-    // The file holds Windows-1250 bytes; the typed text is compared in that form.
-    const std::size_t count =
-        CountLinesContaining(File("kulko.txt"), Utf8ToCp1250(wyniki_losowan.text));
+    // The file holds Windows-1250 bytes; the typed text is compared in that
+    // form. A text with a character that form cannot hold occurs in no line.
+    const std::string text = Utf8ToCp1250(wyniki_losowan.text);
+    const bool representable = Cp1250ToUtf8(text) == wyniki_losowan.text;
+    const std::size_t count = representable ? CountLinesContaining(File("kulko.txt"), text) : 0;
     screen_.Inform("Podane liczby w całej bazie wyników wystąpiły " + std::to_string(count) +
                    " razy");
 }

@@ -51,7 +51,7 @@ void DrawTheRest(NumberSet& set, RandomSource& random) {
 }  // namespace
 
 DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatistics& statistics,
-                          ResultsHistory& history, RandomSource& random) {
+                          ResultsHistory& history, RandomSource& random, int& attempts) {
     const bool forced = HasForcing(options.forcing);
     const std::int32_t forcedNumber = ForcedNumber(options, statistics);
     const int targetLowCount =
@@ -59,7 +59,7 @@ DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatisti
     const RecentDrawTest recent(statistics.recentDraws, options.recentCount, options.recentFilter,
                                 options.notIfAlreadyDrawn);
 
-    for (int attempt = 1; attempt <= kMaxDrawAttempts; ++attempt) {
+    for (attempts = 1; attempts <= kMaxDrawAttempts; ++attempts) {
         NumberSet set{};
         set[0] = DrawNumber(random);
         // Only the first number is tested: a uniformly drawn set that holds
@@ -81,9 +81,9 @@ DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatisti
         if (recent.Rejects(set)) {
             continue;
         }
-        return {true, set, attempt};
+        return {true, set};
     }
-    return {false, {}, kMaxDrawAttempts + 1};
+    return {false, {}};
 }
 
 }  // namespace kulko

@@ -13,8 +13,7 @@ inline constexpr int kMaxDrawAttempts = 1000;
 
 struct DrawOutcome {
     bool accepted = false;
-    NumberSet set{};   // ascending, when accepted
-    int attempts = 0;  // number of the accepted attempt, or 1001 after a failure
+    NumberSet set{};  // ascending, when accepted
 };
 
 // One press of "Losuj" that draws at random: candidates from the random
@@ -22,8 +21,10 @@ struct DrawOutcome {
 // and the newest draws, until one passes or 1000 attempts have failed.
 // "6 liczb minimalnych" is the minimum search and never comes here; its
 // forcing tests nothing in this loop.
-// Throws InOutError when the history cannot be read.
+// attempts counts the attempts as they are made: after the press it holds
+// the accepted attempt, or 1001 after a failure. Throws InOutError when the
+// history cannot be read, and attempts then holds the attempt that needed it.
 DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatistics& statistics,
-                          ResultsHistory& history, RandomSource& random);
+                          ResultsHistory& history, RandomSource& random, int& attempts);
 
 }  // namespace kulko

@@ -341,6 +341,18 @@ TEST_F(GeneratorPress, FileErrorsEndThePressWithTheirText) {
     EXPECT_EQ(screen.notices, std::vector<std::string>{kFailureText});
     w.Select(w.los9);
     EXPECT_EQ(Press(), "File not found");
+
+    // The attempt count stays at the attempt that needed the file: with
+    // "przewaga wysokich" the first candidate of four high numbers.
+    w.Select(w.los7);
+    w.Select(w.prz4);
+    const std::vector<NumberSet> stream = Stream(1000);
+    const auto needing = std::find_if(stream.begin(), stream.end(), [](const NumberSet& set) {
+        return std::count_if(set.begin(), set.end(), [](int n) { return n >= 25; }) >= 4;
+    });
+    ASSERT_NE(needing, stream.begin()) << "the first attempt must fail the bias here";
+    EXPECT_EQ(Press(), "File not found");
+    EXPECT_EQ(w.DrawAttempts, needing - stream.begin() + 1);
 }
 
 }  // namespace

@@ -17,15 +17,26 @@ TEST_F(WindowTest, SearchCountsLinesHoldingTheTypedText) {
                      "0002;15.02.1995;12;30;31;32;33;34",  // "5" in the date, "2;3" in 12;30
                      "0003;22.02.1994;22;33;40;41;42;43",  // "2;3" in 22;33
                      "0004;01.03.1994;16;17;18;19;20;45",  // "5" in 45
-                     "0006;08.03.1994;1;6;7;8;9;10 b\xB3\xB9\x64"}));  // "błąd"
+                     "0006;08.03.1994;1;6;7;8;9;10 b\xB3\xB9\x64",  // "błąd"
+                     "0007;01.03.1996;16;17;18;19;20;44 ?"}));
     struct Case {
         const char* typed;
         int count;
     };
     const Case cases[] = {
-        {"5", 3},      {"2;3", 3},  {"2;3;4", 1}, {"2;3;4;5", 0},
-        {"1994;1", 3}, {"błąd", 1}, {"BŁĄD", 0},  // typed in UTF-8, matched in the file's code page
-        {"", 0},       {" 5", 0},
+        {"5", 3},
+        {"2;3", 3},
+        {"2;3;4", 1},
+        {"2;3;4;5", 0},
+        {"1994;1", 3},
+        {"błąd", 1},
+        {"BŁĄD", 0},  // typed in UTF-8, matched in the file's code page
+        {"", 0},
+        {" 5", 0},
+        {"?", 1},
+        // A character without a Windows-1250 form occurs in no line.
+        {"中", 0},
+        {"4 😀", 0},
     };
     const std::string before = dir.Read("kulko.txt");
     for (const Case& c : cases) {

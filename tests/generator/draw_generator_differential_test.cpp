@@ -82,14 +82,15 @@ void ExpectSamePress(const GeneratorOptions& options, const StartupStatistics& s
                      const std::filesystem::path& file, std::uint32_t seed, Tally& tally) {
     RandomSource random(seed);
     ResultsHistory history(file, options.mode);
-    const DrawOutcome fast = DrawRandomSet(options, statistics, history, random);
+    int attempts = 0;
+    const DrawOutcome fast = DrawRandomSet(options, statistics, history, random, attempts);
     const ReferenceOutcome reference = ReferencePress(options, statistics, file, seed);
     ASSERT_EQ(fast.accepted, reference.accepted) << "seed " << seed;
-    ASSERT_EQ(fast.attempts, reference.attempts) << "seed " << seed;
+    ASSERT_EQ(attempts, reference.attempts) << "seed " << seed;
     if (fast.accepted) {
         ASSERT_EQ(NumberSetText(fast.set), NumberSetText(reference.set)) << "seed " << seed;
         ++tally.accepted;
-        tally.acceptedLate += fast.attempts > 1 ? 1 : 0;
+        tally.acceptedLate += attempts > 1 ? 1 : 0;
     } else {
         ++tally.failed;
     }
