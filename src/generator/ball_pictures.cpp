@@ -35,6 +35,16 @@ void Silent(j_common_ptr) {}
 
 constexpr long kMemoryLimit = 64L << 20;
 
+// A CMYK pixel as RGB. Adobe's programs store the values inverted (255 is
+// no ink) and mark their files so; other files hold the ink itself.
+void CmykToRgb(const JSAMPLE* cmyk, bool inverted, std::uint8_t* rgb) {
+    const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+    for (int i = 0; i < 3; ++i) {
+        const int light = inverted ? cmyk[i] : 255 - cmyk[i];
+        rgb[i] = static_cast<std::uint8_t>((light * k + 127) / 255);
+    }
+}
+
 }  // namespace
 
 std::filesystem::path BallPicturePath(const std::filesystem::path& workDir, int number) {
@@ -70,7 +80,11 @@ bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, int maxWidth, int maxHei
     info.mem->max_memory_to_use = kMemoryLimit;
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // libjpeg gives CMYK (and YCCK, turned into CMYK) only as CMYK; the
+    // conversion to RGB is ours.
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    const bool inverted = info.saw_Adobe_marker != 0;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
 
     const JDIMENSION rowBytes = info.output_width * static_cast<JDIMENSION>(info.output_components);
@@ -87,7 +101,14 @@ bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, int maxWidth, int maxHei
         if (jpeg_read_scanlines(&info, row, 1) != 1) {
             longjmp(errors.jump, 1);  // suspended source: cannot happen with memory input
         }
-        std::memcpy(out.rgb.data() + keptBytes * static_cast<std::size_t>(y), row[0], keptBytes);
+        std::uint8_t* kept = out.rgb.data() + keptBytes * static_cast<std::size_t>(y);
+        if (cmyk) {
+            for (int x = 0; x < out.width; ++x) {
+                CmykToRgb(row[0] + 4 * x, inverted, kept + 3 * x);
+            }
+        } else {
+            std::memcpy(kept, row[0], keptBytes);
+        }
     }
     // The rows below the frame are never read; destroying the decoder
     // abandons them.

@@ -288,6 +288,26 @@ TEST_F(GeneratorPress, BallsShowTheSmallestNumberFirstOverTheSetText) {
     EXPECT_EQ(dir.Read("losowania_kulko.txt"), kStartLog + w.PendingSetText + "\r\n");
 }
 
+TEST_F(GeneratorPress, CmykAndYcckBallsShowInTheirColours) {
+    Tgenerator& w = StartDefault();
+    for (bool ycck : {false, true}) {
+        // As Adobe stores them, inverted: no cyan, half magenta, all yellow,
+        // a fifth black; orange-brown on screen.
+        for (int n : AllNumbers()) {
+            WriteFlatCmykJpeg(BallPicturePath(dir.Path(), n), 50, 50, {255, 128, 0, 204}, ycck);
+        }
+        EXPECT_EQ(Press(), "") << ycck;
+        ASSERT_TRUE(w.Panel5.visible);
+        for (const Control* ball : {&w.obraz1, &w.obraz6}) {
+            const std::vector<std::uint8_t>& rgb = ball->picture.rgb;
+            ASSERT_EQ(rgb.size(), 50u * 50u * 3u);
+            EXPECT_NEAR(rgb[0], 204, 6) << ycck;
+            EXPECT_NEAR(rgb[1], 102, 6) << ycck;
+            EXPECT_NEAR(rgb[2], 0, 6) << ycck;
+        }
+    }
+}
+
 TEST_F(GeneratorPress, AMissingPictureEndsThePressAtThatPicture) {
     Tgenerator& w = StartDefault();
     const NumberSet set = Stream(1)[0];

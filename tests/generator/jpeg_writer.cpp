@@ -6,9 +6,13 @@
 #include <jpeglib.h>
 
 namespace kulko::test {
+namespace {
 
-void WriteJpeg(const std::filesystem::path& file, int width, int height,
-               const std::vector<std::uint8_t>& rgb) {
+// Encodes pixels of `components` bytes each, given in `input` and stored
+// in the file as `stored`.
+void Encode(const std::filesystem::path& file, int width, int height,
+            const std::vector<std::uint8_t>& pixels, int components, J_COLOR_SPACE input,
+            J_COLOR_SPACE stored) {
     std::filesystem::create_directories(file.parent_path());
     FILE* out = std::fopen(file.c_str(), "wb");
     if (out == nullptr) {
@@ -21,16 +25,18 @@ void WriteJpeg(const std::filesystem::path& file, int width, int height,
     jpeg_stdio_dest(&info, out);
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    info.input_components = components;
+    info.in_color_space = input;
     jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, stored);
     jpeg_set_quality(&info, 100, TRUE);
     jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 3u);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) *
+                                  static_cast<std::size_t>(components));
     while (info.next_scanline < info.image_height) {
         const std::size_t offset = static_cast<std::size_t>(info.next_scanline) * row.size();
-        std::copy(rgb.begin() + static_cast<std::ptrdiff_t>(offset),
-                  rgb.begin() + static_cast<std::ptrdiff_t>(offset + row.size()), row.begin());
+        std::copy(pixels.begin() + static_cast<std::ptrdiff_t>(offset),
+                  pixels.begin() + static_cast<std::ptrdiff_t>(offset + row.size()), row.begin());
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
@@ -39,14 +45,31 @@ void WriteJpeg(const std::filesystem::path& file, int width, int height,
     std::fclose(out);
 }
 
+std::vector<std::uint8_t> Flat(int width, int height, std::initializer_list<std::uint8_t> pixel) {
+    std::vector<std::uint8_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width * height) * pixel.size());
+    for (int i = 0; i < width * height; ++i) {
+        pixels.insert(pixels.end(), pixel);
+    }
+    return pixels;
+}
+
+}  // namespace
+
+void WriteJpeg(const std::filesystem::path& file, int width, int height,
+               const std::vector<std::uint8_t>& rgb) {
+    Encode(file, width, height, rgb, 3, JCS_RGB, JCS_YCbCr);
+}
+
 void WriteFlatJpeg(const std::filesystem::path& file, int width, int height, std::uint8_t r,
                    std::uint8_t g, std::uint8_t b) {
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(static_cast<std::size_t>(width * height) * 3u);
-    for (int i = 0; i < width * height; ++i) {
-        rgb.insert(rgb.end(), {r, g, b});
-    }
-    WriteJpeg(file, width, height, rgb);
+    WriteJpeg(file, width, height, Flat(width, height, {r, g, b}));
+}
+
+void WriteFlatCmykJpeg(const std::filesystem::path& file, int width, int height,
+                       const std::array<std::uint8_t, 4>& cmyk, bool ycck) {
+    Encode(file, width, height, Flat(width, height, {cmyk[0], cmyk[1], cmyk[2], cmyk[3]}), 4,
+           JCS_CMYK, ycck ? JCS_YCCK : JCS_CMYK);
 }
 
 }  // namespace kulko::test
