@@ -9,7 +9,7 @@ packages=(
     libjpeg62-turbo-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     clang libclang-rt-14-dev
-    fonts-dejavu-core fonts-liberation2 fonts-wine xdg-utils
+    fonts-dejavu-core fonts-liberation2 fonts-wine locales xdg-utils
     dpkg-dev file lintian appstream
 )
 

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <ctime>
 
 namespace kulko {
@@ -43,12 +44,17 @@ void LinuxSystem::Exit() {
     ::_exit(0);
 }
 
+// The user's long time format: the time category of the locale comes from
+// the environment (LC_ALL, LC_TIME, LANG), and %X is its time format.
 std::string LinuxSystem::TimeOfDay() {
+    std::setlocale(LC_TIME, "");
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    char text[64];
+    if (std::strftime(text, sizeof text, "%X", &local) == 0) {
+        return {};
+    }
     return text;
 }
 
