@@ -61,24 +61,20 @@ TEST(StartupGui, KoniecAnsweredNoKeepsTheWindow) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST(StartupGui, ClosingFromTheWindowManagerAsksLikeKoniec) {
-    TempDir dir;
-    PrepareWorkDir(dir);
-    FakeSystem system;
-    MainWindow window(dir.Path(), system, "updates.test");
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+class CloseGui : public ShownWindowTest {};
+
+TEST_F(CloseGui, ClosingFromTheWindowManagerAsksLikeKoniec) {
     QString seen;
     AnswerNextBox("Nie", &seen);
-    window.close();
+    window->close();
     EXPECT_EQ(seen.toStdString(), "Koniec pracy ?");
     EXPECT_EQ(system.exits, 0);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window->isVisible());
 
     // The fake's end of the process is an error the window shows.
     AnswerNextBox("Tak");
     AnswerNextBox("OK");
-    window.close();
+    window->close();
     EXPECT_EQ(system.exits, 1);
 }
 
