@@ -8,6 +8,12 @@
 #include "results/results_line.hpp"
 
 namespace kulko {
+namespace {
+
+// Where a text file ends for its reader, whatever follows.
+constexpr char kEndOfFileMark = 26;
+
+}  // namespace
 
 std::optional<BadInputLine> ReadInputDraws(TextFileReader& reader, const std::string& source,
                                            std::vector<PlacedDraw>& draws) {
@@ -45,7 +51,6 @@ CheckedHistory ReadCheckedHistory(const std::filesystem::path& resultsFile) {
     }
     reader.Rewind();
     for (std::string_view line; reader.ReadLine(line);) {
-        history.lines.emplace_back(line);
         const ResultsLineFields fields = CutResultsLine(line);
         NumberSet six{};
         std::size_t count = 0;
@@ -103,13 +108,20 @@ ImportPlan PlanImport(const CheckedHistory& history, const std::vector<PlacedDra
 }
 
 std::string ImportedText(const CheckedHistory& history, const std::vector<InputDraw>& added) {
-    std::vector<std::string> lines = history.lines;
+    // Every byte of the file stays. The new lines go where the reader's view
+    // of the file ends, before a Ctrl-Z, or they would never be read.
+    const std::string& bytes = history.bytes;
+    const std::size_t end = std::min(bytes.find(kEndOfFileMark), bytes.size());
+    std::string text = bytes.substr(0, end);
+    if (!text.empty() && text.back() != '\n') {
+        text += text.back() == '\r' ? "\n" : "\r\n";
+    }
     std::size_t number = history.lastNumber;
     for (const InputDraw& draw : added) {
-        lines.push_back(FourDigitNumber(++number) + ";" + draw.date + ";" +
-                        NumberSetText(draw.numbers));
+        text += FourDigitNumber(++number) + ";" + draw.date + ";" + NumberSetText(draw.numbers) +
+                "\r\n";
     }
-    return JoinLinesCrLf(lines);
+    return text + bytes.substr(end);
 }
 
 }  // namespace kulko

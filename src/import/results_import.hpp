@@ -38,13 +38,12 @@ std::optional<BadInputLine> ReadInputDraws(TextFileReader& reader, const std::st
                                            std::vector<PlacedDraw>& draws);
 
 // The results file read once through the program's validating read (with
-// the check on); when it is sound, its lines and draws are kept for the
-// import and its bytes for publishing.
+// the check on); when it is sound, its draws are kept for the import. Its
+// bytes are kept for publishing and for the import to add to.
 struct CheckedHistory {
     ValidationVerdict verdict;
     DrawSummary summary;
     std::string bytes;
-    std::vector<std::string> lines;
     std::multimap<DateKey, NumberSet> draws;  // the first six numbers of each line, ascending
     DateKey lastDate = 0;                     // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;               // the last line's draw number
@@ -70,8 +69,9 @@ struct ImportPlan {
 
 ImportPlan PlanImport(const CheckedHistory& history, const std::vector<PlacedDraw>& input);
 
-// The whole results file after the import: the history's lines, then the
-// added draws numbered on from its last draw number, each line ended by CR LF.
+// The whole results file after the import: the history's bytes as they
+// were, with the added draws numbered on from its last draw number (lines
+// ended by CR LF) after its last line.
 std::string ImportedText(const CheckedHistory& history, const std::vector<InputDraw>& added);
 
 }  // namespace kulko

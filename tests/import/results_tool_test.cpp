@@ -118,6 +118,20 @@ TEST_F(ResultsToolTest, DrawsAlreadyThereAreSkippedNotDoubled) {
     EXPECT_EQ(dir.Read("kulko.txt"), Shipped());
 }
 
+TEST_F(ResultsToolTest, NewDrawsGoWhereTheProgramReadsThemAndOldBytesStay) {
+    // The last line without its line end, then an end-of-file mark and what
+    // the program never reads.
+    std::string history = ShippedWithout(1);
+    history.resize(history.size() - 2);
+    const std::string unread =
+        "\x1a"
+        "7297;06.01.2026;1;2;3;4;5;6\r\n";
+    dir.Write("kulko.txt", history + unread);
+    const ToolRun run = Add({Sample("wlasny.txt")});
+    EXPECT_EQ(run.status, kToolSuccess) << run.err;
+    EXPECT_EQ(dir.Read("kulko.txt"), Shipped() + unread);
+}
+
 TEST_F(ResultsToolTest, ABadLineStopsTheImportNamingItsFileLineAndContent) {
     const std::string history = ShippedWithout(30);
     const std::pair<const char*, const char*> cases[] = {
