@@ -130,7 +130,9 @@ Polecenia:
             W CSV data może mieć też postać 2026-01-06, pola mogą być
             rozdzielone przecinkami, średnikami lub tabulatorami i ujęte
             w cudzysłowy, a pierwszy wiersz może być nagłówkiem.
-            Losowania już obecne w bazie są pomijane. Błędny wiersz albo
+            Losowania już obecne w bazie są pomijane, a starszych od
+            ostatniego w bazie, których w niej brak, nie dopisuje (numery
+            losowań w bazie się nie zmieniają). Błędny wiersz albo
             losowanie z tą samą datą, lecz innymi liczbami, przerywa
             dodawanie: baza zostaje bez zmian.
   publikuj  Zapisuje KATALOG/Kulko/kulko.txt (bazę) i KATALOG/Kulko/wersja_l.txt
