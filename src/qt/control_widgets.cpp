@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -77,7 +78,8 @@ QFont ToQFont(const Font& font) {
     // Wine's Tahoma Bold has bold widths but outlines hardly heavier than
     // the regular face; its hand-drawn bitmaps of the small sizes are truly
     // bold, and FreeType shows them only for text drawn without smoothing.
-    if (font.bold && font.family == "Tahoma" && qfont.pixelSize() <= kLargestTahomaBitmap) {
+    if (font.bold && qfont.pixelSize() <= kLargestTahomaBitmap &&
+        QFontInfo(qfont).family() == QStringLiteral("Tahoma")) {
         qfont.setStyleStrategy(QFont::NoAntialias);
     }
     return qfont;
