@@ -122,14 +122,10 @@ void Tgenerator::FormCreate() {
 void Tgenerator::ValidatingRead() {
     // The file is read once: a first pass over it counts its lines, which
     // tells the summary where the newest fifty draws begin.
-    TextFileReader reader(File("kulko.txt"));
-    ResultsLineTotal = 0;
-    for (std::string_view line; reader.ReadLine(line);) {
-        ++ResultsLineTotal;
-    }
-    reader.Rewind();
     const bool check = kontrola1.checked;
-    const ValidationVerdict verdict = ValidateResults(reader, check, ResultsLineTotal, Summary);
+    const ResultsFileRead read = ValidateResultsFile(File("kulko.txt"), check, Summary);
+    ResultsLineTotal = read.lineTotal;
+    const ValidationVerdict& verdict = read.verdict;
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
         Label24.caption = VerdictText(verdict);
         LowNumberTotal = Summary.lowNumberTotal;

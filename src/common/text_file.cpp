@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -15,33 +16,59 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-}  // namespace
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    const int fd = OpenRegularFile(path, O_RDONLY);
-    std::string data;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-        data.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+// Reads up to wanted bytes into at; fewer only at the end of the file.
+std::size_t ReadInto(int fd, char* at, std::size_t wanted) {
+    std::size_t done = 0;
+    while (done < wanted) {
+        const ssize_t got = ::read(fd, at + done, wanted - done);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            const int error = errno;
-            ::close(fd);
-            throw InOutError::FromErrno(error);
+            throw InOutError::FromErrno(errno);
         }
         if (got == 0) {
             break;
         }
-        data.append(chunk, static_cast<std::size_t>(got));
+        done += static_cast<std::size_t>(got);
     }
-    ::close(fd);
-    return data;
+    return done;
+}
+
+std::string ReadOpenFile(int fd) {
+    // One buffer sized from the file, read straight into: the bytes are held
+    // once, however long the file or its lines.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        throw InOutError::FromErrno(errno);
+    }
+    std::string data(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), '\0');
+    data.resize(ReadInto(fd, data.data(), data.size()));
+    // A file that grew since, or one whose size the system does not tell
+    // beforehand, is read on to its end; the probe does not grow the buffer
+    // of a file that had its size.
+    char more[1 << 16];
+    for (;;) {
+        const std::size_t got = ReadInto(fd, more, sizeof more);
+        if (got == 0) {
+            return data;
+        }
+        data.append(more, got);
+    }
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    try {
+        std::string data = ReadOpenFile(fd);
+        ::close(fd);
+        return data;
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
 }
 
 TextFileReader::TextFileReader(const std::filesystem::path& path) : buffer_(ReadWholeFile(path)) {
@@ -82,6 +109,18 @@ bool TextFileReader::ReadLine(std::string_view& line) {
     return true;
 }
 
+std::size_t TextFileReader::LineCount() const {
+    // Every line but an unended last one ends with the LF that closes it.
+    const char* at = buffer_.data();
+    const char* const end = at + end_;
+    std::size_t count = 0;
+    while (const void* lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
+        ++count;
+        at = static_cast<const char*>(lf) + 1;
+    }
+    return count + (at < end ? 1 : 0);
+}
+
 std::vector<std::string> ReadAllLines(const std::filesystem::path& path) {
     TextFileReader reader(path);
     std::vector<std::string> lines;
@@ -93,13 +132,7 @@ std::vector<std::string> ReadAllLines(const std::filesystem::path& path) {
 }
 
 std::size_t CountLines(const std::filesystem::path& path) {
-    TextFileReader reader(path);
-    std::size_t count = 0;
-    std::string_view line;
-    while (reader.ReadLine(line)) {
-        ++count;
-    }
-    return count;
+    return TextFileReader(path).LineCount();
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {

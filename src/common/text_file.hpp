@@ -10,7 +10,8 @@ namespace kulko {
 // Reads a text file by the rules every file of the program follows: a line's
 // text ends at its first CR or LF, everything up to and including the next
 // LF is skipped, and a Ctrl-Z (code 26) or the physical end ends the file.
-// The whole file is read in one go; lines are views into that buffer.
+// The whole file is read in one go into one buffer sized from the file; lines
+// are views into that buffer. A FIFO, socket or device is refused.
 class TextFileReader {
   public:
     // Throws InOutError when the file cannot be opened or read.
@@ -21,6 +22,12 @@ class TextFileReader {
     // The next line without its line end; false at the end of the file.
     bool ReadLine(std::string_view& line);
     bool AtEnd() const { return pos_ >= end_; }
+    // How many lines ReadLine gives from the first one, counted without
+    // cutting them.
+    std::size_t LineCount() const;
+    // Every byte as read, the Ctrl-Z and what follows it included; the
+    // lines are views into it.
+    std::string_view Bytes() const { return buffer_; }
     // Back to the first line, so one read of the file serves two passes.
     void Rewind() { pos_ = 0; }
 

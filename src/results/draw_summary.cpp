@@ -1,35 +1,46 @@
 #include "results/draw_summary.hpp"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace kulko {
 
 void DrawSummary::AddDraw(NumberSet six, std::size_t resultsLineTotal) {
-    const bool allEven = std::all_of(six.begin(), six.end(), [](int n) { return n % 2 == 0; });
-    const bool allOdd = std::all_of(six.begin(), six.end(), [](int n) { return n % 2 != 0; });
-    allEvenDraws += allEven ? 1 : 0;
-    allOddDraws += allOdd ? 1 : 0;
-
-    std::sort(six.begin(), six.end());
+    // Parity and low or high need no order: one pass over the numbers.
+    int odd = 0;
+    int low = 0;
     for (int n : six) {
-        if (n < kFirstHighNumber) {
-            ++lowNumberTotal;
-        } else {
-            ++highNumberTotal;
-        }
+        odd += n % 2 != 0 ? 1 : 0;
+        low += n < kFirstHighNumber ? 1 : 0;
     }
-    for (std::size_t i = 0; i + 2 < six.size(); ++i) {
-        if (six[i + 1] == six[i] + 1 && six[i + 2] == six[i] + 2) {
-            ++tripleDraws;
-            break;
+    allEvenDraws += odd == 0 ? 1 : 0;
+    allOddDraws += odd == kNumbersPerDraw ? 1 : 0;
+    lowNumberTotal += low;
+    highNumberTotal += kNumbersPerDraw - low;
+
+    // Six numbers: an insertion sort in place.
+    for (std::size_t i = 1; i < six.size(); ++i) {
+        const int value = six[i];
+        std::size_t at = i;
+        for (; at > 0 && six[at - 1] > value; --at) {
+            six[at] = six[at - 1];
         }
+        six[at] = value;
     }
+    // Compared in a wider type: a line may hold any number, 2147483647 too.
+    const auto follows = [&](std::size_t i) {
+        return std::int64_t{six[i + 1]} == std::int64_t{six[i]} + 1;
+    };
+    bool pair = false;
+    bool triple = false;
     for (std::size_t i = 0; i + 1 < six.size(); ++i) {
-        if (six[i + 1] == six[i] + 1) {
-            ++pairDraws;
-            break;
+        if (follows(i)) {
+            pair = true;
+            triple = triple || (i + 2 < six.size() && follows(i + 1));
         }
     }
+    pairDraws += pair ? 1 : 0;
+    tripleDraws += triple ? 1 : 0;
     // Among the last fifty lines: row 50 - total + count (1-based).
     if (resultsLineTotal >= readDrawCount && resultsLineTotal - readDrawCount <= 49) {
         const std::size_t row = kRecentDrawRows - (resultsLineTotal - readDrawCount);

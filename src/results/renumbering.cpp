@@ -39,25 +39,25 @@ std::string FourDigitNumber(std::size_t number) {
 }
 
 std::string RenumberedText(std::string resultsBytes) {
-    const std::size_t size = resultsBytes.size();
     TextFileReader reader = TextFileReader::FromBytes(std::move(resultsBytes));
+    const std::string_view bytes = reader.Bytes();
     std::string text;
-    text.reserve(size + size / 8);
+    text.reserve(bytes.size() + bytes.size() / 8);
+    // Everything is copied as it stands but the number fields: line ends,
+    // what a CR hides up to the next LF, a Ctrl-Z and whatever follows it.
+    std::size_t copied = 0;
     std::size_t number = 0;
     std::string_view line;
-    bool first = true;
     while (reader.ReadLine(line)) {
-        if (!first) {
-            text += "\r\n";
-        }
-        first = false;
         const std::size_t semicolon = line.find(';');
         if (semicolon != std::string_view::npos) {
+            const auto start = static_cast<std::size_t>(line.data() - bytes.data());
+            text.append(bytes.substr(copied, start - copied));
             text += FourDigitNumber(++number);
-            line.remove_prefix(semicolon);
+            copied = start + semicolon;
         }
-        text += line;
     }
+    text.append(bytes.substr(copied));
     return text;
 }
 

@@ -12,9 +12,10 @@ namespace kulko {
 std::string FourDigitNumber(std::size_t number);
 
 // The whole renumbered file: each line's text before its first ";" becomes
-// the next number, counted from 1; the rest of the line stays as it was. A
-// line without any ";" has no number field: it stays unchanged and takes no
-// number. Lines are joined by CR LF; the last has no line end.
+// the next number, counted from 1. A line without any ";" has no number
+// field and takes no number. Every other byte stays as it was: the rest of
+// each line, its line end, what follows a lone CR, and everything from the
+// first Ctrl-Z on.
 std::string RenumberedText(std::string resultsBytes);
 
 // Rewrites the draw numbers of the results file through the scratch file:

@@ -4,7 +4,7 @@ namespace kulko {
 
 ResultsLineFields CutResultsLine(std::string_view line) {
     ResultsLineFields fields;
-    const std::size_t first = line.find(';');
+    const std::size_t first = FindSemicolon(line);
     if (first == std::string_view::npos) {
         fields.drawNumber = line;
         fields.numbersPart = line;
@@ -12,7 +12,7 @@ ResultsLineFields CutResultsLine(std::string_view line) {
     }
     fields.drawNumber = line.substr(0, first);
     fields.date = line.substr(first + 1, kDateLength);
-    const std::size_t second = line.find(';', first + 1);
+    const std::size_t second = FindSemicolon(line, first + 1);
     fields.numbersPart =
         second == std::string_view::npos ? line.substr(first + 1) : line.substr(second + 1);
     return fields;

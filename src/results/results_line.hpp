@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -19,6 +20,34 @@ struct ResultsLineFields {
 
 ResultsLineFields CutResultsLine(std::string_view line);
 
+// The first ";" at or after start, or npos. The fields of a results line
+// are a few characters long: a plain loop finds their end sooner than a
+// library search would start; a longer stretch is left to that search.
+inline std::size_t FindSemicolon(std::string_view text, std::size_t start = 0) {
+    const std::size_t near = std::min(text.size(), start + 16);
+    for (std::size_t at = start; at < near; ++at) {
+        if (text[at] == ';') {
+            return at;
+        }
+    }
+    return near < text.size() ? text.find(';', near) : std::string_view::npos;
+}
+
+// True when the line holds more than limit semicolons.
+inline bool HasMoreSemicolonsThan(std::string_view line, std::size_t limit) {
+    std::size_t at = 0;
+    for (std::size_t found = 0;; ++found) {
+        at = FindSemicolon(line, at);
+        if (at == std::string_view::npos) {
+            return false;
+        }
+        if (found == limit) {
+            return true;
+        }
+        ++at;
+    }
+}
+
 inline constexpr std::size_t kDateLength = 10;
 
 // Calls visit(token) for every token of a numbers part: the part gets one
@@ -27,7 +56,7 @@ template <typename Visit>
 void ForEachToken(std::string_view numbersPart, Visit&& visit) {
     std::size_t start = 0;
     for (;;) {
-        const std::size_t semicolon = numbersPart.find(';', start);
+        const std::size_t semicolon = FindSemicolon(numbersPart, start);
         if (semicolon == std::string_view::npos) {
             visit(numbersPart.substr(start));
             return;

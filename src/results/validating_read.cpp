@@ -6,19 +6,40 @@
 
 namespace kulko {
 
+namespace {
+
+ValidationVerdict Damage(ValidationVerdict::Kind kind, std::string_view line) {
+    return {kind, std::string(line.substr(0, kShownLineLength))};
+}
+
+}  // namespace
+
 ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary) {
     using Kind = ValidationVerdict::Kind;
+    // The date of the last counted line is kept as a view and stored when
+    // the read ends.
+    const std::size_t countedBefore = summary.readDrawCount;
+    std::string_view lastDate;
+    const auto storeLastDate = [&] {
+        if (summary.readDrawCount != countedBefore) {
+            summary.lastDate.assign(lastDate);
+        }
+    };
+    const auto stop = [&](Kind kind, std::string_view line) {
+        storeLastDate();
+        return Damage(kind, line);
+    };
     std::string_view line;
     while (reader.ReadLine(line)) {
-        if (check && std::count(line.begin(), line.end(), ';') > 7) {
-            return {Kind::SemicolonError, std::string(line)};
+        if (check && HasMoreSemicolonsThan(line, 7)) {
+            return stop(Kind::SemicolonError, line);
         }
         const ResultsLineFields fields = CutResultsLine(line);
         if (check && !IsDateWellFormed(fields.date)) {
-            return {Kind::DateError, std::string(line)};
+            return stop(Kind::DateError, line);
         }
-        summary.lastDate.assign(fields.date);
+        lastDate = fields.date;
         ++summary.readDrawCount;
 
         NumberSet six{};
@@ -32,12 +53,22 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
             }
         });
         if (check && rangeError) {
-            return {Kind::RangeError, std::string(line)};
+            return stop(Kind::RangeError, line);
         }
         summary.AddDraw(six, resultsLineTotal);
     }
+    storeLastDate();
     summary.Finish();
     return {};
+}
+
+ResultsFileRead ValidateResultsFile(const std::filesystem::path& file, bool check,
+                                    DrawSummary& summary) {
+    TextFileReader reader(file);
+    ResultsFileRead read;
+    read.lineTotal = reader.LineCount();
+    read.verdict = ValidateResults(reader, check, read.lineTotal, summary);
+    return read;
 }
 
 const char* DamageReportText(ValidationVerdict::Kind kind) {

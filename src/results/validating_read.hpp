@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
 #include <string>
 
 #include "common/text_file.hpp"
@@ -11,14 +13,28 @@ namespace kulko {
 struct ValidationVerdict {
     enum class Kind { Sound, SemicolonError, DateError, RangeError };
     Kind kind = Kind::Sound;
-    std::string line;  // the offending line as read (Windows-1250)
+    // The offending line as read (Windows-1250); of a line longer than
+    // kShownLineLength only its beginning, which is all a status row can show.
+    std::string line;
 };
+
+inline constexpr std::size_t kShownLineLength = 4096;
 
 // Goes through the results file once: checks each line (when check is on,
 // stopping at the first damaged one) and feeds the summary. The summary is
 // finished only when the read reaches the end of the file.
 ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary);
+
+// The start-up read of a results file on disk: the file is read once, its
+// lines counted (which tells the summary where the newest fifty draws begin)
+// and then checked and summarised. Throws InOutError when it cannot be read.
+struct ResultsFileRead {
+    ValidationVerdict verdict;
+    std::size_t lineTotal = 0;
+};
+ResultsFileRead ValidateResultsFile(const std::filesystem::path& file, bool check,
+                                    DrawSummary& summary);
 
 // The status-row text of a damage report, without the line.
 const char* DamageReportText(ValidationVerdict::Kind kind);

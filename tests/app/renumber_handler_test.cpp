@@ -16,11 +16,37 @@ TEST_F(WindowTest, RenumberingWritesFourDigitNumbersAndTellsSo) {
     dir.Write("kulko.txt", Lines({"17;01.02.1999;1;2;3;4;5;6", "5;08.02.1999;7;8;9;10;11;12"}));
     Window().BitBtn4Click();
     const std::string once = dir.Read("kulko.txt");
-    EXPECT_EQ(once, "0001;01.02.1999;1;2;3;4;5;6\r\n0002;08.02.1999;7;8;9;10;11;12");
+    EXPECT_EQ(once, "0001;01.02.1999;1;2;3;4;5;6\r\n0002;08.02.1999;7;8;9;10;11;12\r\n");
     EXPECT_EQ(screen.notices, std::vector<std::string>{kNotice});
     EXPECT_FALSE(dir.Exists("baza.txt"));
     Window().BitBtn4Click();
     EXPECT_EQ(dir.Read("kulko.txt"), once);
+}
+
+// Only the number fields of the lines the reader shows change: the rest of
+// a line after a lone CR, and everything from the first Ctrl-Z on, are
+// bytes no reader shows but the user's all the same.
+TEST_F(WindowTest, RenumberingKeepsEveryByteTheReaderDoesNotShow) {
+    struct Case {
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        // Lone CRs: one line to the reader, three draws to the user.
+        {"17;a\r5;b\r6;c\r", "0001;a\r5;b\r6;c\r"},
+        {"7;a\rjunk\n8;b\n", "0001;a\rjunk\n0002;b\n"},
+        // A Ctrl-Z in the middle: the lines after it stay as they were.
+        {"7;a\r\n8;b\x1a\r\n9;c\r\n", "0001;a\r\n0002;b\x1a\r\n9;c\r\n"},
+        {"\x1a"
+         "5;a",
+         "\x1a"
+         "5;a"},
+    };
+    for (const Case& c : cases) {
+        dir.Write("kulko.txt", c.before);
+        Window().BitBtn4Click();
+        EXPECT_EQ(dir.Read("kulko.txt"), c.after) << c.before;
+    }
 }
 
 TEST_F(WindowTest, RenumberingAnEmptyFileKeepsItEmpty) {
@@ -103,7 +129,7 @@ TEST_F(WindowTest, RenumberingInAReadOnlyDirectoryLosesNothing) {
         EXPECT_TRUE(screen.notices.empty());
         if (staleScratchFile) {
             EXPECT_EQ(dir.Read("baza.txt"),
-                      "0001;01.02.1999;1;2;3;4;5;6\r\n0002;08.02.1999;7;8;9;10;11;12");
+                      "0001;01.02.1999;1;2;3;4;5;6\r\n0002;08.02.1999;7;8;9;10;11;12\r\n");
         } else {
             EXPECT_FALSE(dir.Exists("baza.txt"));
         }

@@ -86,6 +86,21 @@ TEST(DrawSummary, CountsPatternsAndRecentRows) {
     EXPECT_EQ(s.lowNumberTotal + s.highNumberTotal, 30);
 }
 
+// With the check off any number reaches the summary: the largest a line can
+// hold must neither overflow (the sanitizer build stops at that) nor make a
+// pair with a number that is not there.
+TEST(DrawSummary, LargestNumbersCountWithoutOverflow) {
+    const Outcome outcome = Validate(
+        "1;01.01.2000;2147483645;2147483646;2147483647;7;9;11\r\n"
+        "2;01.01.2000;2147483647;-2147483647;2147483647;5;3;1\r\n",
+        false);
+    EXPECT_EQ(outcome.summary.tripleDraws, 1);
+    EXPECT_EQ(outcome.summary.pairDraws, 1);
+    EXPECT_EQ(outcome.summary.allOddDraws, 1);
+    EXPECT_EQ(outcome.summary.recentDraws[49],
+              (NumberSet{-2147483647, 1, 3, 5, 2147483647, 2147483647}));
+}
+
 TEST(DrawSummary, EmptyFileAndTies) {
     const Outcome empty = Validate("");
     EXPECT_EQ(empty.summary.readDrawCount, 0u);
