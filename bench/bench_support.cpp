@@ -9,6 +9,8 @@
 #include <numeric>
 #include <random>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace kulko::bench {
 namespace {
@@ -23,10 +25,29 @@ std::array<int, 6> RandomSet(std::mt19937& random) {
     return set;
 }
 
+// The files this run made, removed when it ends: each holds tens of
+// megabytes.
+class MadeFiles {
+  public:
+    ~MadeFiles() {
+        for (const auto& path : paths_) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    }
+    void Add(const std::filesystem::path& path) { paths_.push_back(path); }
+
+  private:
+    std::vector<std::filesystem::path> paths_;
+};
+
 std::filesystem::path Target(const char* kind, std::size_t lines) {
-    return std::filesystem::temp_directory_path() /
-           ("kulko-bench-" + std::string(kind) + "-" + std::to_string(lines) + "-" +
-            std::to_string(::getpid()) + ".txt");
+    static MadeFiles made;
+    auto path = std::filesystem::temp_directory_path() /
+                ("kulko-bench-" + std::string(kind) + "-" + std::to_string(lines) + "-" +
+                 std::to_string(::getpid()) + ".txt");
+    made.Add(path);
+    return path;
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "common/text_file.hpp"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "common/in_out_error.hpp"
@@ -35,6 +37,19 @@ std::size_t ReadInto(int fd, char* at, std::size_t wanted) {
     return done;
 }
 
+// A buffer of many megabytes is better served by the system's large pages:
+// far fewer faults while it is filled. Only advice; where it is not taken
+// nothing changes.
+void AdviseLargePages(char* buffer, std::size_t size) {
+    constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+    const auto first =
+        (reinterpret_cast<std::uintptr_t>(buffer) + kLargePage - 1) & ~(kLargePage - 1);
+    const auto last = (reinterpret_cast<std::uintptr_t>(buffer) + size) & ~(kLargePage - 1);
+    if (last > first) {
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    }
+}
+
 std::string ReadOpenFile(int fd) {
     // One buffer sized from the file, read straight into: the bytes are held
     // once, however long the file or its lines.
@@ -42,8 +57,12 @@ std::string ReadOpenFile(int fd) {
     if (::fstat(fd, &info) != 0) {
         throw InOutError::FromErrno(errno);
     }
-    std::string data(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), '\0');
-    data.resize(ReadInto(fd, data.data(), data.size()));
+    const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    std::string data;
+    data.reserve(size);
+    AdviseLargePages(data.data(), size);
+    data.resize(size);
+    data.resize(ReadInto(fd, data.data(), size));
     // A file that grew since, or one whose size the system does not tell
     // beforehand, is read on to its end; the probe does not grow the buffer
     // of a file that had its size.

@@ -20,19 +20,7 @@ int DigitValue(char c, int base) {
 
 }  // namespace
 
-NumberConversion TextToNumber(std::string_view text) {
-    // Nearly every number read is one to nine decimal digits and nothing
-    // else, which cannot leave the 32-bit range: take those in one go.
-    if (!text.empty() && text.size() <= 9) {
-        std::int32_t value = 0;
-        std::size_t pos = 0;
-        for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-            value = value * 10 + (text[pos] - '0');
-        }
-        if (pos == text.size()) {
-            return {value, false};
-        }
-    }
+NumberConversion detail::ConvertTextToNumber(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;

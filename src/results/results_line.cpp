@@ -18,16 +18,4 @@ ResultsLineFields CutResultsLine(std::string_view line) {
     return fields;
 }
 
-bool IsDateWellFormed(std::string_view date) {
-    if (date.size() < kDateLength) {
-        return false;
-    }
-    for (auto part : {date.substr(0, 2), date.substr(3, 2), date.substr(6, 4)}) {
-        if (TextToNumber(part).stoppedEarly) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace kulko

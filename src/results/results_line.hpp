@@ -33,21 +33,6 @@ inline std::size_t FindSemicolon(std::string_view text, std::size_t start = 0) {
     return near < text.size() ? text.find(';', near) : std::string_view::npos;
 }
 
-// True when the line holds more than limit semicolons.
-inline bool HasMoreSemicolonsThan(std::string_view line, std::size_t limit) {
-    std::size_t at = 0;
-    for (std::size_t found = 0;; ++found) {
-        at = FindSemicolon(line, at);
-        if (at == std::string_view::npos) {
-            return false;
-        }
-        if (found == limit) {
-            return true;
-        }
-        ++at;
-    }
-}
-
 inline constexpr std::size_t kDateLength = 10;
 
 // Calls visit(token) for every token of a numbers part: the part gets one
@@ -74,6 +59,11 @@ void ForEachNumber(std::string_view numbersPart, Visit&& visit) {
 
 // True when the date field converts completely in its day (1-2), month
 // (4-5) and year (7-10) parts. A date shorter than ten characters fails.
-bool IsDateWellFormed(std::string_view date);
+// Every line of the results file is checked, so this stays inline.
+inline bool IsDateWellFormed(std::string_view date) {
+    return date.size() >= kDateLength && !TextToNumber(date.substr(0, 2)).stoppedEarly &&
+           !TextToNumber(date.substr(3, 2)).stoppedEarly &&
+           !TextToNumber(date.substr(6, 4)).stoppedEarly;
+}
 
 }  // namespace kulko
