@@ -57,8 +57,7 @@ bool BallPicturesPresent(const std::filesystem::path& workDir) {
 
 // Only C objects live in this frame across setjmp, and the output goes to
 // the caller's object, so nothing is left in an undefined state by a jump.
-bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, int maxWidth, int maxHeight,
-                RgbImage& out) {
+bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, RgbImage& out) {
     out = RgbImage{};
     if (bytes.empty() || maxWidth <= 0 || maxHeight <= 0) {
         return false;
@@ -118,7 +117,8 @@ bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, int maxWidth, int maxHei
 
 RgbImage LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight) {
     const std::string text = ReadWholeFile(file);
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    // The file's bytes as they are: a picture is held once.
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     RgbImage image;
     if (!DecodeJpeg(bytes, maxWidth, maxHeight, image)) {
         throw InOutError::FromErrno(EIO);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 namespace kulko {
@@ -28,6 +29,6 @@ bool BallPicturesPresent(const std::filesystem::path& workDir);
 RgbImage LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight);
 
 // The same from bytes already in memory; false when they do not decode.
-bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, int maxWidth, int maxHeight, RgbImage& out);
+bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, RgbImage& out);
 
 }  // namespace kulko

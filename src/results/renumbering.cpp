@@ -7,6 +7,7 @@
 
 #include "common/file_ops.hpp"
 #include "common/in_out_error.hpp"
+#include "common/regular_file.hpp"
 #include "common/text_file.hpp"
 
 namespace kulko {
@@ -17,10 +18,7 @@ constexpr std::size_t kNumberWidth = 4;
 // The scratch file reaches the disk before it replaces the results, so a
 // crash right after the rename cannot leave an empty results file.
 void SyncToDisk(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw InOutError::FromErrno(errno);
-    }
+    const int fd = OpenRegularFile(file, O_RDONLY);
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     if (error != 0) {
