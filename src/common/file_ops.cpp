@@ -11,6 +11,7 @@
 
 #include "common/in_out_error.hpp"
 #include "common/regular_file.hpp"
+#include "common/text_file.hpp"
 #include "common/write_all.hpp"
 
 namespace kulko {
@@ -145,10 +146,26 @@ void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes)
     }
 }
 
-void ReplaceFileWith(const std::filesystem::path& target, const std::filesystem::path& source) {
-    if (std::rename(source.c_str(), target.c_str()) != 0) {
+void ReplaceFileWith(const std::filesystem::path& name, const std::filesystem::path& source) {
+    const std::filesystem::path target = FollowLinks(name);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        // Opening it for writing is the test that the user may write it at all.
+        CloseOrThrow(OpenRegularFile(target, O_WRONLY));
+        if (::chmod(source.c_str(), old.st_mode & 07777) != 0) {
+            throw InOutError::FromErrno(errno);
+        }
+    }
+    if (std::rename(source.c_str(), target.c_str()) == 0) {
+        return;
+    }
+    if (errno != EXDEV) {
         throw InOutError::FromErrno(errno);
     }
+    // A link into another file system: no rename reaches its file, so the
+    // bytes go there by a safe replace-write of their own.
+    SafeReplaceWrite(target, ReadWholeFile(source));
+    ::unlink(source.c_str());
 }
 
 }  // namespace kulko

@@ -33,8 +33,12 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
 //   stored.
 void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes);
 
-// Renames from over to in one atomic step; throws InOutError on failure
-// (the target then keeps its old content and the source stays).
+// Puts a finished file (the renumbered or the downloaded history) in place
+// of the target by one atomic rename; throws InOutError on failure (the
+// target then keeps its old content and the source stays). Like a safe
+// replace-write, it follows a symbolic link to the file it points to and
+// keeps that file's permission bits, and a target the user may not write,
+// or one that is not a plain file, is refused with "File access denied".
 void ReplaceFileWith(const std::filesystem::path& target, const std::filesystem::path& source);
 
 }  // namespace kulko

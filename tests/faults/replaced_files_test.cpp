@@ -1,4 +1,5 @@
-// Files replaced whole (the settings by "Zastosuj", the ledger by "Powrót"):
+// Files replaced whole (the settings by "Zastosuj", the ledger by "Powrót",
+// the history by the renumbering):
 // a private file stays private, a symbolic link stays a link with its
 // target rewritten, a file the user may not write is refused and left
 // alone, a new file takes the umask, and a working directory that takes no
@@ -29,6 +30,12 @@ TEST(ReplacedFilesTest, ModesAndLinksAreKeptAndAWriteProtectedFileIsRefused) {
     ::chmod((dir / "konto/przychody_l.dat").c_str(), 0640);
     ::chmod((dir / "wydatki_l.dat").c_str(), 0600);
     ::chmod((dir / "ustalenia_kulko.dat").c_str(), 0444);
+    // The history too: private, behind a link, and numbered from 17.
+    fs::create_directory(dir / "historia");
+    fs::remove(dir / "kulko.txt");
+    dir.Write("historia/kulko.txt", "17" + SampleHistory().substr(4));
+    fs::create_symlink("historia/kulko.txt", dir / "kulko.txt");
+    ::chmod((dir / "historia/kulko.txt").c_str(), 0600);
     const DirSnapshot before = Snapshot(dir);
     HandOver(dir);
 
@@ -79,6 +86,16 @@ TEST(ReplacedFilesTest, ModesAndLinksAreKeptAndAWriteProtectedFileIsRefused) {
                              1, "files beside the link's target");
             };
             storeLedger("7.25");
+
+            // The renumbered history goes to the file behind the link, with
+            // its mode; once write-protected, it is refused.
+            report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "", "renumbering");
+            report.Check(fs::is_symlink(dir / "kulko.txt"), "the history's link is kept");
+            report.Equal(dir.Read("historia/kulko.txt").substr(0, 5), "0001;", "renumbered");
+            report.Equal(modeOf("historia/kulko.txt"), "600", "mode of the renumbered history");
+            ::chmod((dir / "historia/kulko.txt").c_str(), 0400);
+            report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "File access denied",
+                         "renumbering a write-protected history");
 
             // A directory that takes no new file: the writable files are
             // rewritten where they are.
