@@ -128,6 +128,11 @@ bool TextFileReader::ReadLine(std::string_view& line) {
     return true;
 }
 
+std::string TextFileReader::ReleaseBytes() {
+    pos_ = end_ = 0;
+    return std::move(buffer_);
+}
+
 std::size_t TextFileReader::LineCount() const {
     // Every line but an unended last one ends with the LF that closes it.
     const char* at = buffer_.data();

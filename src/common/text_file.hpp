@@ -30,6 +30,9 @@ class TextFileReader {
     std::string_view Bytes() const { return buffer_; }
     // Back to the first line, so one read of the file serves two passes.
     void Rewind() { pos_ = 0; }
+    // Hands the buffer over to a caller that keeps the bytes after reading,
+    // so they are not held twice; the reader is then empty.
+    std::string ReleaseBytes();
 
   private:
     TextFileReader() = default;

@@ -38,15 +38,10 @@ std::optional<BadInputLine> ReadInputDraws(TextFileReader& reader, const std::st
 
 CheckedHistory ReadCheckedHistory(const std::filesystem::path& resultsFile) {
     CheckedHistory history;
-    history.bytes = ReadWholeFile(resultsFile);
-    TextFileReader reader = TextFileReader::FromBytes(history.bytes);
-    std::size_t lineTotal = 0;
-    for (std::string_view line; reader.ReadLine(line);) {
-        ++lineTotal;
-    }
-    reader.Rewind();
-    history.verdict = ValidateResults(reader, true, lineTotal, history.summary);
+    TextFileReader reader(resultsFile);
+    history.verdict = ValidateResults(reader, true, reader.LineCount(), history.summary);
     if (history.verdict.kind != ValidationVerdict::Kind::Sound) {
+        history.bytes = reader.ReleaseBytes();
         return history;
     }
     reader.Rewind();
@@ -65,6 +60,7 @@ CheckedHistory ReadCheckedHistory(const std::filesystem::path& resultsFile) {
         history.lastNumber =
             static_cast<std::size_t>(std::max(0, TextToNumberValue(fields.drawNumber)));
     }
+    history.bytes = reader.ReleaseBytes();
     return history;
 }
 
