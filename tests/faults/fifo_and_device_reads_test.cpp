@@ -26,10 +26,10 @@ namespace {
 
 constexpr unsigned kAlarmSeconds = 5;
 
-using MakeSpecial = std::function<void(const std::filesystem::path&)>;
+using MakeNonPlainFile = std::function<void(const std::filesystem::path&)>;
 
-const std::vector<std::pair<std::string, MakeSpecial>>& SpecialFiles() {
-    static const std::vector<std::pair<std::string, MakeSpecial>> kinds = {
+const std::vector<std::pair<std::string, MakeNonPlainFile>>& NonPlainFiles() {
+    static const std::vector<std::pair<std::string, MakeNonPlainFile>> kinds = {
         {"FIFO", [](const std::filesystem::path& at) { ::mkfifo(at.c_str(), 0600); }},
         {"link to /dev/zero",
          [](const std::filesystem::path& at) { std::filesystem::create_symlink("/dev/zero", at); }},
@@ -37,9 +37,9 @@ const std::vector<std::pair<std::string, MakeSpecial>>& SpecialFiles() {
     return kinds;
 }
 
-class SpecialFilesTest : public WindowTest {};
+class FifoAndDeviceReadsTest : public WindowTest {};
 
-TEST_F(SpecialFilesTest, FifoAndDeviceAreRefusedAtOnceByEveryReader) {
+TEST_F(FifoAndDeviceReadsTest, FifoAndDeviceAreRefusedAtOnceByEveryReader) {
     const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
         readers = {
             {"whole file", [](const auto& file) { ReadWholeFile(file); }},
@@ -49,8 +49,8 @@ TEST_F(SpecialFilesTest, FifoAndDeviceAreRefusedAtOnceByEveryReader) {
             {"version note", [](const auto& file) { ReadVersionNote(file); }},
             {"ball picture", [](const auto& file) { LoadJpegPicture(file, 40, 40); }},
         };
-    for (const auto& [kind, make] : SpecialFiles()) {
-        const auto file = dir / "special";
+    for (const auto& [kind, make] : NonPlainFiles()) {
+        const auto file = dir / "not-plain";
         make(file);
         for (const auto& [reader, read] : readers) {
             EXPECT_EQ(RunInChild({},
@@ -66,9 +66,9 @@ TEST_F(SpecialFilesTest, FifoAndDeviceAreRefusedAtOnceByEveryReader) {
     }
 }
 
-TEST_F(SpecialFilesTest, ResultsFileThatIsAFifoOrADeviceStopsStartUpWithTheBox) {
+TEST_F(FifoAndDeviceReadsTest, ResultsFileThatIsAFifoOrADeviceStopsStartUpWithTheBox) {
     WriteUserFiles(dir);
-    for (const auto& [kind, make] : SpecialFiles()) {
+    for (const auto& [kind, make] : NonPlainFiles()) {
         std::filesystem::remove(dir / "kulko.txt");
         make(dir / "kulko.txt");
         EXPECT_EQ(RunInChild({},

@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SpecialFileWritesTest, FifoAndDeviceAreRefusedAtOnceByEveryWriter) {
+TEST(FifoAndDeviceWritesTest, FifoAndDeviceAreRefusedAtOnceByEveryWriter) {
     TempDir dir;
     ::mkfifo((dir / "fifo").c_str(), 0600);
     fs::create_symlink("/dev/null", dir / "device");
