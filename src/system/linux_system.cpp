@@ -44,10 +44,14 @@ void LinuxSystem::Exit() {
     ::_exit(0);
 }
 
-// The user's long time format: the time category of the locale comes from
-// the environment (LC_ALL, LC_TIME, LANG), and %X is its time format.
-std::string LinuxSystem::TimeOfDay() {
+LinuxSystem::LinuxSystem(DownloadLimits limits) : limits_(limits) {
+    // The clock shows the user's long time format: the time category of the
+    // locale comes from the environment (LC_ALL, LC_TIME, LANG), once.
     std::setlocale(LC_TIME, "");
+}
+
+// %X is the long time format of the locale taken at the start.
+std::string LinuxSystem::TimeOfDay() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);

@@ -12,7 +12,7 @@ namespace kulko {
 class LinuxSystem : public System {
   public:
     // The limits bound every fetch; tests pass short ones.
-    explicit LinuxSystem(DownloadLimits limits = {}) : limits_(limits) {}
+    explicit LinuxSystem(DownloadLimits limits = {});
 
     int ConnectionFlags() override;
     bool Download(const std::string& url, const std::filesystem::path& target) override;
