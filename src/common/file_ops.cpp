@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "common/fresh_name.hpp"
 #include "common/in_out_error.hpp"
 #include "common/regular_file.hpp"
 #include "common/text_file.hpp"
@@ -45,17 +46,13 @@ std::filesystem::path FollowLinks(std::filesystem::path path) {
 // when none is given, else private to the owner until it gets the mode.
 // Returns -1 with errno set on failure.
 int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::string& name) {
-    static unsigned serial = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name =
-            path.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modeGiven ? 0600 : 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
+    int fd = -1;
+    name = CreateWithFreshName(path, ".tmp-", [&](const std::string& candidate) {
+        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    modeGiven ? 0600 : 0666);
+        return fd >= 0;
+    });
+    return fd;
 }
 
 // Writes the bytes to a new file and renames it over the path. Returns 0 or

@@ -74,11 +74,9 @@ bool FetchedResultsAreNewer(const std::optional<std::string>& localKey,
 }
 
 bool ResultsFileIsSound(const std::filesystem::path& file) {
-    TextFileReader reader(file);
     // Only the verdict counts; the summary of this read is thrown away.
     DrawSummary scratch;
-    const ValidationVerdict verdict = ValidateResults(reader, true, 0, scratch);
-    return verdict.kind == ValidationVerdict::Kind::Sound;
+    return ValidateResultsFile(file, true, scratch).verdict.kind == ValidationVerdict::Kind::Sound;
 }
 
 }  // namespace kulko

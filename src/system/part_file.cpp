@@ -7,26 +7,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "common/fresh_name.hpp"
+
 namespace kulko {
 namespace {
-
-// Gives a name beside the target that no file has yet to whatever create
-// makes of it; the name is empty when create fails for another reason.
-template <typename Create>
-std::string WithFreshName(const std::filesystem::path& target, Create create) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = target.string() + ".part-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
-        if (create(name)) {
-            return name;
-        }
-        if (errno != EEXIST) {
-            break;
-        }
-    }
-    return {};
-}
 
 // An unnamed file can be given a name through /proc only.
 bool CanNameUnnamedFiles() {
@@ -45,7 +29,7 @@ PartFile::PartFile(std::filesystem::path target) : target_(std::move(target)) {
     }
     if (fd_ < 0) {
         // A file system without unnamed files: a named one, removed on failure.
-        name_ = WithFreshName(target_, [this](const std::string& name) {
+        name_ = CreateWithFreshName(target_, ".part-", [this](const std::string& name) {
             fd_ = ::open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
             return fd_ >= 0;
         });
@@ -70,7 +54,7 @@ bool PartFile::Commit() {
         // A name can only be linked where none exists; the rename then puts
         // the file over the target in one step.
         const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-        name_ = WithFreshName(target_, [&self](const std::string& name) {
+        name_ = CreateWithFreshName(target_, ".part-", [&self](const std::string& name) {
             return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
         });
         ok = !name_.empty();

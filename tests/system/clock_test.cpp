@@ -9,27 +9,12 @@
 
 #include "app/tgenerator.hpp"
 #include "support/fakes.hpp"
+#include "support/scoped_environment.hpp"
 #include "support/temp_dir.hpp"
 #include "system/linux_system.hpp"
 
 namespace kulko::test {
 namespace {
-
-// Sets an environment variable (or removes it) for one test.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(Clock, ShowsTheLongTimeFormatOfTheUsersLocale) {
     // English (US) writes the time with AM or PM; the locale is built here,
@@ -41,9 +26,9 @@ TEST(Clock, ShowsTheLongTimeFormatOfTheUsersLocale) {
         GTEST_SKIP() << "localedef could not build en_US (Debian package locales)";
     }
     {
-        const ScopedVariable path("LOCPATH", locales.Path().c_str());
-        const ScopedVariable all("LC_ALL", nullptr);
-        const ScopedVariable time("LC_TIME", "en_US.UTF-8");
+        const ScopedEnvironment path("LOCPATH", locales.Path().c_str());
+        const ScopedEnvironment all("LC_ALL", std::nullopt);
+        const ScopedEnvironment time("LC_TIME", "en_US.UTF-8");
         TempDir dir;
         FakeScreen screen;
         LinuxSystem system;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/fakes.hpp"
+#include "support/scoped_environment.hpp"
 #include "system/linux_system.hpp"
 
 namespace kulko::test {
@@ -38,20 +39,6 @@ class LoopbackSystem : public LinuxSystem {
 
     std::vector<std::string> started;
     int exits = 0;
-};
-
-// Sets an environment variable for one test, and removes it again.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() { ::unsetenv(name_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
 };
 
 // Limits that keep the failure cases of the tests short.
