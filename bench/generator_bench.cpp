@@ -6,8 +6,8 @@
 
 #include "app/tgenerator.hpp"
 #include "bench_support.hpp"
-#include "common/file_ops.hpp"
-#include "common/text_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/text_file.hpp"
 #include "generator/draw_generator.hpp"
 #include "quiet_window.hpp"
 

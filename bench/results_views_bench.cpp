@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.hpp"
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "results/renumbering.hpp"
 #include "results/results_listing.hpp"
 #include "stats/number_search.hpp"

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
-#include "settings/results_update.hpp"
+#include "update/results_update.hpp"
 
 using namespace kulko;
 

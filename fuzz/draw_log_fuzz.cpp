@@ -2,7 +2,7 @@
 // the plain reading: line by line, field by field.
 #include <cstdint>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 #include "results/results_line.hpp"
 #include "stats/draw_log_counts.hpp"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-#include "common/file_ops.hpp"
+#include "files/file_ops.hpp"
 
 namespace kulko::fuzz {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 #include "generator/history_index.hpp"
 #include "results/results_line.hpp"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz_support.hpp"
-#include "import/results_import.hpp"
+#include "wyniki/results_import.hpp"
 
 using namespace kulko;
 

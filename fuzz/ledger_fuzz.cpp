@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "fuzz_support.hpp"
 #include "ledger/ledger_file.hpp"
 #include "ledger/ledger_total.hpp"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"

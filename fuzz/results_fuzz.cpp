@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 #include "results/results_listing.hpp"
 #include "results/validating_read.hpp"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "fuzz_support.hpp"
 #include "settings/settings_files.hpp"
 

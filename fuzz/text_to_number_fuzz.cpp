@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/text_to_number.hpp"
+#include "text/text_to_number.hpp"
 #include "fuzz_support.hpp"
 
 using namespace kulko;

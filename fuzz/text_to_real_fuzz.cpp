@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/real_number.hpp"
+#include "text/real_number.hpp"
 #include "fuzz_support.hpp"
 #include "ledger/ledger_total.hpp"
 

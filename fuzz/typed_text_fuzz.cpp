@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "common/cp1250.hpp"
-#include "common/text_file.hpp"
+#include "text/cp1250.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 #include "stats/number_search.hpp"
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "common/real_number.hpp"
-#include "common/text_file.hpp"
+#include "text/real_number.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
-#include "settings/version_note.hpp"
+#include "update/version_note.hpp"
 
 using namespace kulko;
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/tgenerator.hpp"
-#include "common/in_out_error.hpp"
-#include "common/text_file.hpp"
+#include "files/in_out_error.hpp"
+#include "files/text_file.hpp"
 #include "fuzz_support.hpp"
 
 using namespace kulko;

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/tgenerator.hpp"
-#include "common/random_source.hpp"
-#include "common/text_to_number.hpp"
+#include "generator/random_source.hpp"
+#include "text/text_to_number.hpp"
 #include "generator/draw_generator.hpp"
 #include "generator/minimum_search.hpp"
 #include "stats/number_counts.hpp"

@@ -2,7 +2,7 @@
 // shows the totals; "Powrót" stores the grids and closes the panel.
 
 #include "app/tgenerator.hpp"
-#include "common/cp1250.hpp"
+#include "text/cp1250.hpp"
 #include "ledger/ledger_file.hpp"
 #include "ledger/ledger_total.hpp"
 

@@ -1,7 +1,7 @@
 // The memory count under the drawn set: "Pamięć N wyników".
 #include "app/tgenerator.hpp"
-#include "common/file_ops.hpp"
-#include "common/text_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/text_file.hpp"
 
 namespace kulko {
 

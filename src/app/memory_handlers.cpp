@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/tgenerator.hpp"
-#include "common/cp1250.hpp"
-#include "common/file_ops.hpp"
+#include "text/cp1250.hpp"
+#include "files/file_ops.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/canvas.hpp"
+#include "canvas/canvas.hpp"
 
 namespace kulko {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
-#include "common/file_ops.hpp"
-#include "common/in_out_error.hpp"
-#include "common/program_version.hpp"
-#include "common/text_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
+#include "update/program_version.hpp"
+#include "files/text_file.hpp"
 #include "results/summary_texts.hpp"
 #include "results/validating_read.hpp"
 #include "settings/settings_files.hpp"

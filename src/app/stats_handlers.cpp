@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
-#include "common/cp1250.hpp"
+#include "text/cp1250.hpp"
 #include "stats/frequency_view.hpp"
 #include "stats/number_counts.hpp"
 #include "stats/number_search.hpp"

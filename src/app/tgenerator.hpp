@@ -8,8 +8,8 @@
 #include "app/controls.hpp"
 #include "app/screen.hpp"
 #include "app/system.hpp"
-#include "common/canvas.hpp"
-#include "common/number_set.hpp"
+#include "canvas/canvas.hpp"
+#include "game/number_set.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {

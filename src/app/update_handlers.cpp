@@ -1,8 +1,8 @@
 // Version check and results update at start, both from the update server.
 #include "app/tgenerator.hpp"
-#include "common/file_ops.hpp"
-#include "settings/results_update.hpp"
-#include "settings/version_note.hpp"
+#include "files/file_ops.hpp"
+#include "update/results_update.hpp"
+#include "update/version_note.hpp"
 
 namespace kulko {
 namespace {

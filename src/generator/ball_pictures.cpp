@@ -11,9 +11,9 @@
 // After <cstddef> and <cstdio>: libjpeg's header needs size_t and FILE.
 #include <jpeglib.h>
 
-#include "common/file_ops.hpp"
-#include "common/in_out_error.hpp"
-#include "common/text_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
+#include "files/text_file.hpp"
 
 namespace kulko {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 #include "generator/generator_options.hpp"
 #include "results/draw_summary.hpp"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/number_set.hpp"
-#include "common/random_source.hpp"
+#include "game/number_set.hpp"
+#include "generator/random_source.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/results_history.hpp"
 #include "generator/startup_statistics.hpp"

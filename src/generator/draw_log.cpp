@@ -1,6 +1,6 @@
 #include "generator/draw_log.hpp"
 
-#include "common/append_line.hpp"
+#include "files/append_line.hpp"
 
 namespace kulko {
 

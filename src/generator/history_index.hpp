@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/number_set.hpp"
-#include "common/text_file.hpp"
+#include "game/number_set.hpp"
+#include "files/text_file.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/subset_rank.hpp"
 

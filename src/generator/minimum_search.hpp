@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 #include "stats/number_counts.hpp"
 
 namespace kulko {

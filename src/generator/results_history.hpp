@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/history_index.hpp"
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "common/file_ops.hpp"
-#include "common/in_out_error.hpp"
-#include "common/regular_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
+#include "files/regular_file.hpp"
 
 namespace kulko {
 namespace {

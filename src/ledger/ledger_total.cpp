@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "common/real_number.hpp"
+#include "text/real_number.hpp"
 
 namespace kulko {
 

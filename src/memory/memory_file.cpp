@@ -1,6 +1,6 @@
 #include "memory/memory_file.hpp"
 
-#include "common/append_line.hpp"
+#include "files/append_line.hpp"
 
 namespace kulko {
 

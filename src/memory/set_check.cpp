@@ -1,8 +1,8 @@
 #include "memory/set_check.hpp"
 
-#include "common/file_ops.hpp"
-#include "common/text_file.hpp"
-#include "common/text_to_number.hpp"
+#include "files/file_ops.hpp"
+#include "files/text_file.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko {
 

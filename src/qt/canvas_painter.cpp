@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "common/canvas.hpp"
+#include "canvas/canvas.hpp"
 
 namespace kulko {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "qt/canvas_painter.hpp"
 #include "qt/control_widgets.hpp"
 #include "qt/message_boxes.hpp"

@@ -6,11 +6,11 @@
 #include <cerrno>
 #include <functional>
 
-#include "common/file_ops.hpp"
-#include "common/in_out_error.hpp"
-#include "common/regular_file.hpp"
-#include "common/text_file.hpp"
-#include "common/write_all.hpp"
+#include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
+#include "files/regular_file.hpp"
+#include "files/text_file.hpp"
+#include "files/write_all.hpp"
 
 namespace kulko {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "common/text_to_number.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko {
 

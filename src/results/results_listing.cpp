@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "common/cp1250.hpp"
-#include "common/text_file.hpp"
+#include "text/cp1250.hpp"
+#include "files/text_file.hpp"
 
 namespace kulko {
 namespace {

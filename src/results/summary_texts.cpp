@@ -1,6 +1,6 @@
 #include "results/summary_texts.hpp"
 
-#include "common/cp1250.hpp"
+#include "text/cp1250.hpp"
 
 namespace kulko {
 

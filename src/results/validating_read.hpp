@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {

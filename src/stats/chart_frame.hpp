@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/canvas.hpp"
+#include "canvas/canvas.hpp"
 
 namespace kulko {
 

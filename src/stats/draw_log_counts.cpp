@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "common/text_file.hpp"
-#include "common/text_to_number.hpp"
+#include "files/text_file.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "common/canvas.hpp"
-#include "common/number_set.hpp"
+#include "canvas/canvas.hpp"
+#include "game/number_set.hpp"
 #include "stats/number_counts.hpp"
 
 namespace kulko {

@@ -1,6 +1,6 @@
 #include "stats/number_counts.hpp"
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "results/results_line.hpp"
 
 namespace kulko {

@@ -3,7 +3,7 @@
 #include <array>
 #include <filesystem>
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 
 namespace kulko {
 

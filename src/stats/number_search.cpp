@@ -1,7 +1,7 @@
 #include "stats/number_search.hpp"
 
-#include "common/file_ops.hpp"
-#include "common/text_file.hpp"
+#include "files/file_ops.hpp"
+#include "files/text_file.hpp"
 
 namespace kulko {
 

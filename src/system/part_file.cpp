@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "common/fresh_name.hpp"
+#include "files/fresh_name.hpp"
 
 namespace kulko {
 namespace {

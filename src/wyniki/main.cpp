@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "import/results_tool.hpp"
+#include "wyniki/results_tool.hpp"
 
 int main(int argc, char** argv) {
     int status = kulko::kToolBadInput;

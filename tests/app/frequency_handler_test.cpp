@@ -1,7 +1,7 @@
 // "Częstość": the 49 counts of the results file on the list panel.
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

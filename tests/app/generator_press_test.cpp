@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "generator/ball_pictures.hpp"
 #include "generator/jpeg_writer.hpp"
 #include "generator/sample_histories.hpp"

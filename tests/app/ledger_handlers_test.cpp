@@ -4,7 +4,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "ledger/ledger_file.hpp"
 #include "support/window_fixture.hpp"
 

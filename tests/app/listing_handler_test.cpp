@@ -1,7 +1,7 @@
 // "Baza": the whole results file in the list, newest draw selected.
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

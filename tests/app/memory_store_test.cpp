@@ -1,8 +1,8 @@
 // "Do pamięci", "Czyść pamięć" and "Z pamięci".
 #include <gtest/gtest.h>
 
-#include "common/file_ops.hpp"
-#include "common/in_out_error.hpp"
+#include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

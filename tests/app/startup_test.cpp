@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

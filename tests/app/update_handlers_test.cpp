@@ -2,7 +2,7 @@
 // downloads served by the fake system.
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/immutable_file.hpp"
 #include "support/window_fixture.hpp"
 

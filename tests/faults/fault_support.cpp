@@ -11,7 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "ledger/ledger_file.hpp"
 
 namespace kulko::test {

@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
 #include "generator/ball_pictures.hpp"
 #include "ledger/ledger_file.hpp"
 #include "settings/settings_files.hpp"
-#include "settings/version_note.hpp"
+#include "update/version_note.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {

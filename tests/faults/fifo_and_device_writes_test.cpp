@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/append_line.hpp"
-#include "common/file_ops.hpp"
+#include "files/append_line.hpp"
+#include "files/file_ops.hpp"
 #include "faults/fault_support.hpp"
 
 namespace kulko::test {

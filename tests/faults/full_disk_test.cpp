@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tgenerator.hpp"
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
 #include "support/fakes.hpp"
 

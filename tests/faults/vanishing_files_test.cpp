@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/tgenerator.hpp"
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
 #include "support/window_fixture.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "generator/jpeg_writer.hpp"
 #include "support/temp_dir.hpp"
 

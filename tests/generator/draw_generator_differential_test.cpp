@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "generator/draw_generator.hpp"
 #include "generator/reference_generator.hpp"
 #include "generator/sample_histories.hpp"

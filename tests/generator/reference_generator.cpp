@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "common/random_source.hpp"
-#include "common/text_file.hpp"
-#include "common/text_to_number.hpp"
+#include "generator/random_source.hpp"
+#include "files/text_file.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko::test {
 namespace {

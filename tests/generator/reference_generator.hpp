@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/startup_statistics.hpp"
 

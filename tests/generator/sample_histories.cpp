@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/random_source.hpp"
+#include "generator/random_source.hpp"
 
 namespace kulko::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/number_set.hpp"
+#include "game/number_set.hpp"
 
 namespace kulko::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/temp_dir.hpp"
 
 namespace kulko::test {

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "common/text_file.hpp"
-#include "common/text_to_number.hpp"
+#include "files/text_file.hpp"
+#include "text/text_to_number.hpp"
 #include "results/results_line.hpp"
 #include "support/window_fixture.hpp"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/in_out_error.hpp"
-#include "common/text_file.hpp"
+#include "files/in_out_error.hpp"
+#include "files/text_file.hpp"
 #include "results/results_line.hpp"
 #include "stats/draw_log_counts.hpp"
 #include "support/temp_dir.hpp"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/canvas.hpp"
+#include "canvas/canvas.hpp"
 
 namespace kulko::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/tgenerator.hpp"
-#include "common/text_file.hpp"
+#include "files/text_file.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
 #include "system/loopback_server.hpp"
@@ -69,7 +69,7 @@ TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
 
     // The newest draws come in and the served files are replaced while served.
     ASSERT_EQ(
-        RunTool({"dodaj", std::string(KULKO_TEST_DATA) + "/import/lista.txt", "--baza", base}, log),
+        RunTool({"dodaj", std::string(KULKO_TEST_DATA) + "/wyniki/lista.txt", "--baza", base}, log),
         0)
         << server.Read("log");
     ASSERT_EQ(RunTool({"publikuj", www, "--baza", base, "--wersja", "1.14"}, log), 0)

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "app/tgenerator.hpp"
-#include "common/in_out_error.hpp"
+#include "files/in_out_error.hpp"
 #include "support/immutable_file.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"

@@ -1,0 +1,104 @@
+#include "files/append_line.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "files/in_out_error.hpp"
+#include "files/regular_file.hpp"
+#include "files/write_all.hpp"
+
+namespace kulko {
+namespace {
+
+constexpr char kCtrlZ = 26;
+
+// Where the new line goes: the end of what the readers see.
+struct InsertPoint {
+    off_t offset = 0;
+    char before = '\n';  // the byte before it; a line end at the start
+    std::string rest;    // the bytes from the first Ctrl-Z to the end
+};
+
+// Reads the file once, looking for its first Ctrl-Z. Returns 0 or the
+// error number.
+int FindInsertPoint(int fd, InsertPoint& point) {
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (got == 0) {
+            return 0;
+        }
+        const auto size = static_cast<std::size_t>(got);
+        if (!point.rest.empty()) {
+            point.rest.append(chunk, size);
+            continue;
+        }
+        if (const void* found = std::memchr(chunk, kCtrlZ, size); found != nullptr) {
+            const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - chunk);
+            point.offset += static_cast<off_t>(at);
+            if (at > 0) {
+                point.before = chunk[at - 1];
+            }
+            point.rest.assign(chunk + at, size - at);
+            continue;
+        }
+        point.offset += got;
+        point.before = chunk[size - 1];
+    }
+}
+
+// What the last line needs before a new one can start: nothing after a LF,
+// the LF of a CR LF pair after a lone CR, a whole CR LF otherwise.
+std::string_view MissingLineEnd(char before) {
+    if (before == '\n') {
+        return {};
+    }
+    return before == '\r' ? "\n" : "\r\n";
+}
+
+// Undoes a failed write, so that no half line stays behind: the bytes from
+// the Ctrl-Z on go back where they were (the file had room for them) and
+// what grew is cut off.
+void PutBack(int fd, const InsertPoint& point) {
+    WriteAllAt(fd, point.rest, point.offset);
+    if (::ftruncate(fd, point.offset + static_cast<off_t>(point.rest.size())) != 0) {
+        // Nothing more can be done; the write's error is what the user sees.
+    }
+}
+
+}  // namespace
+
+void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode) {
+    const int fd =
+        OpenRegularFile(path, O_RDWR | (mode == AppendMode::CreateIfMissing ? O_CREAT : 0));
+    InsertPoint point;
+    int error = FindInsertPoint(fd, point);
+    if (error == 0) {
+        std::string bytes(MissingLineEnd(point.before));
+        bytes += text;
+        bytes += "\r\n";
+        bytes += point.rest;
+        error = WriteAllAt(fd, bytes, point.offset);
+        if (error != 0) {
+            PutBack(fd, point);
+        }
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error != 0) {
+        throw InOutError::FromErrno(error);
+    }
+}
+
+}  // namespace kulko

@@ -1,0 +1,168 @@
+#include "files/file_ops.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "files/fresh_name.hpp"
+#include "files/in_out_error.hpp"
+#include "files/regular_file.hpp"
+#include "files/text_file.hpp"
+#include "files/write_all.hpp"
+
+namespace kulko {
+namespace {
+
+void CloseOrThrow(int fd) {
+    if (::close(fd) != 0 && errno != EINTR) {
+        throw InOutError::FromErrno(errno);
+    }
+}
+
+// The file a name stands for: the name itself, or, for a symbolic link, the
+// file at the end of its chain (which need not exist yet).
+std::filesystem::path FollowLinks(std::filesystem::path path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            throw InOutError::FromErrno(error.value());
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    throw InOutError::FromErrno(ELOOP);
+}
+
+// Creates a temporary file beside the path: with the mode of a plain creation
+// when none is given, else private to the owner until it gets the mode.
+// Returns -1 with errno set on failure.
+int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::string& name) {
+    int fd = -1;
+    name = CreateWithFreshName(path, ".tmp-", [&](const std::string& candidate) {
+        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    modeGiven ? 0600 : 0666);
+        return fd >= 0;
+    });
+    return fd;
+}
+
+// Writes the bytes to a new file and renames it over the path. Returns 0 or
+// the error number; on failure the path keeps its old file.
+int ReplaceThroughTemporaryFile(const std::filesystem::path& path, std::string_view bytes,
+                                std::optional<mode_t> mode) {
+    std::string temp;
+    const int fd = CreateTemporaryFile(path, mode.has_value(), temp);
+    if (fd < 0) {
+        return errno;
+    }
+    int error = WriteAllAt(fd, bytes, 0);
+    if (error == 0 && mode && ::fchmod(fd, *mode) != 0) {
+        error = errno;
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temp.c_str());
+    }
+    return error;
+}
+
+// Overwrites the open file from its start and cuts it to the new length.
+int RewriteInPlace(int fd, std::string_view bytes) {
+    int error = WriteAllAt(fd, bytes, 0);
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+        error = errno;
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    return error;
+}
+
+}  // namespace
+
+bool FileExists(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DeleteFileIfAny(const std::filesystem::path& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_TRUNC);
+    if (const int error = WriteAllAt(fd, bytes, 0); error != 0) {
+        ::close(fd);
+        throw InOutError::FromErrno(error);
+    }
+    CloseOrThrow(fd);
+}
+
+void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes) {
+    const std::filesystem::path path = FollowLinks(name);
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) {
+        if (errno != ENOENT) {
+            throw InOutError::FromErrno(errno);
+        }
+        if (const int error = ReplaceThroughTemporaryFile(path, bytes, std::nullopt); error != 0) {
+            throw InOutError::FromErrno(error);
+        }
+        return;
+    }
+    // Opening it for writing is the test that the user may write it at all.
+    const int fd = OpenRegularFile(path, O_WRONLY);
+    int error = ReplaceThroughTemporaryFile(path, bytes, old.st_mode & 07777);
+    if (error == EACCES || error == EPERM || error == EROFS || error == EBUSY) {
+        // The directory takes no new file, or no rename over this one (a
+        // read-only folder, a file mounted on its own).
+        error = RewriteInPlace(fd, bytes);
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error != 0) {
+        throw InOutError::FromErrno(error);
+    }
+}
+
+void ReplaceFileWith(const std::filesystem::path& name, const std::filesystem::path& source) {
+    const std::filesystem::path target = FollowLinks(name);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        // Opening it for writing is the test that the user may write it at all.
+        CloseOrThrow(OpenRegularFile(target, O_WRONLY));
+        if (::chmod(source.c_str(), old.st_mode & 07777) != 0) {
+            throw InOutError::FromErrno(errno);
+        }
+    }
+    if (std::rename(source.c_str(), target.c_str()) == 0) {
+        return;
+    }
+    if (errno != EXDEV) {
+        throw InOutError::FromErrno(errno);
+    }
+    // A link into another file system: no rename reaches its file, so the
+    // bytes go there by a safe replace-write of their own.
+    SafeReplaceWrite(target, ReadWholeFile(source));
+    ::unlink(source.c_str());
+}
+
+}  // namespace kulko

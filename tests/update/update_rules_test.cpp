@@ -1,0 +1,154 @@
+// The date key that decides whether a fetched results file is newer, and the
+// numeric reading of version notes.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "files/in_out_error.hpp"
+#include "update/results_update.hpp"
+#include "update/version_note.hpp"
+#include "support/temp_dir.hpp"
+
+namespace kulko::test {
+namespace {
+
+using Key = std::optional<std::string>;
+constexpr DateKeySource kLocal = DateKeySource::Local;
+constexpr DateKeySource kFetched = DateKeySource::Fetched;
+
+TEST(DrawDateKey, RearrangesTheDateFieldWhateverTheSeparators) {
+    struct Case {
+        const char* line;
+        Key key;
+    };
+    const Case cases[] = {
+        {"7297;06.12.2026;3;11;19;27;38;45", "2026-12-06"},
+        {"7297;06-12-2026;3;11;19;27;38;45", "2026-12-06"},
+        {"7297;06/12-2026", "2026-12-06"},  // exactly 15 characters
+        {"0001;27.01.1957;8;12;31;39;43;45", "1957-01-27"},
+        {"7297;06.12.202", std::nullopt},  // 14 characters
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DrawDateKey(c.line, kFetched), c.key) << c.line;
+        EXPECT_EQ(DrawDateKey(c.line, kLocal), c.key) << c.line;
+    }
+}
+
+TEST(DrawDateKey, OnlyTheFetchedSideNeedsDigits) {
+    // A local date with a letter keys by its bytes, and sorts after every
+    // date of digits: a download from 1957 does not replace it.
+    const Key letter = DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kLocal);
+    EXPECT_EQ(letter, "2O26-12-06");
+    EXPECT_FALSE(FetchedResultsAreNewer(letter, DrawDateKey("0001;27.01.1957", kFetched)));
+    EXPECT_EQ(DrawDateKey("7297;06.12. 026;3;11;19;27;38;45", kLocal), " 026-12-06");
+    // A fetched one with anything but digits has no key and is never taken.
+    EXPECT_EQ(DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kFetched), std::nullopt);
+    EXPECT_EQ(DrawDateKey("<html><body>Not found</body></html>", kFetched), std::nullopt);
+    EXPECT_EQ(DrawDateKey("7297;ab.cd.efgh;1;2;3;4;5;6", kFetched), std::nullopt);
+}
+
+TEST(DrawDateKey, TheYearDecidesBeforeMonthAndDay) {
+    const Key newYear = DrawDateKey("7000;01.01.2010;1;2;3;4;5;6", kFetched);
+    const Key oldYearEnd = DrawDateKey("6999;31.12.2009;1;2;3;4;5;6", kLocal);
+    EXPECT_TRUE(FetchedResultsAreNewer(oldYearEnd, newYear));
+    EXPECT_FALSE(FetchedResultsAreNewer(newYear, oldYearEnd));
+    // Day first in the file, but the month outranks it.
+    EXPECT_TRUE(FetchedResultsAreNewer(DrawDateKey("7000;31.01.2010", kLocal),
+                                       DrawDateKey("7001;01.02.2010", kFetched)));
+}
+
+TEST(FetchedResultsAreNewer, OnlyAFetchedKeyLaterThanTheLocalOneWins) {
+    const Key day = "2026-12-06";
+    const Key nextDay = "2026-12-07";
+    EXPECT_TRUE(FetchedResultsAreNewer(day, nextDay));
+    EXPECT_FALSE(FetchedResultsAreNewer(day, day));
+    EXPECT_FALSE(FetchedResultsAreNewer(nextDay, day));
+    // A fetched file without a key is never taken; a local file without one
+    // (empty, or a short last line) gives way to any fetched key.
+    EXPECT_FALSE(FetchedResultsAreNewer(day, std::nullopt));
+    EXPECT_FALSE(FetchedResultsAreNewer(std::nullopt, std::nullopt));
+    EXPECT_TRUE(FetchedResultsAreNewer(std::nullopt, day));
+}
+
+TEST(LastDateKey, ReadsTheLastLongEnoughLineByTheTextRules) {
+    TempDir dir;
+    struct Case {
+        const char* bytes;
+        Key key;
+    };
+    const Case cases[] = {
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6\r\n", "1957-02-03"},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6", "1957-02-03"},
+        // Ctrl-Z ends the file: what follows it is not a line.
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n\x1a"
+         "0002;03.02.1957;1;2;3;4;5;6\r\n",
+         "1957-01-27"},
+        // A trailing empty or short line does not hide the last draw.
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n\r\n", "1957-01-27"},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n7\r\n", "1957-01-27"},
+        {"7\r\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        dir.Write("kulko.txt", c.bytes);
+        EXPECT_EQ(LastDateKey(dir / "kulko.txt", kLocal), c.key) << c.bytes;
+        EXPECT_EQ(LastDateKey(dir / "kulko.txt", kFetched), c.key) << c.bytes;
+    }
+}
+
+TEST(LastDateKey, MissingFileIsFileNotFound) {
+    TempDir dir;
+    try {
+        LastDateKey(dir / "kulko.txt", kLocal);
+        FAIL() << "no error";
+    } catch (const InOutError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+}
+
+TEST(VersionNote, FirstLineReadAsADecimalNumber) {
+    TempDir dir;
+    struct Case {
+        const char* bytes;
+        double version;
+    };
+    const Case cases[] = {
+        {"1.14\r\n", 1.14},
+        {"1.2\r\n", 1.2},
+        {"1.130\r\n", 1.13},
+        {"   1.14\r\n", 1.14},
+        {"1.13\r\n1.99\r\n2.0\r\n", 1.13},  // only the first line counts
+        {"\r\n1.99\r\n", 0.0},              // an empty first line is 0
+        {"", 0.0},
+        {"1.14 \r\n", 0.0},  // nothing may follow the number
+        {"1,14\r\n", 0.0},
+        {"wersja 2\r\n", 0.0},
+        {"2e0\r\n", 2.0},
+    };
+    for (const Case& c : cases) {
+        dir.Write("kulko.ser", c.bytes);
+        EXPECT_DOUBLE_EQ(ReadVersionNote(dir / "kulko.ser"), c.version) << c.bytes;
+    }
+}
+
+TEST(VersionNote, ComparedAsNumbersNotAsText) {
+    TempDir dir;
+    dir.Write("kulko.wer", "1.13\r\n");
+    struct Case {
+        const char* server;
+        bool newer;
+    };
+    const Case cases[] = {
+        {"1.14\r\n", true},   {"1.13\r\n", false}, {"1.2\r\n", true},
+        {"1.130\r\n", false}, {"1.9\r\n", true},   {"1.12\r\n", false},
+    };
+    for (const Case& c : cases) {
+        dir.Write("kulko.ser", c.server);
+        EXPECT_EQ(ServerVersionIsNewer(dir / "kulko.wer", dir / "kulko.ser"), c.newer) << c.server;
+    }
+}
+
+}  // namespace
+}  // namespace kulko::test
