@@ -17,7 +17,8 @@ fail() {
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/kulko bin/kulko-start bin/kulko-wyniki share/kulko/kulko.txt share/applications/kulko.desktop; do
+for file in bin/kulko bin/kulko-start bin/kulko-wyniki bin/kulko-systemy share/kulko/kulko.txt \
+    share/kulko/systemy.txt share/applications/kulko.desktop share/applications/kulko-systemy.desktop; do
     [ -f "$prefix/$file" ] || fail "missing $file"
 done
 [ -x "$prefix/bin/kulko-start" ] || fail "launcher not executable"
@@ -28,6 +29,17 @@ done
 grep -qx "Exec=$prefix/bin/kulko-start" "$prefix/share/applications/kulko.desktop" ||
     fail "desktop entry does not start the installed launcher"
 grep -qx "Icon=kulko" "$prefix/share/applications/kulko.desktop" || fail "desktop entry without icon"
+grep -qx "Exec=$prefix/bin/kulko-start --systemy" "$prefix/share/applications/kulko-systemy.desktop" ||
+    fail "systems entry does not start the installed launcher with --systemy"
+grep -qx "Name=Kulko – systemy" "$prefix/share/applications/kulko-systemy.desktop" ||
+    fail "systems entry not named"
+# The installed systems program reads the installed table (it would say so
+# on its error output if it could not) and prints tickets alone.
+"$prefix/bin/kulko-systemy" system 1-20 --gwarancja 3z3 --czas 1 >"$scratch/system" 2>"$scratch/report" ||
+    fail "kulko-systemy: $(cat "$scratch/report")"
+! grep -q "tabela systemów" "$scratch/report" || fail "kulko-systemy: $(cat "$scratch/report")"
+! grep -qvx '[0-9;]*' "$scratch/system" || fail "kulko-systemy printed more than tickets"
+[ "$(wc -l <"$scratch/system")" -gt 0 ] || fail "kulko-systemy printed no tickets"
 for size in 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/kulko.png"
     [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "no PNG at $icon"
@@ -40,6 +52,11 @@ pwd >"$HOME/started-in"
 printf '%s' "${KULKO_UPDATE_HOST:-}" >"$HOME/update-host"
 STANDIN
 chmod +x "$prefix/bin/kulko"
+cat >"$prefix/bin/kulko-systemy" <<'STANDIN'
+#!/bin/sh
+pwd >"$HOME/systemy-started-in"
+STANDIN
+chmod +x "$prefix/bin/kulko-systemy"
 
 export HOME="$scratch/home"
 mkdir -p "$HOME"
@@ -59,6 +76,10 @@ rm "$work/Ikonki/8.jpg"
 [ "$(cat "$work/Ikonki/7.jpg")" = "mine" ] || fail "a picture overwritten"
 cmp -s "$work/Ikonki/8.jpg" "$prefix/share/kulko/Ikonki/8.jpg" || fail "missing picture not restored"
 [ ! -e "$work/kulko.txt.new" ] || fail "scratch copy left behind"
+
+# The systems window starts in the same directory.
+"$prefix/bin/kulko-start" --systemy
+[ "$(cat "$HOME/systemy-started-in")" = "$work" ] || fail "kulko-systemy not started in $work"
 
 # XDG_DATA_HOME moves the working directory; the update host reaches the program.
 XDG_DATA_HOME="$scratch/data" KULKO_UPDATE_HOST=127.0.0.1:8080 "$prefix/bin/kulko-start"
