@@ -126,6 +126,7 @@ class Tgenerator {
 
   private:
     std::filesystem::path File(const char* name) const { return workDir_ / name; }
+    void BindButtons();
     void Place(Control& panel, int left, int top, int width, int height);
     void ShowDrawnSet();
 
