@@ -24,7 +24,6 @@ class TextFileReader {
 
     // The next line without its line end; false at the end of the file.
     bool ReadLine(std::string_view& line);
-    bool AtEnd() const { return pos_ >= end_; }
     // How many lines ReadLine gives from the first one, counted without
     // cutting them.
     std::size_t LineCount() const;

@@ -78,7 +78,7 @@ bool FetchedResultsAreNewer(const std::optional<DateKey>& localKey,
 bool ResultsFileIsSound(const std::filesystem::path& file) {
     // Only the verdict counts; the summary of this read is thrown away.
     DrawSummary scratch;
-    return ValidateResultsFile(file, true, scratch).verdict.kind == ValidationVerdict::Kind::Sound;
+    return ValidateResultsFile(file, true, scratch).kind == ValidationVerdict::Kind::Sound;
 }
 
 }  // namespace kulko
