@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/canvas.hpp"
 
 namespace kulko {
+
+class Tgenerator;
 
 struct Bounds {
     int left = 0;
@@ -18,7 +21,7 @@ struct Bounds {
 
 enum class ControlKind {
     Label,
-    Button,       // flat or raised button with a caption (and a picture on screen)
+    Button,       // a caption, a look and a handler to call when clicked
     RadioButton,  // exclusive within its parent group
     CheckBox,
     ComboBox,  // drop-down with an edit field
@@ -26,10 +29,17 @@ enum class ControlKind {
     Memo,      // read-only lines
     ListBox,
     StringGrid,
-    Image,
+    Image,  // a drawn picture, or a decoration the screen draws itself
     Panel,
     GroupBox,
     Bevel,  // a frame or, with height 0 or 1, a horizontal line
+};
+
+// How a button shows on screen.
+enum class ButtonLook {
+    Push,     // a raised button with its caption alone
+    Tool,     // a flat button with its ball beside the caption
+    MainRow,  // a button of the main row with its ball above the caption
 };
 
 struct Font {
@@ -111,11 +121,30 @@ struct Picture {
     bool operator==(const Picture&) const = default;
 };
 
+// The picture an image shows. Like ItemList it counts its changes, so the
+// screen can tell cheaply whether it must draw the picture anew; a new
+// picture is put in by assignment.
+class ShownPicture : public Picture {
+  public:
+    ShownPicture() = default;
+    ShownPicture(const ShownPicture&) = delete;
+    ShownPicture& operator=(const ShownPicture&) = delete;
+    ShownPicture& operator=(Picture picture) {
+        static_cast<Picture&>(*this) = std::move(picture);
+        ++revision_;
+        return *this;
+    }
+    std::uint64_t Revision() const { return revision_; }
+
+  private:
+    std::uint64_t revision_ = 0;
+};
+
 // One control of the window as plain values. Which fields apply depends on
 // the kind: caption for labels, buttons, panels and group boxes; checked for
 // radio buttons and check boxes; text for edits and combos; items and
 // itemIndex for combos, list boxes and memos; cells for grids; picture for
-// images. Texts are UTF-8.
+// images; onClick, look and ball for buttons. Texts are UTF-8.
 struct Control {
     Control(std::string name, ControlKind kind, Control* parent, Bounds bounds,
             std::string caption = {})
@@ -141,7 +170,12 @@ struct Control {
     int itemIndex = -1;
     GridCells cells;
     std::vector<int> columnWidths;
-    Picture picture;
+    ShownPicture picture;
+    bool showsPicture = false;  // images: picture; otherwise a decoration
+    bool centred = false;       // memos: every line centred
+    void (Tgenerator::*onClick)() = nullptr;
+    ButtonLook look = ButtonLook::Push;
+    int ball = 0;  // the number on the ball drawn on a button; 0: none
     Font font;
     Rgb background = colors::kWhite;
     bool ownBackground = false;  // panels and Panel1 paint their own background

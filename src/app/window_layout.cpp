@@ -265,11 +265,18 @@ Tgenerator::Tgenerator(std::filesystem::path workDir, Screen& screen, System& sy
           &SpeedButton2, &SpeedButton4, &SpeedButton3, &SpeedButton1}) {
         button->handCursor = true;
     }
+    // The buttons of memory and checking are flat; the main row's are raised.
+    for (Control* button :
+         {&SpeedButton5, &SpeedButton6, &SpeedButton7, &SpeedButton8, &SpeedButton9}) {
+        button->look = ButtonLook::Tool;
+    }
     for (Control* button : {&SpeedButton12, &SpeedButton10, &SpeedButton2, &SpeedButton4,
                             &SpeedButton3, &SpeedButton1}) {
+        button->look = ButtonLook::MainRow;
         button->font.color = colors::kMaroon;
     }
     SpeedButton1.font.bold = true;
+    BindButtons();
 
     los6.hint = "Wymusza w zestawie liczbe maximum";
     los8.hint = "Wymusza w zestawie jedną liczbę minimum";
@@ -293,8 +300,14 @@ Tgenerator::Tgenerator(std::filesystem::path workDir, Screen& screen, System& sy
         grid->columnWidths = {64, 64, 233};
     }
     Memo1.items.Assign({"Zestaw opcji i narzędzi."});
+    Memo1.centred = true;
     Memo2.items.Assign({"Nowości w wersji 1.13", "--------------------------",
                         "Nowa forma prezentacji bazy wyników."});
+    // The drawn balls show the pictures of their numbers; the other images
+    // are decorations.
+    for (Control* ball : {&obraz1, &obraz2, &obraz3, &obraz4, &obraz5, &obraz6}) {
+        ball->showsPicture = true;
+    }
     Label26.font = {"Blade Runner Movie Font", 0, 13, true, true, colors::kNavy};
     ListBox1.font.color = colors::kMaroon;
     Label27.font = {"Tahoma", 12, 0, true, false, colors::kMaroon};

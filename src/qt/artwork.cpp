@@ -13,8 +13,7 @@ QColor BallColor(int number) {
     return kBallColors[(number - 1) / 10 % 5];
 }
 
-}  // namespace
-
+// A lottery ball with its number.
 QPixmap BallPixmap(int number, int diameter, QColor color) {
     QPixmap pixmap(diameter, diameter);
     pixmap.fill(Qt::transparent);
@@ -40,6 +39,8 @@ QPixmap BallPixmap(int number, int diameter, QColor color) {
     return pixmap;
 }
 
+}  // namespace
+
 QPixmap DecorativePicture(const QString& controlName, QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::white);
@@ -57,20 +58,8 @@ QPixmap DecorativePicture(const QString& controlName, QSize size) {
     return pixmap;
 }
 
-QIcon ButtonIcon(const QString& controlName) {
-    static const struct {
-        const char* name;
-        int number;
-    } kIcons[] = {{"SpeedButton2", 7},   {"SpeedButton4", 13},  {"SpeedButton3", 21},
-                  {"SpeedButton10", 33}, {"SpeedButton12", 42}, {"SpeedButton1", 49},
-                  {"SpeedButton5", 5},   {"SpeedButton6", 6},   {"SpeedButton7", 17},
-                  {"SpeedButton8", 28},  {"SpeedButton9", 39}};
-    for (const auto& icon : kIcons) {
-        if (controlName == QLatin1String(icon.name)) {
-            return QIcon(BallPixmap(icon.number, 24, BallColor(icon.number)));
-        }
-    }
-    return {};
+QIcon BallIcon(int number) {
+    return QIcon(BallPixmap(number, 24, BallColor(number)));
 }
 
 }  // namespace kulko

@@ -6,11 +6,10 @@
 
 namespace kulko {
 
-// The window's own decorative pictures, drawn rather than shipped.
+// The window's own decorative pictures, drawn rather than shipped: lottery
+// balls, different for each control of the given name.
 QPixmap DecorativePicture(const QString& controlName, QSize size);
-// The picture of a button, or a null icon for buttons without one.
-QIcon ButtonIcon(const QString& controlName);
-// A lottery ball with its number, as used on buttons and decorations.
-QPixmap BallPixmap(int number, int diameter, QColor color);
+// The picture of a button: a ball with its number.
+QIcon BallIcon(int number);
 
 }  // namespace kulko

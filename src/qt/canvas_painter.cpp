@@ -4,13 +4,10 @@
 #include <QPen>
 
 #include "canvas/canvas.hpp"
+#include "qt/conversions.hpp"
 
 namespace kulko {
 namespace {
-
-QColor ToQColor(Rgb color) {
-    return QColor(color.r, color.g, color.b);
-}
 
 // A pen of the given width. One-pixel lines leave out their end point, as
 // the lines of the original surface do; wider pens have round ends.

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "files/in_out_error.hpp"
 #include "qt/canvas_painter.hpp"
 #include "qt/control_widgets.hpp"
 #include "qt/message_boxes.hpp"
@@ -45,11 +44,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Run(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const InOutError& error) {
-        Sync();
-        ShowError(this, QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
-        // Not an error type of the program's own, but it must not end it.
+        // A failed file operation (InOutError, the program's one error
+        // type) or any other failure: the user sees its text, and it must
+        // not end the program.
         Sync();
         ShowError(this, QString::fromStdString(error.what()));
     }
