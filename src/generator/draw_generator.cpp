@@ -12,29 +12,6 @@ int DrawNumber(RandomSource& random) {
     return static_cast<int>(random.Draw(kHighestNumber)) + kLowestNumber;
 }
 
-// Whether the first number of an attempt must be a given one.
-bool HasForcing(DrawForcing forcing) {
-    return forcing == DrawForcing::WithMax || forcing == DrawForcing::WithNumber ||
-           forcing == DrawForcing::WithMin;
-}
-
-// The number it must be; 0 (no number) after a start-up read that stopped
-// at a damaged line.
-std::int32_t ForcedNumber(const GeneratorOptions& options, const StartupStatistics& statistics) {
-    switch (options.forcing) {
-        case DrawForcing::WithMax:
-            return statistics.mostFrequentNumber;
-        case DrawForcing::WithNumber:
-            return options.forcedNumber;
-        case DrawForcing::WithMin:
-            return statistics.leastFrequentNumber;
-        case DrawForcing::None:
-        case DrawForcing::SixMinimum:
-            break;
-    }
-    return 0;
-}
-
 // Six distinct numbers: the first one already drawn, each further one drawn
 // again until it differs from those before it.
 void DrawTheRest(NumberSet& set, RandomSource& random) {
@@ -49,6 +26,26 @@ void DrawTheRest(NumberSet& set, RandomSource& random) {
 }
 
 }  // namespace
+
+bool HasForcing(DrawForcing forcing) {
+    return forcing == DrawForcing::WithMax || forcing == DrawForcing::WithNumber ||
+           forcing == DrawForcing::WithMin;
+}
+
+std::int32_t ForcedNumber(const GeneratorOptions& options, const StartupStatistics& statistics) {
+    switch (options.forcing) {
+        case DrawForcing::WithMax:
+            return statistics.mostFrequentNumber;
+        case DrawForcing::WithNumber:
+            return options.forcedNumber;
+        case DrawForcing::WithMin:
+            return statistics.leastFrequentNumber;
+        case DrawForcing::None:
+        case DrawForcing::SixMinimum:
+            break;
+    }
+    return 0;
+}
 
 DrawOutcome DrawRandomSet(const GeneratorOptions& options, const StartupStatistics& statistics,
                           ResultsHistory& history, RandomSource& random, int& attempts) {

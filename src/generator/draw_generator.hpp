@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/number_set.hpp"
-#include "generator/random_source.hpp"
 #include "generator/generator_options.hpp"
+#include "generator/random_source.hpp"
 #include "generator/results_history.hpp"
 #include "generator/startup_statistics.hpp"
 
@@ -10,6 +10,12 @@ namespace kulko {
 
 // Attempts one press may make before it gives up.
 inline constexpr int kMaxDrawAttempts = 1000;
+
+// Whether the first number of an attempt must be a given one.
+bool HasForcing(DrawForcing forcing);
+// The number it must be; 0 (no number) after a start-up read that stopped
+// at a damaged line.
+std::int32_t ForcedNumber(const GeneratorOptions& options, const StartupStatistics& statistics);
 
 struct DrawOutcome {
     bool accepted = false;

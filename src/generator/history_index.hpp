@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/number_set.hpp"
 #include "files/text_file.hpp"
+#include "game/number_set.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/subset_rank.hpp"
 
@@ -33,6 +33,16 @@ class HistoryIndex {
 
     // Reads every line of the results file. With "normalny" nothing is kept.
     static HistoryIndex FromText(TextFileReader& reader, DrawMode mode);
+
+    // An index of no records, which records are then added to one at a time
+    // (a back-test judges each past draw against the draws before it).
+    static HistoryIndex Empty(DrawMode mode) { return HistoryIndex(mode); }
+    void Append(const RecordNumbers& record) {
+        if (mode_ != DrawMode::Normal) {
+            Add(record);
+            Finish();
+        }
+    }
 
     // The candidate holds six distinct numbers 1 to 49 in ascending order.
     bool Rejects(const NumberSet& candidate) const;

@@ -2,6 +2,7 @@
 // the stake.
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
+#include "files/work_files.hpp"
 #include "memory/memory_file.hpp"
 #include "systemy/stake.hpp"
 #include "systemy/system_page.hpp"
@@ -38,8 +39,8 @@ void SystemPage::DoPamieciClick() {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         text += "\r\n" + lines[i];
     }
-    StoreSetLine(workDir_ / kMemoryFileName, text);
-    stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFileName +
+    StoreSetLine(workDir_ / kMemoryFile, text);
+    stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFile +
                 "); „Sprawdź” w Kulko policzy ich trafienia.";
 }
 

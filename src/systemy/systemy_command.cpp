@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ostream>
 
+#include "analyses/analyses_command.hpp"
 #include "files/in_out_error.hpp"
 #include "systemy/command_options.hpp"
 #include "systemy/system_report.hpp"
@@ -58,14 +59,16 @@ int Refuse(const std::string& why, std::ostream& err) {
 }  // namespace
 
 bool IsSystemyCommand(const std::vector<std::string>& args) {
-    return !args.empty() && (args[0] == "system" || args[0] == "-h" || args[0] == "--help");
+    return !args.empty() && (args[0] == "system" || args[0] == "-h" || args[0] == "--help" ||
+                             IsAnalysesCommand(args));
 }
 
 std::string SystemyHelpText() {
     return "Użycie:\n"
            "  kulko-systemy                 okno systemów skróconych\n"
            "  kulko-systemy system LICZBY --gwarancja TzM [--czas SEKUNDY] [--ziarno N]\n"
-           "  kulko-systemy system LICZBY --pelny\n"
+           "  kulko-systemy system LICZBY --pelny\n" +
+           AnalysesHelpText() +
            "\n"
            "LICZBY to od 7 do 49 liczb od 1 do 49, np. \"1;5;7-12;40\". Gwarancja TzM\n"
            "(3 <= T <= M <= 6): jeżeli M z wylosowanych liczb jest wśród wybranych,\n"
@@ -84,6 +87,10 @@ std::string SystemyHelpText() {
 
 int RunSystemyCommand(const std::vector<std::string>& args, const std::filesystem::path& tablePath,
                       std::ostream& out, std::ostream& err) {
+    if (IsAnalysesCommand(args)) {
+        // The analyses read the working directory's files, as the window does.
+        return RunAnalysesCommand(args, ".", out, err);
+    }
     const auto parsed = ParseCommandOptions(args);
     if (const auto* usage = std::get_if<std::string>(&parsed)) {
         err << "kulko-systemy: " << *usage << "\n" << SystemyHelpText();

@@ -1,0 +1,91 @@
+#include "analyses/set_history.hpp"
+
+#include <algorithm>
+#include <bit>
+
+namespace kulko {
+namespace {
+
+std::uint64_t MaskOf(const NumberSet& set) {
+    std::uint64_t mask = 0;
+    for (int n : set) {
+        mask |= std::uint64_t{1} << n;
+    }
+    return mask;
+}
+
+// Each tested draw of the range as a mask of its numbers, with its date;
+// draws without six distinct numbers 1 to 49 are not tested.
+template <typename Visit>
+void ForEachGameDraw(const std::vector<PastDraw>& draws, DrawRange range, Visit&& visit) {
+    for (std::size_t i = range.first; i < range.last && i < draws.size(); ++i) {
+        NumberSet set{};
+        if (AsGameSet(draws[i].numbers, set)) {
+            visit(MaskOf(set), draws[i].date);
+        }
+    }
+}
+
+}  // namespace
+
+SetRecord ScoreSet(const NumberSet& set, const std::vector<PastDraw>& draws, DrawRange range) {
+    SetRecord record;
+    const std::uint64_t mask = MaskOf(set);
+    std::int64_t drought = 0;
+    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey date) {
+        ++record.draws;
+        const int hits = std::popcount(mask & drawn);
+        if (hits >= 3) {
+            ++record.hits[static_cast<std::size_t>(hits - 3)];
+            record.lastWin = date;
+            drought = 0;
+        } else {
+            record.longestDrought = std::max(record.longestDrought, ++drought);
+        }
+    });
+    return record;
+}
+
+std::array<double, 4> ExpectedHits(std::int64_t draws, std::int64_t tickets) {
+    std::array<double, 4> expected{};
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        expected[k] = static_cast<double>(draws) * static_cast<double>(tickets) *
+                      static_cast<double>(kHitWays[k]) / static_cast<double>(kAllSets);
+    }
+    return expected;
+}
+
+SystemRecord ScoreSystem(const std::vector<NumberSet>& tickets, const std::vector<PastDraw>& draws,
+                         DrawRange range) {
+    std::vector<std::uint64_t> masks;
+    for (const NumberSet& ticket : tickets) {
+        masks.push_back(MaskOf(ticket));
+    }
+    SystemRecord record;
+    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
+        ++record.draws;
+        int best = 0;
+        for (std::uint64_t mask : masks) {
+            best = std::max(best, std::popcount(mask & drawn));
+        }
+        if (best >= 3) {
+            ++record.bestHits[static_cast<std::size_t>(best - 3)];
+            ++record.paidDraws;
+        }
+    });
+    return record;
+}
+
+std::vector<std::int64_t> CumulativeWins(const NumberSet& set, const std::vector<PastDraw>& draws,
+                                         DrawRange range) {
+    std::vector<std::int64_t> wins;
+    const std::uint64_t mask = MaskOf(set);
+    std::int64_t total = 0;
+    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
+        total += std::popcount(mask & drawn) >= 3 ? 1 : 0;
+        wins.push_back(total);
+    });
+    return wins;
+}
+
+}  // namespace kulko
