@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+
+#include "systemy/page_controls.hpp"
+
+namespace kulko {
+
+// The page "Liczby" without a toolkit: every number's count, absences and
+// recent count beside the band chance alone gives, and the pairs and
+// triples drawn most and least often beside their expected count.
+class NumbersPage {
+  public:
+    explicit NumbersPage(std::filesystem::path workDir) : workDir_(std::move(workDir)) {}
+
+    static constexpr const char* kTitle = "Liczby";
+
+    // ---- Controls ----
+    TextField ostatnie{"10"};  // N of "w ostatnich N losowaniach"
+    Button policz{"Policz"};
+    TextTable liczby;  // one row a number
+    TextField pasmo;   // the expected count and the band of chance
+    TextTable pary;    // all 1,176 pairs, most frequent first
+    TextTable trojki;  // the 20 most and the 20 least frequent triples
+    TextField stan;    // what the last count did, or why it did not run
+
+    // ---- Handlers ----
+    // Reads the results file through the start-up read; a damaged file gives
+    // its damage report and empties the tables.
+    void PoliczClick();
+
+  private:
+    std::filesystem::path workDir_;
+};
+
+}  // namespace kulko
