@@ -16,12 +16,6 @@
 namespace kulko {
 namespace {
 
-std::string Fixed(double value, int places) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return text;
-}
-
 int Refuse(const std::string& why, std::ostream& err) {
     err << "kulko-systemy: " << why << "\n";
     return kCommandRefused;
@@ -55,9 +49,10 @@ int RunHistory(const HistoryOptions& options, const DrawHistory& history,
         out << "\n";
     }
     const auto expected = ExpectedHits(tested);
-    err << "losowań: " << tested << "; sam przypadek daje na zestaw: 3: " << Fixed(expected[0], 2)
-        << ", 4: " << Fixed(expected[1], 3) << ", 5: " << Fixed(expected[2], 4)
-        << ", 6: " << Fixed(expected[3], 5) << "\n";
+    err << "losowań: " << tested
+        << "; sam przypadek daje na zestaw: 3: " << DecimalText(expected[0], 2)
+        << ", 4: " << DecimalText(expected[1], 3) << ", 5: " << DecimalText(expected[2], 4)
+        << ", 6: " << DecimalText(expected[3], 5) << "\n";
     return kCommandSuccess;
 }
 
@@ -108,11 +103,11 @@ int RunNumbers(const NumbersOptions& options, const DrawHistory& history, std::o
         out << n + 1 << ";" << runs.total[n] << ";" << runs.sinceLast[n] << ";"
             << runs.longestGap[n] << ";" << runs.recent[n] << "\n";
     }
-    out << "przypadek: oczekiwane " << Fixed(static_cast<double>(runs.draws) * 6.0 / 49.0, 2)
+    out << "przypadek: oczekiwane " << DecimalText(static_cast<double>(runs.draws) * 6.0 / 49.0, 2)
         << ", 95% w " << band.low << ".." << band.high << "\n";
-    out << "pary: oczekiwane " << Fixed(ExpectedPairCount(runs.draws), 2) << "\n";
+    out << "pary: oczekiwane " << DecimalText(ExpectedPairCount(runs.draws), 2) << "\n";
     PrintCombinations("pary (wszystkie, od najczęstszej)", runs.pairs, 0, runs.pairs.size(), out);
-    out << "trojki: oczekiwane " << Fixed(ExpectedTripleCount(runs.draws), 3) << "\n";
+    out << "trojki: oczekiwane " << DecimalText(ExpectedTripleCount(runs.draws), 3) << "\n";
     constexpr std::size_t kShownTriples = 20;
     PrintCombinations("trojki najczestsze", runs.triples, 0, kShownTriples, out);
     PrintCombinations("trojki najrzadsze", runs.triples, runs.triples.size() - kShownTriples,
@@ -122,12 +117,18 @@ int RunNumbers(const NumbersOptions& options, const DrawHistory& history, std::o
 
 }  // namespace
 
+std::string DecimalText(double value, int places) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", places, value);
+    return text;
+}
+
 bool IsAnalysesCommand(const std::vector<std::string>& args) {
     return !args.empty() && (args[0] == "historia" || args[0] == "filtry" || args[0] == "liczby");
 }
 
 std::string ChanceText(double chance) {
-    return Fixed(chance, 10);
+    return DecimalText(chance, 10);
 }
 
 std::string AnalysesHelpText() {

@@ -20,6 +20,9 @@ int RunAnalysesCommand(const std::vector<std::string>& args, const std::filesyst
 // The analyses' part of the usage.
 std::string AnalysesHelpText();
 
+// A number with a fixed count of decimal places and "." as the point.
+std::string DecimalText(double value, int places);
+
 // A chance as the command prints it: "." as the decimal point, ten places.
 std::string ChanceText(double chance);
 

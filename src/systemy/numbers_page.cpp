@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analyses/analyses_command.hpp"
 #include "analyses/number_runs.hpp"
 #include "files/in_out_error.hpp"
 #include "files/work_files.hpp"
@@ -11,12 +12,6 @@
 
 namespace kulko {
 namespace {
-
-std::string Places(double value, int places) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return text;
-}
 
 std::vector<std::string> Row(const Combination& c, const std::string& mark = "") {
     std::vector<std::string> row = {std::to_string(c.numbers[0]), std::to_string(c.numbers[1])};
@@ -71,16 +66,16 @@ void NumbersPage::PoliczClick() {
                                against});
     }
     pasmo.text = "Sam przypadek daje każdej liczbie średnio " +
-                 Places(static_cast<double>(runs.draws) * 6.0 / 49.0, 1) +
+                 DecimalText(static_cast<double>(runs.draws) * 6.0 / 49.0, 1) +
                  " wylosowań; 95% szans mieści się w " + std::to_string(band.low) + "–" +
                  std::to_string(band.high) + ".";
     pary.columns = {"Liczba", "Liczba",
-                    "Razem (oczekiwane " + Places(ExpectedPairCount(runs.draws), 2) + ")"};
+                    "Razem (oczekiwane " + DecimalText(ExpectedPairCount(runs.draws), 2) + ")"};
     for (const Combination& pair : runs.pairs) {
         pary.rows.push_back(Row(pair));
     }
     trojki.columns = {"Liczba", "Liczba", "Liczba",
-                      "Razem (oczekiwane " + Places(ExpectedTripleCount(runs.draws), 3) + ")",
+                      "Razem (oczekiwane " + DecimalText(ExpectedTripleCount(runs.draws), 3) + ")",
                       "Grupa"};
     constexpr std::size_t kShown = 20;
     for (std::size_t i = 0; i < kShown && i < runs.triples.size(); ++i) {
