@@ -1,4 +1,5 @@
 #include "ledger/ledger_total.hpp"
+#include "text/real_number.hpp"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,8 @@ TEST(LedgerTotal, SumsTheAmountsInTheAcceptedForm) {
         {{"-3"}, "-3.00"},
         {{" +.5", "5.", "1e2", "2E-1"}, "105.70"},
         {{"   "}, "0.00"},
-        // Not in the accepted form: adds nothing.
-        {{"2,50", "10 zł", "5", "12 ", "abc", "0x10", "inf"}, "5.00"},
+        // In no form the value reads: adds nothing.
+        {{"5", "12 ", "abc", "0x10", "inf"}, "5.00"},
         {{"0.005"}, "0.01"},
         {{"-0.001"}, "0.00"},
         {{"1234567.891"}, "1234567.89"},
@@ -39,6 +40,40 @@ TEST(LedgerTotal, SumsTheAmountsInTheAcceptedForm) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(TotalText(LedgerTotal(WithAmounts(c.amounts))), c.text);
     }
+}
+
+TEST(LedgerTotal, ReadsAmountsWrittenThePolishWay) {
+    // "zł" as stored: Windows-1250.
+    struct Case {
+        const char* amount;
+        double value;
+    };
+    const Case cases[] = {
+        {"12,50", 12.5},
+        {",5", 0.5},
+        {"-3,25", -3.25},
+        {"1,5e2", 150.0},
+        {"10 z\xB3", 10.0},
+        {"10z\xB3", 10.0},
+        {"12,50 z\xB3", 12.5},
+        {"2.5  z\xB3", 2.5},
+        {"z\xB3", 0.0},
+        // A "." is the point, so a comma beside it spoils the number, as do
+        // two commas or anything after the currency word.
+        {"1.234,50", 0.0},
+        {"1,2,3", 0.0},
+        {"10 z\xB3 ", 0.0},
+        {"10 z\xB3z\xB3", 0.0},
+        {"z\xB3 10", 0.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AmountValue(c.amount), c.value) << c.amount;
+    }
+    // Every amount of the accepted form keeps its value.
+    for (const char* amount : {"10", "2.5", " +.5", "5.", "1e2", "2E-1", "-3", "", "1e400"}) {
+        EXPECT_EQ(AmountValue(amount), TextToReal(amount).value) << amount;
+    }
+    EXPECT_EQ(TotalText(LedgerTotal(WithAmounts({"12,50", "10 z\xB3", "0,25z\xB3"}))), "22.75");
 }
 
 TEST(LedgerTotal, AddsInDoublePrecisionInEntryOrder) {
