@@ -27,7 +27,7 @@ class QuietSystem : public System {
     bool Download(const std::string&, const std::filesystem::path&) override { return false; }
     void StartProgram(const std::filesystem::path&, const std::string&,
                       const std::vector<std::string>&) override {}
-    void OpenInTextEditor(const std::filesystem::path&) override {}
+    bool OpenInTextEditor(const std::filesystem::path&) override { return true; }
     [[noreturn]] void Exit() override { std::abort(); }
     std::string TimeOfDay() override { return "12:00:00"; }
     std::uint32_t Seed() override { return ++seed; }

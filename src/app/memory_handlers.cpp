@@ -1,13 +1,14 @@
 // The memory of sets: storing the drawn set, clearing the memory, opening it
 // in the text editor, and checking the kept sets against typed numbers.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/tgenerator.hpp"
-#include "text/cp1250.hpp"
 #include "files/file_ops.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
+#include "text/cp1250.hpp"
 
 namespace kulko {
 
@@ -36,7 +37,16 @@ void Tgenerator::SpeedButton6Click() {
 }
 
 void Tgenerator::SpeedButton7Click() {
-    system_.OpenInTextEditor(File(kMemoryFileName));
+    // Named whole, so that the player can open it by hand when no program can.
+    std::error_code error;
+    std::filesystem::path memory = std::filesystem::absolute(File(kMemoryFileName), error);
+    memory = error ? File(kMemoryFileName) : memory.lexically_normal();
+    if (!system_.OpenInTextEditor(memory)) {
+        screen_.Inform(
+            "Nie udało się uruchomić edytora tekstu.\r"
+            "Plik pamięci można otworzyć w dowolnym edytorze:\r" +
+            memory.string());
+    }
     screen_.RepaintNow();
 }
 

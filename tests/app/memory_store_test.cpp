@@ -137,5 +137,27 @@ TEST_F(MemoryStoreTest, OpenHandsTheFileToTheTextEditorAndRepaints) {
     EXPECT_FALSE(dir.Exists("wyniki_kulko.txt"));
 }
 
+TEST_F(MemoryStoreTest, OpenWithNoEditorNamesTheFullPathInAnInformationBox) {
+    Window().SpeedButton7Click();
+    EXPECT_TRUE(screen.notices.empty());
+
+    system.editorStarts = false;
+    const std::string box =
+        "Nie udało się uruchomić edytora tekstu.\r"
+        "Plik pamięci można otworzyć w dowolnym edytorze:\r";
+    Window().SpeedButton7Click();
+    EXPECT_EQ(screen.notices, std::vector<std::string>{box + (dir / "wyniki_kulko.txt").string()});
+    EXPECT_EQ(screen.repaints, 2);
+    // The program runs in its directory given as "."; the box still names
+    // the file whole.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    Tgenerator here(".", screen, system);
+    here.SpeedButton7Click();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(screen.notices.back(),
+              box + (std::filesystem::canonical(dir.Path()) / "wyniki_kulko.txt").string());
+}
+
 }  // namespace
 }  // namespace kulko::test

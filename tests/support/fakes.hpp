@@ -60,8 +60,9 @@ class FakeSystem : public System {
             started.back() += " " + arg;
         }
     }
-    void OpenInTextEditor(const std::filesystem::path& file) override {
+    bool OpenInTextEditor(const std::filesystem::path& file) override {
         opened.push_back(file.filename().string());
+        return editorStarts;
     }
     [[noreturn]] void Exit() override {
         ++exits;
@@ -76,6 +77,7 @@ class FakeSystem : public System {
     std::vector<std::string> fetched;              // URLs asked for
     std::vector<std::string> started;
     std::vector<std::string> opened;
+    bool editorStarts = true;  // whether a program took the file
     int exits = 0;
     std::string timeOfDay = "12:34:56";
     std::uint32_t seed = 12345;
