@@ -11,28 +11,37 @@ using namespace kulko;
 
 namespace {
 
-// yyyy-mm-dd; a fetched key holds digits only, a local one any bytes.
-void CheckKeyShape(const std::optional<std::string>& key, DateKeySource source) {
+// yyyymmdd of eight digits; a local key of other bytes may rank just below
+// every date of digits.
+void CheckKeyShape(const std::optional<DateKey>& key, DateKeySource source) {
     if (!key) {
         return;
     }
-    fuzz::Require(key->size() == 10 && (*key)[4] == '-' && (*key)[7] == '-', "key not yyyy-mm-dd");
-    for (std::size_t i = 0; i < key->size() && source == DateKeySource::Fetched; ++i) {
-        fuzz::Require(i == 4 || i == 7 || ((*key)[i] >= '0' && (*key)[i] <= '9'),
-                      "fetched key holds a non-digit");
-    }
+    const DateKey lowest = source == DateKeySource::Fetched ? 0 : -1;
+    fuzz::Require(*key >= lowest && *key <= 99999999, "key not yyyymmdd");
 }
 
-std::optional<std::string> LastKeyInMemory(std::string_view bytes, DateKeySource source) {
+std::optional<std::string> LastLongLine(std::string_view bytes) {
     TextFileReader reader = TextFileReader::FromBytes(std::string(bytes));
     std::string_view line;
-    std::optional<std::string_view> last;
+    std::optional<std::string> last;
     while (reader.ReadLine(line)) {
         if (line.size() >= 15) {
-            last = line;
+            last = std::string(line);
         }
     }
+    return last;
+}
+
+std::optional<DateKey> LastKeyInMemory(std::string_view bytes, DateKeySource source) {
+    const auto last = LastLongLine(bytes);
     return last ? DrawDateKey(*last, source) : std::nullopt;
+}
+
+// The date places of a line as bytes, year, month, day: the order the keys
+// must keep, compared byte by byte.
+std::string DatePlaces(const std::string& line) {
+    return line.substr(11, 4) + line.substr(8, 2) + line.substr(5, 2);
 }
 
 }  // namespace
@@ -60,5 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(!FetchedResultsAreNewer(fetched, fetched) || !fetched,
                   "a file newer than itself");
     fuzz::Require(fetched || !FetchedResultsAreNewer(local, fetched), "keyless file taken");
+
+    // A fetched date replaces a local one exactly when its date bytes rank
+    // after the local ones, whatever bytes the local date holds.
+    if (local && fetched) {
+        const bool later =
+            DatePlaces(*LastLongLine(fetchedBytes)) > DatePlaces(*LastLongLine(localBytes));
+        fuzz::Require(FetchedResultsAreNewer(local, fetched) == later,
+                      "keys rank otherwise than the date bytes");
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/text_file.hpp"
+#include "files/work_files.hpp"
 #include "fuzz_support.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(CountHits(typed, typed) >= 0 && CountHits(typed, typed) <= 36,
                   "hits out of range");
 
-    const auto file = fuzz::ScratchFile(kMemoryFileName, memoryBytes);
+    const auto file = fuzz::ScratchFile(kMemoryFile, memoryBytes);
     const std::size_t lines = CountLines(file);
     const std::vector<CheckedSet> checked = CheckMemoryFile(file, typedText);
     fuzz::Require(checked.size() == lines, "not every kept line was scored");

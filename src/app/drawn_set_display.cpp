@@ -1,7 +1,9 @@
 // Showing an accepted set: text, attempt count, chart marks, balls, draw log.
 #include "app/tgenerator.hpp"
+#include "files/work_files.hpp"
 #include "generator/ball_pictures.hpp"
 #include "generator/draw_log.hpp"
+#include "stats/chart_scale.hpp"
 
 namespace kulko {
 namespace {
@@ -12,7 +14,7 @@ Canvas DrawnSetMarks(const NumberSet& set) {
     Canvas marks;
     marks.SetPen(colors::kBlue, 5);
     for (int n : set) {
-        marks.Ellipse(14 * n + 33, 250, 14 * n + 39, 256);
+        marks.Ellipse(ChartColumn(n), 250, ChartColumn(n) + 6, 256);
     }
     return marks;
 }
@@ -39,7 +41,7 @@ void Tgenerator::ShowDrawnSet() {
         Place(Panel5, 8, 407, 350, 115);
     }
 
-    AppendToDrawLog(File(kDrawLogName), Panel1.caption);
+    AppendToDrawLog(File(kDrawLog), Panel1.caption);
 }
 
 }  // namespace kulko

@@ -3,11 +3,12 @@
 #include <utility>
 
 #include "app/tgenerator.hpp"
-#include "generator/random_source.hpp"
-#include "text/text_to_number.hpp"
+#include "files/work_files.hpp"
 #include "generator/draw_generator.hpp"
 #include "generator/minimum_search.hpp"
+#include "generator/random_source.hpp"
 #include "stats/number_counts.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko {
 namespace {
@@ -80,7 +81,7 @@ void Tgenerator::SpeedButton2Click() {
         // The file is read anew at every press: the renumbering or the
         // user's editor may have changed it since the last one. When it
         // cannot be read, the count stays at the attempt that needed it.
-        ResultsHistory history(File("kulko.txt"), options.mode);
+        ResultsHistory history(File(kResultsFile), options.mode);
         const DrawOutcome outcome =
             DrawRandomSet(options, StatisticsOf(*this), history, random, DrawAttempts);
         if (!outcome.accepted) {
@@ -96,7 +97,7 @@ void Tgenerator::SpeedButton2Click() {
 
 void Tgenerator::SzukajMinimum() {
     // Counted anew from the file as it is now, not from the start-up counts.
-    CurrentSet = SixLeastDrawn(CountResultsNumbers(File("kulko.txt")));
+    CurrentSet = SixLeastDrawn(CountResultsNumbers(File(kResultsFile)));
     PendingSetText = NumberSetText(CurrentSet);
 }
 

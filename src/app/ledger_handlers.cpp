@@ -2,15 +2,13 @@
 // shows the totals; "Powrót" stores the grids and closes the panel.
 
 #include "app/tgenerator.hpp"
-#include "text/cp1250.hpp"
+#include "files/work_files.hpp"
 #include "ledger/ledger_file.hpp"
 #include "ledger/ledger_total.hpp"
+#include "text/cp1250.hpp"
 
 namespace kulko {
 namespace {
-
-constexpr const char* kExpensesFile = "wydatki_l.dat";
-constexpr const char* kIncomesFile = "przychody_l.dat";
 
 // Row i of a grid's cells holds entry i; row 0 is the heading row. The last
 // entry is held in the cells though the grid on screen has no row for it.
@@ -39,12 +37,12 @@ Ledger LedgerFromGrid(const GridCells& cells) {
 }  // namespace
 
 void Tgenerator::SpeedButton10Click() {
-    CreateLedgerFileIfMissing(File(kExpensesFile));
-    CreateLedgerFileIfMissing(File(kIncomesFile));
+    CreateLedgerFileIfMissing(File(kExpensesLedger));
+    CreateLedgerFileIfMissing(File(kIncomesLedger));
     // Both files are read before either grid changes, so a damaged incomes
     // file leaves the grids and totals as they were.
-    const Ledger expenses = ReadLedgerFile(File(kExpensesFile));
-    const Ledger incomes = ReadLedgerFile(File(kIncomesFile));
+    const Ledger expenses = ReadLedgerFile(File(kExpensesLedger));
+    const Ledger incomes = ReadLedgerFile(File(kIncomesLedger));
 
     FillGrid(wydatki.cells, expenses);
     FillGrid(przychody.cells, incomes);
@@ -57,8 +55,8 @@ void Tgenerator::SpeedButton11Click() {
     // Each file is replaced safely: a failure (full disk, no access) leaves the
     // old file whole and ends here with the error, so the incomes file is not
     // touched after a failed expenses file and the panel stays open.
-    WriteLedgerFile(File(kExpensesFile), LedgerFromGrid(wydatki.cells));
-    WriteLedgerFile(File(kIncomesFile), LedgerFromGrid(przychody.cells));
+    WriteLedgerFile(File(kExpensesLedger), LedgerFromGrid(wydatki.cells));
+    WriteLedgerFile(File(kIncomesLedger), LedgerFromGrid(przychody.cells));
     Panel2.visible = false;
 }
 

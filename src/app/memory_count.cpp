@@ -2,15 +2,16 @@
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
+#include "files/work_files.hpp"
 
 namespace kulko {
 
 void Tgenerator::ShowMemoryCount() {
     Label1.caption.clear();
-    if (!FileExists(File("wyniki_kulko.txt"))) {
+    if (!FileExists(File(kMemoryFile))) {
         return;
     }
-    const std::size_t count = CountLines(File("wyniki_kulko.txt"));
+    const std::size_t count = CountLines(File(kMemoryFile));
     Label1.caption = "Pamięć " + std::to_string(count) + " wyników";
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
+#include "files/work_files.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
 #include "text/cp1250.hpp"
@@ -17,8 +18,8 @@ void Tgenerator::SpeedButton5Click() {
         // A missing or locked file is not worth a message: the memory is
         // simply gone or stays. When it stays, its count stays shown too,
         // so the window never claims an empty memory that still holds sets.
-        DeleteFileIfAny(File(kMemoryFileName));
-        if (!FileExists(File(kMemoryFileName))) {
+        DeleteFileIfAny(File(kMemoryFile));
+        if (!FileExists(File(kMemoryFile))) {
             Label1.caption.clear();
         }
     }
@@ -28,7 +29,7 @@ void Tgenerator::SpeedButton5Click() {
 void Tgenerator::SpeedButton6Click() {
     // The repaint wipes the marks of the set just drawn, before it is kept.
     screen_.RepaintNow();
-    StoreSetLine(File(kMemoryFileName), Utf8ToCp1250(PendingSetText));
+    StoreSetLine(File(kMemoryFile), Utf8ToCp1250(PendingSetText));
     // Each drawn set is kept once: the empty caption disables the button
     // until the next draw.
     Panel1.caption.clear();
@@ -39,8 +40,8 @@ void Tgenerator::SpeedButton6Click() {
 void Tgenerator::SpeedButton7Click() {
     // Named whole, so that the player can open it by hand when no program can.
     std::error_code error;
-    std::filesystem::path memory = std::filesystem::absolute(File(kMemoryFileName), error);
-    memory = error ? File(kMemoryFileName) : memory.lexically_normal();
+    std::filesystem::path memory = std::filesystem::absolute(File(kMemoryFile), error);
+    memory = error ? File(kMemoryFile) : memory.lexically_normal();
     if (!system_.OpenInTextEditor(memory)) {
         screen_.Inform(
             "Nie udało się uruchomić edytora tekstu.\r"
@@ -56,7 +57,7 @@ void Tgenerator::SpeedButton8Click() {
     lista.itemIndex = -1;
     lista.text.clear();
     std::vector<std::string> results;
-    for (const CheckedSet& set : CheckMemoryFile(File(kMemoryFileName), wyniki_losowan.text)) {
+    for (const CheckedSet& set : CheckMemoryFile(File(kMemoryFile), wyniki_losowan.text)) {
         results.push_back("W zakładach " + Cp1250ToUtf8(set.storedLine) + " znaleziono " +
                           std::to_string(set.hits));
     }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/tgenerator.hpp"
+#include "files/work_files.hpp"
 #include "stats/draw_log_counts.hpp"
 #include "stats/frequency_chart.hpp"
 #include "stats/number_counts.hpp"
@@ -30,9 +31,8 @@ void Tgenerator::FormPaint(Canvas& canvas) {
     // them as they are now (the renumbering, the user's editor, new draws).
     FrequencyChartData data;
     data.columns = HighestNumber;
-    data.results = CountsOrNothing([&] { return CountResultsNumbers(File("kulko.txt")); });
-    data.drawLog =
-        CountsOrNothing([&] { return CountDrawLogNumbers(File("losowania_kulko.txt")); });
+    data.results = CountsOrNothing([&] { return CountResultsNumbers(File(kResultsFile)); });
+    data.drawLog = CountsOrNothing([&] { return CountDrawLogNumbers(File(kDrawLog)); });
     DrawFrequencyChart(canvas, data);
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/tgenerator.hpp"
+#include "files/work_files.hpp"
 #include "results/renumbering.hpp"
 #include "results/results_listing.hpp"
 
@@ -11,7 +12,7 @@ namespace kulko {
 void Tgenerator::SpeedButton4Click() {
     ListBox1.items.Clear();
     ListBox1.itemIndex = -1;
-    std::vector<std::string> lines = ReadResultsListing(File("kulko.txt"));
+    std::vector<std::string> lines = ReadResultsListing(File(kResultsFile));
     // The newest draw is the last line: select it so the list opens there.
     ListBox1.itemIndex = static_cast<int>(lines.size()) - 1;
     ListBox1.items.Assign(std::move(lines));
@@ -22,7 +23,7 @@ void Tgenerator::SpeedButton4Click() {
 void Tgenerator::BitBtn4Click() {
     // A failed replacement throws: the error box shows instead of the notice
     // and the results file keeps its old content.
-    RenumberResults(File("kulko.txt"), File("baza.txt"));
+    RenumberResults(File(kResultsFile), File(kRenumberingScratch));
     screen_.Inform("Nadano nową numerację bazie danych.");
 }
 

@@ -5,11 +5,12 @@
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
-#include "update/program_version.hpp"
 #include "files/text_file.hpp"
+#include "files/work_files.hpp"
 #include "results/summary_texts.hpp"
 #include "results/validating_read.hpp"
 #include "settings/settings_files.hpp"
+#include "update/program_version.hpp"
 
 namespace kulko {
 namespace {
@@ -26,7 +27,8 @@ bool AllSettingsFilesExist(const std::filesystem::path& dir) {
 }  // namespace
 
 void Tgenerator::FormCreate() {
-    // 1. Status row and the settings defaults.
+    // Every setting on until its file says otherwise; the status row says the
+    // results file is being checked.
     Label12.caption.clear();
     Select(akt1);
     Select(akt3);
@@ -35,15 +37,16 @@ void Tgenerator::FormCreate() {
     Label25.caption.clear();
     Label24.caption = "Sprawdzanie poprawnosci danych - czekaj !";
 
-    // 2. The news, once.
-    if (FileExists(File("komunikat_l.113"))) {
+    // The news panel, on the first start only: the marker file remembers it.
+    if (FileExists(File(kFirstRunMarker))) {
         Panel4.visible = false;
     } else {
         Place(Panel4, 218, 122, 301, 182);
-        WriteNewFile(File("komunikat_l.113"), {});
+        WriteNewFile(File(kFirstRunMarker), {});
     }
 
-    // 3. Settings, or the settings panel when any file is missing.
+    // The stored settings, or the settings panel when any of their files is
+    // missing.
     if (AllSettingsFilesExist(workDir_)) {
         LoadSettings(SettingsTexts::StartUp);
         Panel3.visible = false;
@@ -51,15 +54,17 @@ void Tgenerator::FormCreate() {
         Place(Panel3, 218, 122, 425, 279);
     }
 
-    // 4-5. Version, caption and the local version note.
+    // The version in the caption and in the local version note, which the
+    // version check compares with the server's.
     ProgramVersion = kProgramVersion;
     Caption = "Kulko " + ProgramVersion;
-    WriteNewFile(File("kulko.wer"), ProgramVersion + "\r\n");
+    WriteNewFile(File(kLocalVersionNote), ProgramVersion + "\r\n");
 
-    // 6-7. Version check and results update. A results update that fails
-    // with an input/output error (a replacement that could not be made)
-    // does not cut start-up short: it goes on with the old file, and the
-    // error comes out once the window is ready, for its box.
+    // The version check and the results update, each when its setting is on.
+    // A results update that fails with an input/output error (a replacement
+    // that could not be made) does not cut start-up short: it goes on with
+    // the old file, and the error comes out once the window is ready, for its
+    // box.
     if (akt3.checked) {
         AktualizujWersje();
     }
@@ -72,7 +77,8 @@ void Tgenerator::FormCreate() {
         }
     }
 
-    // 8-9. Option defaults and empty inputs.
+    // The generator's options at their defaults, the set list and the typed
+    // numbers empty.
     Select(los1);
     Select(los7);
     Select(w1);
@@ -81,14 +87,14 @@ void Tgenerator::FormCreate() {
     lista.text.clear();
     wyniki_losowan.text.clear();
 
-    // 10. Ledger grid headings.
+    // The headings of the two ledger grids.
     for (Control* grid : {&wydatki, &przychody}) {
         grid->cells.SetCell(0, 0, "Data");
         grid->cells.SetCell(1, 0, "Kwota");
         grid->cells.SetCell(2, 0, "Opis");
     }
 
-    // 11-13. Summary accumulators and the two number combos.
+    // An empty summary, and the choices of the two number combos.
     HighestNumber = kHighestNumber;
     Summary = DrawSummary{};
     std::vector<std::string> items;
@@ -103,15 +109,15 @@ void Tgenerator::FormCreate() {
     liczby.itemIndex = 0;
     liczby.text = liczby.items[0];
 
-    // 14. The draw log starts with one line.
-    if (!FileExists(File("losowania_kulko.txt"))) {
-        WriteNewFile(File("losowania_kulko.txt"), "1;2;3;4;5;6\r\n");
+    // A new draw log starts with one line.
+    if (!FileExists(File(kDrawLog))) {
+        WriteNewFile(File(kDrawLog), "1;2;3;4;5;6\r\n");
     }
 
-    // 15. Memory count.
+    // How many sets the memory holds.
     ShowMemoryCount();
 
-    // 16-18. Count, validate and summarise the results file (one read).
+    // Check and summarise the results file, in one read of it.
     ValidatingRead();
 
     if (updateError) {
@@ -123,9 +129,7 @@ void Tgenerator::ValidatingRead() {
     // The file is read once: a first pass over it counts its lines, which
     // tells the summary where the newest fifty draws begin.
     const bool check = kontrola1.checked;
-    const ResultsFileRead read = ValidateResultsFile(File("kulko.txt"), check, Summary);
-    ResultsLineTotal = read.lineTotal;
-    const ValidationVerdict& verdict = read.verdict;
+    const ValidationVerdict verdict = ValidateResultsFile(File(kResultsFile), check, Summary);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
         Label24.caption = VerdictText(verdict);
         LowNumberTotal = Summary.lowNumberTotal;

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
-#include "text/cp1250.hpp"
+#include "files/work_files.hpp"
 #include "stats/frequency_view.hpp"
 #include "stats/number_counts.hpp"
 #include "stats/number_search.hpp"
+#include "text/cp1250.hpp"
 
 namespace kulko {
 
@@ -23,7 +24,7 @@ void Tgenerator::SpeedButton3Click() {
     ListBox1.items.Clear();
     ListBox1.itemIndex = -1;
 
-    const NumberCounts counts = CountResultsNumbers(File("kulko.txt"));
+    const NumberCounts counts = CountResultsNumbers(File(kResultsFile));
     ListBox1.items.Assign(FrequencyLines(counts));
     ListBox1.itemIndex = 0;
     Label27.caption = "Częstość występowania liczb ";
@@ -35,7 +36,7 @@ void Tgenerator::SpeedButton9Click() {
     // form. A text with a character that form cannot hold occurs in no line.
     const std::string text = Utf8ToCp1250(wyniki_losowan.text);
     const bool representable = Cp1250ToUtf8(text) == wyniki_losowan.text;
-    const std::size_t count = representable ? CountLinesContaining(File("kulko.txt"), text) : 0;
+    const std::size_t count = representable ? CountLinesContaining(File(kResultsFile), text) : 0;
     screen_.Inform("Podane liczby w całej bazie wyników wystąpiły " + std::to_string(count) +
                    " razy");
 }

@@ -80,8 +80,7 @@ class Tgenerator {
     int HighNumberTotal = 0;
     std::string PendingSetText;  // UTF-8 (digits and ";" only)
     int DrawAttempts = 0;
-    // Start-up read: lines of the results file and the accumulated summary.
-    std::size_t ResultsLineTotal = 0;
+    // What the start-up read of the results file gathered.
     DrawSummary Summary;
     // Working storage of one press of "Losuj".
     NumberSet CurrentSet{};
@@ -122,7 +121,6 @@ class Tgenerator {
 
     // Every control in creation order.
     const std::vector<Control*>& Controls() const { return controls_; }
-    const std::filesystem::path& WorkDir() const { return workDir_; }
 
   private:
     std::filesystem::path File(const char* name) const { return workDir_ / name; }

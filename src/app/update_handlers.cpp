@@ -1,6 +1,7 @@
 // Version check and results update at start, both from the update server.
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
+#include "files/work_files.hpp"
 #include "update/results_update.hpp"
 #include "update/version_note.hpp"
 
@@ -20,6 +21,11 @@ std::string ServerHost(System& system, const std::string& builtIn) {
     return chosen.empty() ? builtIn : chosen;
 }
 
+// The address of a file in the server's folder of the program.
+std::string ServerUrl(const std::string& host, const char* name) {
+    return "http://" + host + "/" + kServerFolder + "/" + name;
+}
+
 constexpr const char* kNoNews = "Brak informacji o nowych wersjach tego programu.";
 
 constexpr const char* kNewVersionQuestion =
@@ -34,14 +40,14 @@ void Tgenerator::AktualizujWersje() {
         return;
     }
     // A note left from an earlier start must never be taken for today's.
-    DeleteFileIfAny(File("kulko.ser"));
-    if (!system_.Download("http://" + host + "/Kulko/wersja_l.txt", File("kulko.ser"))) {
+    DeleteFileIfAny(File(kServerVersionNote));
+    if (!system_.Download(ServerUrl(host, kPublishedVersionNote), File(kServerVersionNote))) {
         return;
     }
     // The running version comes from the note start-up has just written.
-    if (ServerVersionIsNewer(File("kulko.wer"), File("kulko.ser")) &&
+    if (ServerVersionIsNewer(File(kLocalVersionNote), File(kServerVersionNote)) &&
         screen_.Ask(kNewVersionQuestion)) {
-        system_.StartProgram(workDir_, "pobierz.exe", {"L"});
+        system_.StartProgram(workDir_, kUpdaterProgram, {"L"});
         system_.Exit();
     }
 }
@@ -51,28 +57,28 @@ void Tgenerator::Aktualizacja() {
     if (host.empty() || !Connected(system_)) {
         return;
     }
-    // The download replaces "kulko.bak" only when it succeeds, so a failed
-    // fetch leaves an older copy as it was.
-    if (!system_.Download("http://" + host + "/Kulko/kulko.txt", File("kulko.bak"))) {
+    // The download replaces the download target only when it succeeds, so a
+    // failed fetch leaves an older copy as it was.
+    if (!system_.Download(ServerUrl(host, kResultsFile), File(kResultsDownload))) {
         screen_.Inform(kNoNews);
         return;
     }
-    const auto localKey = LastDateKey(File("kulko.txt"), DateKeySource::Local);
-    const auto fetchedKey = LastDateKey(File("kulko.bak"), DateKeySource::Fetched);
+    const auto localKey = LastDateKey(File(kResultsFile), DateKeySource::Local);
+    const auto fetchedKey = LastDateKey(File(kResultsDownload), DateKeySource::Fetched);
     if (!FetchedResultsAreNewer(localKey, fetchedKey)) {
         return;
     }
     // A damaged download never replaces the history: it would fail the
     // start-up read that follows, with no copy of the old file left. It stays
-    // in "kulko.bak" and counts as a failed fetch.
-    if (!ResultsFileIsSound(File("kulko.bak"))) {
+    // where it was downloaded and counts as a failed fetch.
+    if (!ResultsFileIsSound(File(kResultsDownload))) {
         screen_.Inform(kNoNews);
         return;
     }
     // One atomic rename over the old file: either the fetched history is in
-    // place, or the old one still is (and "kulko.bak" keeps the fetched
+    // place, or the old one still is (and the download keeps the fetched
     // data); a failure goes to the error box and nothing is announced.
-    ReplaceFileWith(File("kulko.txt"), File("kulko.bak"));
+    ReplaceFileWith(File(kResultsFile), File(kResultsDownload));
     screen_.Inform("Baza losowań została zaktualizowana.");
 }
 

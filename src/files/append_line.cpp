@@ -9,12 +9,11 @@
 
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
+#include "files/text_file.hpp"
 #include "files/write_all.hpp"
 
 namespace kulko {
 namespace {
-
-constexpr char kCtrlZ = 26;
 
 // Where the new line goes: the end of what the readers see.
 struct InsertPoint {

@@ -8,7 +8,7 @@
 namespace kulko {
 
 // A name beside the path for a file of this process: the path, the tag,
-// the process id and a counter ("kulko.txt.tmp-812-0").
+// the process id and a counter: "<path>.tmp-812-0" for the tag ".tmp-".
 std::string SiblingName(const std::filesystem::path& path, std::string_view tag);
 
 // Calls create(name) with sibling names until one is made, and returns it;

@@ -35,8 +35,4 @@ InOutError InOutError::ReadBeyondEnd() {
     return InOutError("Read beyond end of file");
 }
 
-InOutError InOutError::FileNotFound() {
-    return InOutError("File not found");
-}
-
 }  // namespace kulko

@@ -14,7 +14,6 @@ class InOutError : public std::runtime_error {
     // Maps an operating-system error number to the runtime's text.
     static InOutError FromErrno(int error);
     static InOutError ReadBeyondEnd();
-    static InOutError FileNotFound();
 };
 
 }  // namespace kulko

@@ -16,8 +16,6 @@
 namespace kulko {
 namespace {
 
-constexpr char kCtrlZ = 26;
-
 // Reads up to wanted bytes into at; fewer only at the end of the file.
 std::size_t ReadInto(int fd, char* at, std::size_t wanted) {
     std::size_t done = 0;

@@ -7,9 +7,12 @@
 
 namespace kulko {
 
+// The end-of-file mark of a text file: its readers stop at the first one.
+inline constexpr char kCtrlZ = 26;
+
 // Reads a text file by the rules every file of the program follows: a line's
 // text ends at its first CR or LF, everything up to and including the next
-// LF is skipped, and a Ctrl-Z (code 26) or the physical end ends the file.
+// LF is skipped, and a Ctrl-Z (kCtrlZ) or the physical end ends the file.
 // The whole file is read in one go into one buffer sized from the file; lines
 // are views into that buffer. A FIFO, socket or device is refused.
 class TextFileReader {
@@ -21,7 +24,6 @@ class TextFileReader {
 
     // The next line without its line end; false at the end of the file.
     bool ReadLine(std::string_view& line);
-    bool AtEnd() const { return pos_ >= end_; }
     // How many lines ReadLine gives from the first one, counted without
     // cutting them.
     std::size_t LineCount() const;

@@ -14,6 +14,7 @@
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
 #include "files/text_file.hpp"
+#include "files/work_files.hpp"
 
 namespace kulko {
 namespace {
@@ -48,7 +49,7 @@ void CmykToRgb(const JSAMPLE* cmyk, bool inverted, std::uint8_t* rgb) {
 }  // namespace
 
 std::filesystem::path BallPicturePath(const std::filesystem::path& workDir, int number) {
-    return workDir / "Ikonki" / (std::to_string(number) + ".jpg");
+    return workDir / kBallPictureFolder / (std::to_string(number) + kBallPictureSuffix);
 }
 
 bool BallPicturesPresent(const std::filesystem::path& workDir) {

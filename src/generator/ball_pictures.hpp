@@ -14,7 +14,8 @@ struct RgbImage {
     std::vector<std::uint8_t> rgb;
 };
 
-// The picture of a ball: "Ikonki/<n>.jpg" below the working directory.
+// The picture of ball n in the folder of ball pictures below the working
+// directory.
 std::filesystem::path BallPicturePath(const std::filesystem::path& workDir, int number);
 
 // Balls are shown only when the picture of number 1 exists.

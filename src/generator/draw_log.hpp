@@ -5,8 +5,6 @@
 
 namespace kulko {
 
-inline constexpr const char* kDrawLogName = "losowania_kulko.txt";
-
 // Appends one shown set ("1;2;3;4;5;6") to the draw log as a line of its
 // own, where the chart will count it (see AppendLine). The log is created at
 // start-up; when it has gone since, the append fails with "File not found"

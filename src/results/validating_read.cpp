@@ -136,13 +136,10 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
     return {};
 }
 
-ResultsFileRead ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                    DrawSummary& summary) {
+ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
+                                      DrawSummary& summary) {
     TextFileReader reader(file);
-    ResultsFileRead read;
-    read.lineTotal = reader.LineCount();
-    read.verdict = ValidateResults(reader, check, read.lineTotal, summary);
-    return read;
+    return ValidateResults(reader, check, reader.LineCount(), summary);
 }
 
 const char* DamageReportText(ValidationVerdict::Kind kind) {

@@ -29,12 +29,8 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
 // The start-up read of a results file on disk: the file is read once, its
 // lines counted (which tells the summary where the newest fifty draws begin)
 // and then checked and summarised. Throws InOutError when it cannot be read.
-struct ResultsFileRead {
-    ValidationVerdict verdict;
-    std::size_t lineTotal = 0;
-};
-ResultsFileRead ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                    DrawSummary& summary);
+ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
+                                      DrawSummary& summary);
 
 // The status-row text of a damage report, without the line.
 const char* DamageReportText(ValidationVerdict::Kind kind);

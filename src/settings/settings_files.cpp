@@ -8,17 +8,18 @@
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
+#include "files/work_files.hpp"
 
 namespace kulko {
 
 const char* SettingFileName(Setting setting) {
     switch (setting) {
         case Setting::DatabaseUpdate:
-            return "ustalenia_kulko.dat";
+            return kDatabaseUpdateSetting;
         case Setting::ProgramUpdate:
-            return "ustalenia_kulko_apli.dat";
+            return kProgramUpdateSetting;
         case Setting::DatabaseCheck:
-            return "ustalenia_kulko_kontrola.dat";
+            return kDatabaseCheckSetting;
     }
     return "";
 }

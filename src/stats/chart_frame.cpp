@@ -43,7 +43,7 @@ void DrawChartFrame(Canvas& canvas, int columns) {
 
     for (int n = 1; n <= columns; ++n) {
         const int x = ChartColumn(n);
-        canvas.Text(14 * n + 30, 290, std::to_string(n));
+        canvas.Text(x - 3, 290, std::to_string(n));
         canvas.Line(x, kChartBottom - 2, x, kChartBottom + 2);
     }
 

@@ -4,16 +4,11 @@
 #include <string>
 
 #include "files/text_file.hpp"
+#include "text/digits.hpp"
 #include "text/text_to_number.hpp"
 
 namespace kulko {
 namespace {
-
-constexpr char kCtrlZ = 26;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool EndsField(char c) {
     return c == ';' || c == '\r' || c == '\n';

@@ -6,7 +6,7 @@
 
 namespace kulko {
 
-// How often each number 1 to 49 stands in the draw log "losowania_kulko.txt".
+// How often each number 1 to 49 stands in the draw log.
 // Every field of every line counts: the line gets one ";" appended, is cut
 // at each ";" and each field is converted like a results token. Values
 // outside 1 to 49 have no counter and are skipped. Index n - 1.

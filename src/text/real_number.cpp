@@ -4,12 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "text/digits.hpp"
+
 namespace kulko {
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Checks the accepted form strictly, so that from_chars never sees "inf",
 // "nan", hexadecimal floats or anything else it would take.

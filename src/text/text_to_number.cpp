@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <limits>
 
+#include "text/digits.hpp"
+
 namespace kulko {
 namespace {
 
 int DigitValue(char c, int base) {
     int digit = -1;
-    if (c >= '0' && c <= '9') {
+    if (IsDigit(c)) {
         digit = c - '0';
     } else if (base == 16 && c >= 'a' && c <= 'f') {
         digit = c - 'a' + 10;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "text/digits.hpp"
+
 namespace kulko {
 
 struct NumberConversion {
@@ -28,7 +30,7 @@ inline NumberConversion TextToNumber(std::string_view text) {
     if (!text.empty() && text.size() <= 9) {
         std::int32_t value = 0;
         std::size_t pos = 0;
-        for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
             value = value * 10 + (text[pos] - '0');
         }
         if (pos == text.size()) {

@@ -1,51 +1,59 @@
 #include "update/results_update.hpp"
 
+#include <string>
+
 #include "files/text_file.hpp"
 #include "results/draw_summary.hpp"
+#include "results/results_line.hpp"
 #include "results/validating_read.hpp"
+#include "text/digits.hpp"
 
 namespace kulko {
 namespace {
 
-// Positions (0-based) of the date field inside a results line.
+// Where the date field "dd?mm?yyyy" stands inside a results line (0-based).
 constexpr std::size_t kDateStart = 5;
-constexpr std::size_t kDateLength = 10;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// The eight digit places of a date field in the order that ranks dates:
+// year, month, day.
+std::string YearMonthDay(std::string_view date) {
+    std::string places(date.substr(6, 4));
+    places.append(date.substr(3, 2)).append(date.substr(0, 2));
+    return places;
 }
 
-// dd?mm?yyyy: every position but the two separators holds a digit.
-bool HoldsDigits(std::string_view date) {
-    for (std::size_t i = 0; i < date.size(); ++i) {
-        if (i != 2 && i != 5 && !IsDigit(date[i])) {
-            return false;
-        }
+// The key of a local date whose first non-digit follows the digits of
+// prefix, with `remaining` places after it, ranked as its bytes would be.
+DateKey RankingKey(DateKey prefix, std::size_t remaining, bool sortsBeforeDigits) {
+    for (; remaining > 0; --remaining) {
+        prefix = prefix * 10 + (sortsBeforeDigits ? 0 : 9);
     }
-    return true;
+    return sortsBeforeDigits ? prefix - 1 : prefix;
 }
 
 }  // namespace
 
-std::optional<std::string> DrawDateKey(std::string_view line, DateKeySource source) {
+std::optional<DateKey> DrawDateKey(std::string_view line, DateKeySource source) {
     if (line.size() < kDateStart + kDateLength) {
         return std::nullopt;
     }
-    const std::string_view date = line.substr(kDateStart, kDateLength);
-    if (source == DateKeySource::Fetched && !HoldsDigits(date)) {
-        return std::nullopt;
+    const std::string places = YearMonthDay(line.substr(kDateStart, kDateLength));
+    DateKey key = 0;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const char c = places[i];
+        if (!IsDigit(c)) {
+            if (source == DateKeySource::Fetched) {
+                return std::nullopt;
+            }
+            // Bytes compare unsigned: a byte from 128 up sorts after "9".
+            return RankingKey(key, places.size() - i, static_cast<unsigned char>(c) < '0');
+        }
+        key = key * 10 + (c - '0');
     }
-    std::string key;
-    key.reserve(kDateLength);
-    key.append(date.substr(6, 4));
-    key += '-';
-    key.append(date.substr(3, 2));
-    key += '-';
-    key.append(date.substr(0, 2));
     return key;
 }
 
-std::optional<std::string> LastDateKey(const std::filesystem::path& file, DateKeySource source) {
+std::optional<DateKey> LastDateKey(const std::filesystem::path& file, DateKeySource source) {
     TextFileReader reader(file);
     std::string_view line;
     std::string_view last;
@@ -62,21 +70,15 @@ std::optional<std::string> LastDateKey(const std::filesystem::path& file, DateKe
     return DrawDateKey(last, source);
 }
 
-bool FetchedResultsAreNewer(const std::optional<std::string>& localKey,
-                            const std::optional<std::string>& fetchedKey) {
-    if (!fetchedKey) {
-        return false;
-    }
-    // std::string compares its characters as unsigned bytes: for keys of
-    // digits this is date order, and any other byte of a local key sorts as
-    // its value says.
-    return !localKey || *fetchedKey > *localKey;
+bool FetchedResultsAreNewer(const std::optional<DateKey>& localKey,
+                            const std::optional<DateKey>& fetchedKey) {
+    return fetchedKey && (!localKey || *fetchedKey > *localKey);
 }
 
 bool ResultsFileIsSound(const std::filesystem::path& file) {
     // Only the verdict counts; the summary of this read is thrown away.
     DrawSummary scratch;
-    return ValidateResultsFile(file, true, scratch).verdict.kind == ValidationVerdict::Kind::Sound;
+    return ValidateResultsFile(file, true, scratch).kind == ValidationVerdict::Kind::Sound;
 }
 
 }  // namespace kulko

@@ -1,11 +1,11 @@
 #include "wyniki/draw_input.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
-#include "text/text_to_number.hpp"
 #include "results/results_line.hpp"
+#include "text/digits.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko {
 namespace {
@@ -15,14 +15,6 @@ constexpr std::size_t kNumberFields = kNumbersPerDraw;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 std::string_view Trim(std::string_view text) {
@@ -102,7 +94,7 @@ std::optional<DateKey> ReadDate(std::string_view text) {
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
         return std::nullopt;
     }
-    return year * 10000 + month * 100 + day;
+    return MakeDateKey(year, month, day);
 }
 
 std::variant<InputDraw, InputLineFault> ReadDraw(std::string_view date,
@@ -181,20 +173,6 @@ bool IsHeaderLine(std::string_view line) {
     return std::none_of(fields.begin(), fields.end(), [](std::string_view field) {
         return !field.empty() && IsDigit(field.front());
     });
-}
-
-DateKey HistoryDateKey(std::string_view date) {
-    if (date.size() < kDateLength) {
-        return 0;
-    }
-    return TextToNumberValue(date.substr(6, 4)) * 10000 +
-           TextToNumberValue(date.substr(3, 2)) * 100 + TextToNumberValue(date.substr(0, 2));
-}
-
-std::string DateText(DateKey key) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", key % 100, key / 100 % 100, key / 10000);
-    return text;
 }
 
 }  // namespace kulko

@@ -6,12 +6,9 @@
 #include <variant>
 
 #include "game/number_set.hpp"
+#include "results/date_key.hpp"
 
 namespace kulko {
-
-// The date of a draw as a number that orders dates: year * 10000 +
-// month * 100 + day.
-using DateKey = int;
 
 // One draw read from a results list, before it has a place in the history.
 struct InputDraw {
@@ -44,12 +41,5 @@ bool IsHeaderLine(std::string_view line);
 // The line without the blanks around it (and without a UTF-8 byte order
 // mark, which spreadsheet programs put before the first line).
 std::string_view TrimmedLine(std::string_view line);
-
-// The key of a history date field "DD.MM.YYYY" (the validating read has
-// made sure its parts are numbers).
-DateKey HistoryDateKey(std::string_view date);
-
-// "DD.MM.YYYY" of a key.
-std::string DateText(DateKey key);
 
 }  // namespace kulko

@@ -8,12 +8,6 @@
 #include "results/results_line.hpp"
 
 namespace kulko {
-namespace {
-
-// Where a text file ends for its reader, whatever follows.
-constexpr char kEndOfFileMark = 26;
-
-}  // namespace
 
 std::optional<BadInputLine> ReadInputDraws(TextFileReader& reader, const std::string& source,
                                            std::vector<PlacedDraw>& draws) {
@@ -107,7 +101,7 @@ std::string ImportedText(const CheckedHistory& history, const std::vector<InputD
     // Every byte of the file stays. The new lines go where the reader's view
     // of the file ends, before a Ctrl-Z, or they would never be read.
     const std::string& bytes = history.bytes;
-    const std::size_t end = std::min(bytes.find(kEndOfFileMark), bytes.size());
+    const std::size_t end = std::min(bytes.find(kCtrlZ), bytes.size());
     std::string text = bytes.substr(0, end);
     if (!text.empty() && text.back() != '\n') {
         text += text.back() == '\r' ? "\n" : "\r\n";

@@ -4,13 +4,14 @@
 #include <iterator>
 #include <system_error>
 
-#include "text/cp1250.hpp"
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/work_files.hpp"
 #include "game/number_set.hpp"
+#include "results/summary_texts.hpp"
+#include "text/cp1250.hpp"
 #include "wyniki/results_import.hpp"
 #include "wyniki/tool_options.hpp"
-#include "results/summary_texts.hpp"
 
 namespace kulko {
 namespace {
@@ -133,9 +134,10 @@ int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
         err << "Nic nie opublikowano.\n";
         return kToolBadInput;
     }
-    const std::filesystem::path folder = std::filesystem::path(options.operands.front()) / "Kulko";
-    const std::filesystem::path results = folder / "kulko.txt";
-    const std::filesystem::path version = folder / "wersja_l.txt";
+    const std::filesystem::path folder =
+        std::filesystem::path(options.operands.front()) / kServerFolder;
+    const std::filesystem::path results = folder / kResultsFile;
+    const std::filesystem::path version = folder / kPublishedVersionNote;
     // The results first: a server that gives out a new version note must
     // already give out the results that go with it.
     const bool published =

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string_view>
 
+#include "files/work_files.hpp"
+#include "text/digits.hpp"
 #include "update/program_version.hpp"
 
 namespace kulko {
@@ -23,16 +25,11 @@ constexpr CommandRule kCommands[] = {
     {"sprawdz", 0, 0, ""},
 };
 
-bool IsDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A decimal number as the program reads its version notes: "1.14", "2".
 bool IsVersionNumber(std::string_view text) {
     const std::size_t dot = text.find('.');
-    return IsDigits(text.substr(0, dot)) &&
-           (dot == std::string_view::npos || IsDigits(text.substr(dot + 1)));
+    return AllDigits(text.substr(0, dot)) &&
+           (dot == std::string_view::npos || AllDigits(text.substr(dot + 1)));
 }
 
 std::string Quoted(std::string_view text) {
@@ -112,12 +109,16 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
 }
 
 std::string ToolHelpText() {
-    return std::string(R"(Użycie:
+    const std::string results = kResultsFile;
+    const std::string note = kPublishedVersionNote;
+    const std::string published = std::string("KATALOG/") + kServerFolder + "/";
+    return R"(Użycie:
   kulko-wyniki dodaj PLIK... [--baza ŚCIEŻKA]
   kulko-wyniki publikuj KATALOG [--baza ŚCIEŻKA] [--wersja WERSJA]
   kulko-wyniki sprawdz [--baza ŚCIEŻKA]
 
-Utrzymuje aktualną bazę wyników losowań programu Kulko (plik kulko.txt).
+Utrzymuje aktualną bazę wyników losowań programu Kulko (plik )" +
+           results + R"().
 
 Polecenia:
   dodaj     Dopisuje do bazy losowania z podanych plików („-” to wejście
@@ -135,7 +136,8 @@ Polecenia:
             losowań w bazie się nie zmieniają). Błędny wiersz albo
             losowanie z tą samą datą, lecz innymi liczbami, przerywa
             dodawanie: baza zostaje bez zmian.
-  publikuj  Zapisuje KATALOG/Kulko/kulko.txt (bazę) i KATALOG/Kulko/wersja_l.txt
+  publikuj  Zapisuje )" +
+           published + results + " (bazę) i " + published + note + R"(
             (numer wersji programu) dla serwera aktualizacji; wystarczy
             dowolny serwer plików statycznych. Pliki są podmieniane w całości,
             więc serwer może je udostępniać w trakcie zapisu.
@@ -143,9 +145,10 @@ Polecenia:
             sprawdzenia oraz podsumowanie bazy.
 
 Opcje:
-  --baza ŚCIEŻKA   plik bazy wyników (domyślnie kulko.txt w bieżącym katalogu)
-  --wersja WERSJA  wersja programu zapisywana w wersja_l.txt (domyślnie )") +
-           kProgramVersion + R"()
+  --baza ŚCIEŻKA   plik bazy wyników (domyślnie )" +
+           results + R"( w bieżącym katalogu)
+  --wersja WERSJA  wersja programu zapisywana w )" +
+           note + " (domyślnie " + kProgramVersion + R"()
   -h, --help       ta pomoc
 
 Kod wyjścia: 0 - powodzenie, 1 - błędne dane albo błąd pliku, 2 - błędne użycie.

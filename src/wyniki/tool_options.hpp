@@ -5,13 +5,15 @@
 #include <variant>
 #include <vector>
 
+#include "files/work_files.hpp"
+
 namespace kulko {
 
 // The command line of the results tool, taken apart.
 struct ToolOptions {
     std::string command;  // "dodaj", "publikuj" or "sprawdz"; empty with help
     std::vector<std::string> operands;
-    std::filesystem::path resultsFile = "kulko.txt";
+    std::filesystem::path resultsFile = kResultsFile;
     std::string version;  // the published program version
     bool help = false;
 };

@@ -89,7 +89,7 @@ TEST_F(StartupTest, SummaryOfTheShippedHistory) {
     Tgenerator& w = Start();
     EXPECT_EQ(w.Label24.caption, "Struktura bazy wynikow prawidłowa");
     EXPECT_EQ(w.Label4.caption, "Baza losowań zawiera 7297 wpisów");
-    EXPECT_EQ(w.ResultsLineTotal, 7297u);
+    EXPECT_EQ(w.Summary.readDrawCount, 7297u);
     EXPECT_EQ(w.LowNumberTotal + w.HighNumberTotal, 6 * 7297);
     EXPECT_TRUE(IsGameNumber(w.MostFrequentNumber));
     EXPECT_TRUE(IsGameNumber(w.LeastFrequentNumber));

@@ -1,19 +1,18 @@
-// The date key that decides whether a fetched results file is newer, and the
-// numeric reading of version notes.
+// The date key that decides whether a fetched results file is newer.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/in_out_error.hpp"
-#include "update/results_update.hpp"
-#include "update/version_note.hpp"
 #include "support/temp_dir.hpp"
+#include "update/results_update.hpp"
 
 namespace kulko::test {
 namespace {
 
-using Key = std::optional<std::string>;
+using Key = std::optional<DateKey>;
 constexpr DateKeySource kLocal = DateKeySource::Local;
 constexpr DateKeySource kFetched = DateKeySource::Fetched;
 
@@ -23,10 +22,10 @@ TEST(DrawDateKey, RearrangesTheDateFieldWhateverTheSeparators) {
         Key key;
     };
     const Case cases[] = {
-        {"7297;06.12.2026;3;11;19;27;38;45", "2026-12-06"},
-        {"7297;06-12-2026;3;11;19;27;38;45", "2026-12-06"},
-        {"7297;06/12-2026", "2026-12-06"},  // exactly 15 characters
-        {"0001;27.01.1957;8;12;31;39;43;45", "1957-01-27"},
+        {"7297;06.12.2026;3;11;19;27;38;45", 20261206},
+        {"7297;06-12-2026;3;11;19;27;38;45", 20261206},
+        {"7297;06/12-2026", 20261206},  // exactly 15 characters
+        {"0001;27.01.1957;8;12;31;39;43;45", 19570127},
         {"7297;06.12.202", std::nullopt},  // 14 characters
         {"", std::nullopt},
     };
@@ -37,16 +36,36 @@ TEST(DrawDateKey, RearrangesTheDateFieldWhateverTheSeparators) {
 }
 
 TEST(DrawDateKey, OnlyTheFetchedSideNeedsDigits) {
-    // A local date with a letter keys by its bytes, and sorts after every
-    // date of digits: a download from 1957 does not replace it.
+    // A local date with a letter ranks as its bytes do: after every date of
+    // digits that begins like it, so a download from 1957 does not replace it.
     const Key letter = DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kLocal);
-    EXPECT_EQ(letter, "2O26-12-06");
+    EXPECT_EQ(letter, 29999999);
     EXPECT_FALSE(FetchedResultsAreNewer(letter, DrawDateKey("0001;27.01.1957", kFetched)));
-    EXPECT_EQ(DrawDateKey("7297;06.12. 026;3;11;19;27;38;45", kLocal), " 026-12-06");
+    EXPECT_EQ(DrawDateKey("7297;06.12. 026;3;11;19;27;38;45", kLocal), -1);
     // A fetched one with anything but digits has no key and is never taken.
     EXPECT_EQ(DrawDateKey("7297;06.12.2O26;3;11;19;27;38;45", kFetched), std::nullopt);
     EXPECT_EQ(DrawDateKey("<html><body>Not found</body></html>", kFetched), std::nullopt);
     EXPECT_EQ(DrawDateKey("7297;ab.cd.efgh;1;2;3;4;5;6", kFetched), std::nullopt);
+}
+
+TEST(DrawDateKey, ALocalDateOfOtherBytesRanksAsItsBytesDo) {
+    // Year, month and day places compared byte by byte, as unsigned bytes.
+    const auto places = [](std::string_view line) {
+        return std::string(line.substr(11, 4)) + std::string(line.substr(8, 2)) +
+               std::string(line.substr(5, 2));
+    };
+    const char* const locals[] = {"7297;06.12. 026",    "7297;06.12.2O26", "7297;06.1 .2026",
+                                  "7297;0\xE9.12.2026", "7297;06.12.202/", "7297;06.12.20:6"};
+    const char* const fetched[] = {"0001;01.01.0000", "0001;31.12.1999", "0001;01.01.2000",
+                                   "0001;06.12.2026", "0001;31.12.2026", "0001;01.01.2027",
+                                   "0001;09.09.2099", "0001;01.01.3000", "0001;31.12.9999"};
+    for (const char* l : locals) {
+        for (const char* f : fetched) {
+            EXPECT_EQ(FetchedResultsAreNewer(DrawDateKey(l, kLocal), DrawDateKey(f, kFetched)),
+                      places(f) > places(l))
+                << l << " / " << f;
+        }
+    }
 }
 
 TEST(DrawDateKey, TheYearDecidesBeforeMonthAndDay) {
@@ -60,8 +79,8 @@ TEST(DrawDateKey, TheYearDecidesBeforeMonthAndDay) {
 }
 
 TEST(FetchedResultsAreNewer, OnlyAFetchedKeyLaterThanTheLocalOneWins) {
-    const Key day = "2026-12-06";
-    const Key nextDay = "2026-12-07";
+    const Key day = 20261206;
+    const Key nextDay = 20261207;
     EXPECT_TRUE(FetchedResultsAreNewer(day, nextDay));
     EXPECT_FALSE(FetchedResultsAreNewer(day, day));
     EXPECT_FALSE(FetchedResultsAreNewer(nextDay, day));
@@ -79,15 +98,15 @@ TEST(LastDateKey, ReadsTheLastLongEnoughLineByTheTextRules) {
         Key key;
     };
     const Case cases[] = {
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6\r\n", "1957-02-03"},
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6", "1957-02-03"},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6\r\n", 19570203},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n0002;03.02.1957;1;2;3;4;5;6", 19570203},
         // Ctrl-Z ends the file: what follows it is not a line.
         {"0001;27.01.1957;1;2;3;4;5;6\r\n\x1a"
          "0002;03.02.1957;1;2;3;4;5;6\r\n",
-         "1957-01-27"},
+         19570127},
         // A trailing empty or short line does not hide the last draw.
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n\r\n", "1957-01-27"},
-        {"0001;27.01.1957;1;2;3;4;5;6\r\n7\r\n", "1957-01-27"},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n\r\n", 19570127},
+        {"0001;27.01.1957;1;2;3;4;5;6\r\n7\r\n", 19570127},
         {"7\r\n", std::nullopt},
         {"", std::nullopt},
     };
@@ -105,48 +124,6 @@ TEST(LastDateKey, MissingFileIsFileNotFound) {
         FAIL() << "no error";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
-    }
-}
-
-TEST(VersionNote, FirstLineReadAsADecimalNumber) {
-    TempDir dir;
-    struct Case {
-        const char* bytes;
-        double version;
-    };
-    const Case cases[] = {
-        {"1.14\r\n", 1.14},
-        {"1.2\r\n", 1.2},
-        {"1.130\r\n", 1.13},
-        {"   1.14\r\n", 1.14},
-        {"1.13\r\n1.99\r\n2.0\r\n", 1.13},  // only the first line counts
-        {"\r\n1.99\r\n", 0.0},              // an empty first line is 0
-        {"", 0.0},
-        {"1.14 \r\n", 0.0},  // nothing may follow the number
-        {"1,14\r\n", 0.0},
-        {"wersja 2\r\n", 0.0},
-        {"2e0\r\n", 2.0},
-    };
-    for (const Case& c : cases) {
-        dir.Write("kulko.ser", c.bytes);
-        EXPECT_DOUBLE_EQ(ReadVersionNote(dir / "kulko.ser"), c.version) << c.bytes;
-    }
-}
-
-TEST(VersionNote, ComparedAsNumbersNotAsText) {
-    TempDir dir;
-    dir.Write("kulko.wer", "1.13\r\n");
-    struct Case {
-        const char* server;
-        bool newer;
-    };
-    const Case cases[] = {
-        {"1.14\r\n", true},   {"1.13\r\n", false}, {"1.2\r\n", true},
-        {"1.130\r\n", false}, {"1.9\r\n", true},   {"1.12\r\n", false},
-    };
-    for (const Case& c : cases) {
-        dir.Write("kulko.ser", c.server);
-        EXPECT_EQ(ServerVersionIsNewer(dir / "kulko.wer", dir / "kulko.ser"), c.newer) << c.server;
     }
 }
 
