@@ -1,10 +1,6 @@
-// "Z pamięci" on the real system: which program gets the memory file when
-// the desktop's opener fails, with stand-in programs on the path.
-#include <sys/stat.h>
-
+// Which stand-in program on the path gets the memory file ("Z pamięci").
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 
 #include "support/scoped_environment.hpp"
@@ -14,72 +10,43 @@
 namespace kulko::test {
 namespace {
 
-class TextEditorFallback : public ::testing::Test {
-  protected:
-    // A program on the path that notes its name and arguments ("|" between
-    // them), then does what `rest` says.
-    void Program(const std::string& name, const std::string& rest) {
-        const std::filesystem::path file = bin / name;
-        std::ofstream(file) << "#!/bin/sh\n{ printf '%s' \"${0##*/}\"; for a in \"$@\"; do "
-                               "printf '|%s' \"$a\"; done; echo; } >>'"
-                            << (bin / "log").string() << "'\n"
-                            << rest << "\n";
-        ::chmod(file.c_str(), 0755);
-    }
-    // What the programs noted since the last call.
-    std::string Noted() {
-        std::string noted = bin.Read("log");
+TEST(TextEditorFallback, TriesTheOpenerThenTheNamedEditorsInATerminalThenAGraphicalEditor) {
+    TempDir bin;
+    const ScopedEnvironment path("PATH", bin.Path().string()), visual("VISUAL", "widok --tylko"),
+        editor("EDITOR", "edytor");
+    // Each notes its name, its argument count and its arguments, then does `rest`.
+    const auto program = [&](const std::string& name, const std::string& rest) {
+        std::ofstream(bin / name) << "#!/bin/sh\necho \"${0##*/} $# $*\" >>'"
+                                  << (bin / "log").string() << "'\n"
+                                  << rest << "\n";
+        std::filesystem::permissions(bin / name, std::filesystem::perms::owner_all);
+    };
+    const std::string file = (bin / "moje zakłady/wyniki_kulko.txt").string();
+    const std::string opener = "xdg-open 1 " + file + "\n";
+    LinuxSystem system{DownloadLimits{}, std::chrono::milliseconds(400)};
+    const auto open = [&](bool opened) {
+        EXPECT_EQ(system.OpenInTextEditor(file), opened);
+        const std::string noted = bin.Exists("log") ? bin.Read("log") : "";
         std::filesystem::remove(bin / "log");
         return noted;
-    }
-    bool Open() { return system.OpenInTextEditor(memory); }
-
-    TempDir bin;
-    TempDir work;
-    std::filesystem::path memory = work / "moje zakłady/wyniki_kulko.txt";
-    ScopedEnvironment path{"PATH", bin.Path().string()};
-    ScopedEnvironment visual{"VISUAL", "widok --tylko"};
-    ScopedEnvironment editor{"EDITOR", "edytor"};
-    LinuxSystem system{DownloadLimits{}, std::chrono::milliseconds(400)};
-};
-
-TEST_F(TextEditorFallback, TriesTheOpenerThenTheNamedEditorsInATerminalThenAGraphicalEditor) {
-    const std::string file = memory.string();
-    Program("xdg-open", "exit 0");
-    EXPECT_TRUE(Open());
-    EXPECT_EQ(Noted(), "xdg-open|" + file + "\n");
-
-    // The opener fails: VISUAL in the terminal, its arguments split, the
-    // file's name whole.
-    Program("xdg-open", "exit 3");
-    Program("x-terminal-emulator", "shift; exec \"$@\"");
-    Program("widok", "exit 0");
-    EXPECT_TRUE(Open());
-    const std::string inTerminal = "x-terminal-emulator|-e|/bin/sh|-c|";
-    EXPECT_EQ(Noted(), "xdg-open|" + file + "\n" + inTerminal + "widok --tylko \"$1\"|sh|" + file +
-                           "\nwidok|--tylko|" + file + "\n");
-
-    // VISUAL's editor fails in the terminal: EDITOR's is next.
-    Program("widok", "exit 1");
-    Program("edytor", "exit 0");
-    EXPECT_TRUE(Open());
-    EXPECT_EQ(Noted(), "xdg-open|" + file + "\n" + inTerminal + "widok --tylko \"$1\"|sh|" + file +
-                           "\nwidok|--tylko|" + file + "\n" + inTerminal + "edytor \"$1\"|sh|" +
-                           file + "\nedytor|" + file + "\n");
-
-    // No terminal: a graphical editor on the path, one still running after
-    // the wait counting as started.
+    };
+    program("xdg-open", "exit 0");
+    EXPECT_EQ(open(true), opener);
+    // VISUAL in a terminal, its words split, the file's name whole; EDITOR next.
+    program("xdg-open", "exit 3");
+    program("x-terminal-emulator", "shift; exec \"$@\"");
+    program("widok", "exit 0");
+    EXPECT_EQ(open(true), opener + "x-terminal-emulator 6 -e /bin/sh -c widok --tylko \"$1\" sh " +
+                              file + "\nwidok 2 --tylko " + file + "\n");
+    program("widok", "exit 1");
+    program("edytor", "exit 0");
+    EXPECT_TRUE(open(true).ends_with("edytor \"$1\" sh " + file + "\nedytor 1 " + file + "\n"));
+    // No terminal: a graphical editor, taken as started when still running.
     std::filesystem::remove(bin / "x-terminal-emulator");
-    Program("mousepad", "exec /bin/sleep 2");
-    const auto before = std::chrono::steady_clock::now();
-    EXPECT_TRUE(Open());
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(3));
-    EXPECT_EQ(Noted(), "xdg-open|" + file + "\nmousepad|" + file + "\n");
-
-    // Nothing takes the file.
+    program("mousepad", "/bin/sleep 2; exit 1");
+    EXPECT_EQ(open(true), opener + "mousepad 1 " + file + "\n");
     std::filesystem::remove(bin / "mousepad");
-    EXPECT_FALSE(Open());
-    EXPECT_EQ(Noted(), "xdg-open|" + file + "\n");
+    EXPECT_EQ(open(false), opener);
 }
 
 }  // namespace
