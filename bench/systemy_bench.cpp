@@ -7,6 +7,7 @@
 #include <string>
 
 #include "wheels/draw_odds.hpp"
+#include "wheels/subsets.hpp"
 #include "wheels/system_build.hpp"
 #include "wheels/verify.hpp"
 #include "wheels/wheel_table.hpp"

@@ -3,6 +3,7 @@
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
 #include "memory/memory_file.hpp"
+#include "files/work_files.hpp"
 #include "systemy/stake.hpp"
 #include "systemy/system_page.hpp"
 #include "text/polish_text.hpp"
@@ -38,8 +39,8 @@ void SystemPage::DoPamieciClick() {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         text += "\r\n" + lines[i];
     }
-    StoreSetLine(workDir_ / kMemoryFileName, text);
-    stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFileName +
+    StoreSetLine(workDir_ / kMemoryFile, text);
+    stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFile +
                 "); „Sprawdź” w Kulko policzy ich trafienia.";
 }
 
@@ -95,7 +96,7 @@ void SystemPage::StakeTyped() {
 
 void SystemPage::StakeConfirmed() {
     if (stawka.text != savedStake_) {
-        SaveStake(workDir_ / kStakeFileName, stawka.text);
+        SaveStake(workDir_ / kStakeFile, stawka.text);
         savedStake_ = stawka.text;
     }
 }

@@ -17,7 +17,7 @@ struct Outcome {
     std::string err;
 };
 
-Outcome Run(std::vector<std::string> args) {
+Outcome RunCommand(std::vector<std::string> args) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunSystemyCommand(args, KULKO_SHIPPED_TABLE, out, err);
@@ -25,7 +25,7 @@ Outcome Run(std::vector<std::string> args) {
 }
 
 TEST(SystemyCommand, PrintsOneTicketALineThatKeepsTheGuarantee) {
-    const Outcome built = Run(
+    const Outcome built = RunCommand(
         {"system", "3;7;12;20;33;41;44;45", "--gwarancja", "4z5", "--czas", "1", "--ziarno", "5"});
     ASSERT_EQ(built.status, 0) << built.err;
     Tickets tickets;
@@ -42,7 +42,7 @@ TEST(SystemyCommand, PrintsOneTicketALineThatKeepsTheGuarantee) {
     EXPECT_NE(built.err.find("Dolna granica"), std::string::npos);
     EXPECT_NE(built.err.find("Gwarantowane trafienie"), std::string::npos);
 
-    const Outcome full = Run({"system", "1-8", "--pelny"});
+    const Outcome full = RunCommand({"system", "1-8", "--pelny"});
     EXPECT_EQ(full.status, 0);
     EXPECT_EQ(std::count(full.out.begin(), full.out.end(), '\n'), 28);
     EXPECT_EQ(full.out.substr(0, 12), "1;2;3;4;5;6\n");
@@ -55,7 +55,7 @@ TEST(SystemyCommand, RefusesWithOneAndMisuseWithTwo) {
                                                {"system", "1-10", "--gwarancja", "2z6"},
                                                {"system", "1-10", "--gwarancja", "6z5"},
                                                {"system", "1-30", "--pelny"}}) {
-        const Outcome refused = Run(args);
+        const Outcome refused = RunCommand(args);
         EXPECT_EQ(refused.status, 1) << args[1];
         EXPECT_EQ(refused.out, "");
         EXPECT_NE(refused.err, "");
@@ -69,11 +69,11 @@ TEST(SystemyCommand, RefusesWithOneAndMisuseWithTwo) {
              {"system", "1-10", "--gwarancja", "3z3", "--ziarno", "-1"},
              {"system", "1-10", "--gwarancja", "3z3", "--nic"},
              {"system", "1-10", "11", "--pelny"}}) {
-        const Outcome misused = Run(args);
+        const Outcome misused = RunCommand(args);
         EXPECT_EQ(misused.status, 2) << args.back();
         EXPECT_EQ(misused.out, "");
     }
-    EXPECT_EQ(Run({"--help"}).status, 0);
+    EXPECT_EQ(RunCommand({"--help"}).status, 0);
 }
 
 }  // namespace
