@@ -42,16 +42,7 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Run(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A failed file operation (InOutError, the program's one error
-        // type) or any other failure: the user sees its text, and it must
-        // not end the program.
-        Sync();
-        ShowError(this, QString::fromStdString(error.what()));
-    }
-    Sync();
+    RunShowingErrors(this, handler, [this] { Sync(); });
 }
 
 void MainWindow::Sync() {

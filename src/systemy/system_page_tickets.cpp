@@ -2,8 +2,8 @@
 // the stake.
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
-#include "memory/memory_file.hpp"
 #include "files/work_files.hpp"
+#include "memory/memory_file.hpp"
 #include "systemy/stake.hpp"
 #include "systemy/system_page.hpp"
 #include "text/polish_text.hpp"

@@ -3,16 +3,13 @@
 #include <optional>
 
 #include "game/number_set.hpp"
+#include "text/command_line.hpp"
 
 namespace kulko {
 namespace {
 
 bool IsSeparator(char c) {
     return c == ';' || c == ',' || c == ' ' || c == '\t';
-}
-
-std::string Quoted(std::string_view text) {
-    return "„" + std::string(text) + "”";
 }
 
 // A whole number of at most three digits, nothing else.
