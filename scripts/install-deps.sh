@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine locales xdg-utils
     dpkg-dev file lintian appstream
+    strace
 )
 
 missing=()
