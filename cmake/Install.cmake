@@ -1,16 +1,21 @@
-# What `cmake --install` puts in place besides the program: the launcher that
-# prepares the user's working directory, the shipped history and ball
-# pictures it copies from, the desktop entry and the icon in the usual sizes.
+# What `cmake --install` puts in place besides the program (libexec/kulko,
+# off the path): the launcher that prepares the user's working directory and
+# starts the program there, on the path as `kulko` and under its older name
+# `kulko-start`; the shipped history and ball pictures it copies from, the
+# desktop entry and the icon in the usual sizes.
 include(GNUInstallDirs)
 
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-start DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(command kulko kulko-start)
+    install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-launcher
+            DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME ${command})
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/kulko.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko)
 file(GLOB KULKO_BALL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/Ikonki/*.jpg)
 install(FILES ${KULKO_BALL_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko/Ikonki)
 # The menu entry names the launcher by its full path, taken when installing,
 # so that it works whatever the prefix and whether or not its bin is on PATH.
 install(CODE "
-    set(KULKO_START \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko-start\")
+    set(KULKO_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko\")
     configure_file(\"${PROJECT_SOURCE_DIR}/data/desktop/kulko.desktop.in\"
                    \"${CMAKE_BINARY_DIR}/kulko.desktop\" @ONLY)")
 install(FILES ${CMAKE_BINARY_DIR}/kulko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "qt/conversions.hpp"
+
 namespace kulko {
 namespace {
 
@@ -19,6 +21,7 @@ QString DisplayText(QString text) {
 bool AskYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pytanie"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -29,6 +32,7 @@ bool AskYesNo(QWidget* parent, const QString& text) {
 void ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informacja"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -36,6 +40,7 @@ void ShowInformation(QWidget* parent, const QString& text) {
 void ShowError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Błąd"), text, QMessageBox::NoButton,
                     parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
