@@ -8,6 +8,7 @@
 
 #include "qt/canvas_painter.hpp"
 #include "qt/control_widgets.hpp"
+#include "qt/conversions.hpp"
 #include "qt/message_boxes.hpp"
 #include "qt/window_fonts.hpp"
 
@@ -22,9 +23,7 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
     setAutoFillBackground(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(WindowFont());
 
     widgets_ = std::make_unique<ControlWidgets>(
         *window_, this, [this](const std::function<void()>& handler) { Run(handler); });

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <exception>
 
+#include "qt/conversions.hpp"
+
 namespace kulko {
 namespace {
 
@@ -20,6 +22,7 @@ QString DisplayText(QString text) {
 bool AskYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pytanie"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -30,6 +33,7 @@ bool AskYesNo(QWidget* parent, const QString& text) {
 void ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informacja"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -48,6 +52,7 @@ void RunShowingErrors(QWidget* parent, const std::function<void()>& handler,
 void ShowError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Błąd"), text, QMessageBox::NoButton,
                     parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
