@@ -54,7 +54,7 @@ const Tickets& Shipped(Guarantee g) {
 const Tickets& OfAll49() {
     static const Tickets tickets = [] {
         kulko::SystemBuild build(FirstNumbers(49), {3, 6}, 1, nullptr);
-        build.Run([] { return true; });
+        build.Run([&] { return build.HasSystem(); });
         return kulko::NumbersToPositions(build.Result().tickets, FirstNumbers(49));
     }();
     return tickets;
@@ -93,9 +93,10 @@ void Odds20FiveOfFive(benchmark::State& state) {
 void Odds49ThreeOfSix(benchmark::State& state) {
     HitsAndOdds(state, OfAll49(), 49);
 }
+// Both cores work for 49 numbers, so the time that counts is the real one.
 BENCHMARK(Verify20FiveOfFive)->Unit(benchmark::kMillisecond);
 BENCHMARK(Verify20ThreeOfSix)->Unit(benchmark::kMillisecond);
-BENCHMARK(Verify49ThreeOfSix)->Unit(benchmark::kMillisecond);
+BENCHMARK(Verify49ThreeOfSix)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Odds20FiveOfFive)->Unit(benchmark::kMillisecond);
 BENCHMARK(Odds49ThreeOfSix)->Unit(benchmark::kMillisecond)->UseRealTime();
 

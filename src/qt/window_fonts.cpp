@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 
 namespace kulko {
 

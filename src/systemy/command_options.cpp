@@ -2,12 +2,10 @@
 
 #include <charconv>
 
+#include "text/command_line.hpp"
+
 namespace kulko {
 namespace {
-
-std::string Quoted(const std::string& text) {
-    return "„" + text + "”";
-}
 
 template <typename Number>
 bool ReadWhole(const std::string& text, Number min, Number max, Number& value) {
@@ -36,20 +34,12 @@ std::variant<CommandOptions, std::string> ParseCommandOptions(
             words.push_back(arg);
             continue;
         }
-        const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        if (name != "--gwarancja" && name != "--czas" && name != "--ziarno" && name != "--tabela") {
-            return "nieznana opcja " + Quoted(arg);
+        const auto option =
+            ReadOptionValue(args, i, {"--gwarancja", "--czas", "--ziarno", "--tabela"});
+        if (const auto* wrong = std::get_if<std::string>(&option)) {
+            return *wrong;
         }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        }
-        if (value.empty()) {
-            return "opcja " + name + " wymaga wartości";
-        }
+        const auto& [name, value] = std::get<std::pair<std::string, std::string>>(option);
         if (name == "--gwarancja") {
             options.guarantee = value;
         } else if (name == "--tabela") {

@@ -9,8 +9,7 @@
 namespace kulko {
 
 // The stake per ticket that kulko-systemy remembers between runs, as typed,
-// in a small file of its own in the working directory.
-inline constexpr const char* kStakeFileName = "stawka_kulko.txt";
+// in a small file of its own in the working directory (kStakeFile).
 
 // The stake typed as "3", "3,50", "3.5" or "3,50 zł", in grosze; nothing
 // when the text is not such an amount.

@@ -3,6 +3,7 @@
 #include "systemy/system_page.hpp"
 
 #include "files/in_out_error.hpp"
+#include "files/work_files.hpp"
 #include "systemy/stake.hpp"
 #include "systemy/system_report.hpp"
 #include "text/polish_text.hpp"
@@ -48,7 +49,7 @@ void SystemPage::Start(const std::filesystem::path& tablePath) {
                       " nie można odczytać (" + failure.what() +
                       "); każdy system powstaje od nowa.";
     }
-    savedStake_ = LoadStake(workDir_ / kStakeFileName);
+    savedStake_ = LoadStake(workDir_ / kStakeFile);
     stawka.text = savedStake_;
 }
 

@@ -75,7 +75,7 @@ class SystemPage {
     void DrukujClick();
     void Close();  // ends a search and remembers the stake
 
-    bool Searching() const { return worker_.Busy(); }
+    bool Searching() const { return searching_; }
     // Waits for the search to end and shows its result (tests, scripts).
     void WaitForSearch();
 
@@ -97,6 +97,7 @@ class SystemPage {
     NumberMask shownNumbers_ = 0;
     Guarantee shownGuarantee_;
     std::string savedStake_;
+    bool searching_ = false;  // from the start of a search until its result is shown
 };
 
 }  // namespace kulko

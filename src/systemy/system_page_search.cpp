@@ -68,6 +68,7 @@ void SystemPage::PrzerwijClick() {
 void SystemPage::StartSearch(std::shared_ptr<SystemBuild> build) {
     const auto seconds = WholeNumber(czas.text, 1, kMostSeconds).value_or(kDefaultSeconds);
     worker_.Start(std::move(build), std::chrono::seconds(seconds));
+    searching_ = true;
     inputsEnabled = false;
     rozpisz.enabled = false;
     szukajDluzej.enabled = false;
@@ -100,6 +101,7 @@ void SystemPage::WaitForSearch() {
 void SystemPage::EndSearch() {
     const int startPercent = worker_.Now().startPercent;
     std::optional<BuiltSystem> found = worker_.Take();
+    searching_ = false;
     inputsEnabled = true;
     rozpisz.enabled = true;
     przerwij.enabled = false;
@@ -130,6 +132,7 @@ void SystemPage::EndSearch() {
 void SystemPage::Close() {
     worker_.Cancel();
     worker_.Wait();
+    searching_ = false;
     StakeConfirmed();
 }
 

@@ -96,7 +96,7 @@ void SystemPage::StakeTyped() {
 
 void SystemPage::StakeConfirmed() {
     if (stawka.text != savedStake_) {
-        SaveStake(workDir_ / kStakeFileName, stawka.text);
+        SaveStake(workDir_ / kStakeFile, stawka.text);
         savedStake_ = stawka.text;
     }
 }

@@ -5,7 +5,16 @@
 namespace kulko {
 
 std::filesystem::path ShippedTablePath(const std::filesystem::path& program) {
-    return program.parent_path().parent_path() / "share" / "kulko" / kWheelTableName;
+    // Installed, the program lies off the path in libexec/kulko below the
+    // prefix; in the build tree, in a folder beside share/.
+    const std::filesystem::path folder = program.parent_path();
+    const std::filesystem::path installed =
+        folder.parent_path().parent_path() / "share" / "kulko" / kWheelTableName;
+    std::error_code error;
+    if (folder.filename() == "kulko" && std::filesystem::is_regular_file(installed, error)) {
+        return installed;
+    }
+    return folder.parent_path() / "share" / "kulko" / kWheelTableName;
 }
 
 std::filesystem::path RunningProgram() {

@@ -8,8 +8,8 @@ namespace kulko {
 inline constexpr const char* kWheelTableName = "systemy.txt";
 
 // Where the shipped table lies for a program installed at `program`:
-// share/kulko/systemy.txt beside its bin directory. The build tree has the
-// same layout, so a program run from there finds the table too.
+// share/kulko/systemy.txt below the prefix of libexec/kulko, or beside the
+// program's own folder as in the build tree.
 std::filesystem::path ShippedTablePath(const std::filesystem::path& program);
 
 // The running program's own file (/proc/self/exe); empty when unknown.

@@ -75,8 +75,9 @@ QPushButton* SystemPageWidget::MakeButton(const char* name, Button& button,
                                           void (SystemPage::*handler)()) {
     auto* widget = new QPushButton(Q(button.caption));
     widget->setObjectName(QString::fromLatin1(name));
+    SystemPage* page = &page_;
     connect(widget, &QPushButton::clicked, this,
-            [this, handler] { run_([this, handler] { (page_.*handler)(); }); });
+            [this, page, handler] { run_([page, handler] { (page->*handler)(); }); });
     buttons_.emplace_back(widget, &button);
     return widget;
 }

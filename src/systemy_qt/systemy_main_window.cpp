@@ -51,13 +51,7 @@ SystemyMainWindow::~SystemyMainWindow() {
 }
 
 void SystemyMainWindow::Run(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        Sync();
-        ShowError(this, QString::fromStdString(error.what()));
-    }
-    Sync();
+    RunShowingErrors(this, handler, [this] { Sync(); });
 }
 
 void SystemyMainWindow::Sync() {

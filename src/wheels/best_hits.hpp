@@ -21,7 +21,7 @@ struct BestHits {
     double Share(int j, int h) const;
 };
 
-// tickets over the positions 0 to v - 1; the sets of up to `largest`
+// tickets: six of the positions 0 to v - 1 each; the sets of up to `largest`
 // positions are counted. Both cores share the work when there are many.
 BestHits CountBestHits(const Tickets& tickets, int v, int largest = 6);
 

@@ -3,16 +3,13 @@
 #include <optional>
 
 #include "game/number_set.hpp"
+#include "text/command_line.hpp"
 
 namespace kulko {
 namespace {
 
 bool IsSeparator(char c) {
     return c == ';' || c == ',' || c == ' ' || c == '\t';
-}
-
-std::string Quoted(std::string_view text) {
-    return "„" + std::string(text) + "”";
 }
 
 // A whole number of at most three digits, nothing else.
@@ -32,16 +29,10 @@ std::optional<int> ReadNumber(std::string_view text) {
 
 // Reads one item, "12" or "7-12", into the mask; returns the error text.
 std::string ReadItem(std::string_view item, NumberMask& numbers) {
-    // A dash typed as such or as the typographic one.
-    std::size_t dash = item.find('-');
-    std::size_t dashLength = 1;
-    if (dash == std::string_view::npos) {
-        dash = item.find("–");
-        dashLength = std::string_view("–").size();
-    }
+    const std::size_t dash = item.find('-');
     const std::optional<int> first = ReadNumber(item.substr(0, dash));
     const std::optional<int> last =
-        dash == std::string_view::npos ? first : ReadNumber(item.substr(dash + dashLength));
+        dash == std::string_view::npos ? first : ReadNumber(item.substr(dash + 1));
     if (!first || !last) {
         return "Nie rozumiem " + Quoted(item) +
                ": liczby oddziela się średnikiem, zakres to np. 7-12";
@@ -60,9 +51,36 @@ std::string ReadItem(std::string_view item, NumberMask& numbers) {
     return {};
 }
 
+// The text with the typographic dash as "-" and no blanks around dashes,
+// so that "7 - 12" and "7–12" read as "7-12".
+std::string JoinedRanges(std::string_view typed) {
+    std::string text;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed.substr(i).starts_with("–")) {
+            i += std::string_view("–").size() - 1;
+            text += '-';
+        } else {
+            text += typed[i];
+        }
+    }
+    std::string joined;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool blank = text[i] == ' ' || text[i] == '\t';
+        const std::size_t next = text.find_first_not_of(" \t", i);
+        if (blank && ((!joined.empty() && joined.back() == '-') ||
+                      (next != std::string::npos && text[next] == '-'))) {
+            continue;
+        }
+        joined += text[i];
+    }
+    return joined;
+}
+
 }  // namespace
 
-NumberChoice ParseNumberChoice(std::string_view text) {
+NumberChoice ParseNumberChoice(std::string_view typed) {
+    const std::string joined = JoinedRanges(typed);
+    const std::string_view text = joined;
     NumberChoice choice;
     std::size_t pos = 0;
     while (pos < text.size()) {

@@ -4,6 +4,7 @@
 #include <array>
 
 namespace kulko {
+
 std::vector<int> MembersOf(NumberMask mask) {
     std::vector<int> members;
     members.reserve(static_cast<std::size_t>(CountOf(mask)));
@@ -24,18 +25,31 @@ std::string TicketLine(NumberMask ticket) {
     return line;
 }
 
-Tickets PositionsToNumbers(const Tickets& tickets, NumberMask chosen) {
-    const std::vector<int> numbers = MembersOf(chosen);  // the number at each position
+namespace {
+
+// Each ticket with every member n replaced by to[n].
+Tickets Mapped(const Tickets& tickets, const std::array<int, 64>& to) {
     Tickets out;
     out.reserve(tickets.size());
     for (NumberMask ticket : tickets) {
         NumberMask mapped = 0;
         for (; ticket != 0; ticket &= ticket - 1) {
-            mapped |= Bit(numbers[static_cast<std::size_t>(std::countr_zero(ticket))]);
+            mapped |= Bit(to[static_cast<std::size_t>(std::countr_zero(ticket))]);
         }
         out.push_back(mapped);
     }
     return out;
+}
+
+}  // namespace
+
+Tickets PositionsToNumbers(const Tickets& tickets, NumberMask chosen) {
+    std::array<int, 64> number{};
+    int position = 0;
+    for (const int n : MembersOf(chosen)) {
+        number[static_cast<std::size_t>(position++)] = n;
+    }
+    return Mapped(tickets, number);
 }
 
 Tickets NumbersToPositions(const Tickets& tickets, NumberMask chosen) {
@@ -44,16 +58,7 @@ Tickets NumbersToPositions(const Tickets& tickets, NumberMask chosen) {
     for (const int n : MembersOf(chosen)) {
         position[static_cast<std::size_t>(n)] = next++;
     }
-    Tickets out;
-    out.reserve(tickets.size());
-    for (NumberMask ticket : tickets) {
-        NumberMask mapped = 0;
-        for (; ticket != 0; ticket &= ticket - 1) {
-            mapped |= Bit(position[static_cast<std::size_t>(std::countr_zero(ticket))]);
-        }
-        out.push_back(mapped);
-    }
-    return out;
+    return Mapped(tickets, position);
 }
 
 void SortTickets(Tickets& tickets) {

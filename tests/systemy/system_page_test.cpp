@@ -142,8 +142,9 @@ TEST_F(SystemPageTest, StoredTicketsAreScoredByTheMainWindowsCheck) {
     main.SpeedButton8Click();
     ASSERT_EQ(main.lista.items.Size(), 13u);
     EXPECT_EQ(main.lista.items[0], "W zakładach 1;2;3;4;5;6 znaleziono 5");
+    const std::vector<std::string> tickets = Tickets();
     for (std::size_t i = 0; i < 12; ++i) {
-        const std::string& ticket = Tickets()[i];
+        const std::string& ticket = tickets[i];
         int hits = 0;
         for (const int n : MembersOf(ParseNumberChoice(ticket).numbers)) {
             hits += n <= 5 ? 1 : 0;
