@@ -10,6 +10,9 @@ int LowCount(const NumberSet& candidate) {
 }
 
 bool PassesBias(DrawBias bias, const NumberSet& candidate, int targetLowCount) {
+    if (bias == DrawBias::Ignore) {
+        return true;  // no count needed: the analyses judge millions of sets
+    }
     const int low = LowCount(candidate);
     const int high = kNumbersPerDraw - low;
     switch (bias) {
@@ -77,6 +80,9 @@ int RecentDrawTest::Hits(const NumberSet& candidate) const {
 }
 
 bool RecentDrawTest::Rejects(const NumberSet& candidate) const {
+    if (filter_ == RecentFilter::Ignore && !notIfAlreadyDrawn_) {
+        return false;  // nothing compared: the analyses judge millions of sets
+    }
     const int hits = Hits(candidate);
     if (filter_ == RecentFilter::NoPair && hits >= 2) {
         return true;
