@@ -4,8 +4,7 @@
 #include <ostream>
 
 #include "analyses/analyses_options.hpp"
-#include "analyses/filter_backtest.hpp"
-#include "analyses/filter_count.hpp"
+#include "analyses/filter_report.hpp"
 #include "analyses/number_runs.hpp"
 #include "analyses/set_history.hpp"
 #include "analyses/set_list.hpp"
@@ -58,17 +57,9 @@ int RunHistory(const HistoryOptions& options, const DrawHistory& history,
 
 int RunFilters(const GeneratorOptions& options, const DrawHistory& history, std::ostream& out,
                std::ostream& err) {
-    HistoryIndex index = HistoryIndex::Empty(options.mode);
-    for (const PastDraw& draw : history.draws) {
-        index.Append(draw.numbers);
-    }
-    const DrawSummary& summary = history.summary;
-    const StartupStatistics statistics{summary.mostFrequentNumber, summary.leastFrequentNumber,
-                                       summary.lowNumberTotal, summary.highNumberTotal,
-                                       summary.recentDraws};
-    const FilterJudge judge(options, statistics, index);
-    const FilterCount count = CountPassingSets(judge);
-    const BacktestResult backtest = BacktestFilters(options, history.draws);
+    const FilterReport report = AnalyseFilters(options, history);
+    const FilterCount& count = report.count;
+    const BacktestResult& backtest = report.backtest;
     out << "zestawy: " << count.passing << "\n"
         << "szansa-proby: " << ChanceText(count.attemptChance) << "\n"
         << "szansa-losuj: " << ChanceText(count.pressChance) << "\n"
@@ -103,8 +94,8 @@ int RunNumbers(const NumbersOptions& options, const DrawHistory& history, std::o
         out << n + 1 << ";" << runs.total[n] << ";" << runs.sinceLast[n] << ";"
             << runs.longestGap[n] << ";" << runs.recent[n] << "\n";
     }
-    out << "przypadek: oczekiwane " << DecimalText(static_cast<double>(runs.draws) * 6.0 / 49.0, 2)
-        << ", 95% w " << band.low << ".." << band.high << "\n";
+    out << "przypadek: oczekiwane " << DecimalText(ExpectedNumberCount(runs.draws), 2) << ", 95% w "
+        << band.low << ".." << band.high << "\n";
     out << "pary: oczekiwane " << DecimalText(ExpectedPairCount(runs.draws), 2) << "\n";
     PrintCombinations("pary (wszystkie, od najczęstszej)", runs.pairs, 0, runs.pairs.size(), out);
     out << "trojki: oczekiwane " << DecimalText(ExpectedTripleCount(runs.draws), 3) << "\n";

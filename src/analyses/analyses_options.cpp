@@ -41,13 +41,6 @@ std::optional<std::int64_t> WholeNumber(const std::string& text, std::int64_t lo
     return value < low || value > high ? std::nullopt : std::optional(value);
 }
 
-std::optional<DateKey> Date(const std::string& text) {
-    if (text.size() != kDateLength || !IsDateWellFormed(text)) {
-        return std::nullopt;
-    }
-    return HistoryDateKey(text);
-}
-
 template <typename Enum>
 std::optional<Enum> Named(const std::string& text,
                           std::initializer_list<std::pair<const char*, Enum>> names) {
@@ -71,6 +64,13 @@ std::string Unknown(const std::string& name) {
 
 }  // namespace
 
+std::optional<DateKey> DateOfText(const std::string& text) {
+    if (text.size() != kDateLength || !IsDateWellFormed(text)) {
+        return std::nullopt;
+    }
+    return HistoryDateKey(text);
+}
+
 std::variant<HistoryOptions, std::string> ParseHistoryOptions(
     const std::vector<std::string>& args) {
     HistoryOptions options;
@@ -88,7 +88,7 @@ std::variant<HistoryOptions, std::string> ParseHistoryOptions(
         } else if (name == "--zestaw") {
             options.set = *value;
         } else {
-            const auto date = Date(*value);
+            const auto date = DateOfText(*value);
             if (!date) {
                 return Wrong(name, *value);
             }

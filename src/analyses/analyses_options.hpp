@@ -24,6 +24,9 @@ struct NumbersOptions {
     std::int64_t lastDraws = 10;
 };
 
+// A date typed as DD.MM.RRRR, as the results file writes it.
+std::optional<DateKey> DateOfText(const std::string& text);
+
 // The options, or what is wrong with the command line. args start after the
 // command's name.
 std::variant<HistoryOptions, std::string> ParseHistoryOptions(const std::vector<std::string>& args);

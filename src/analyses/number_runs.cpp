@@ -74,6 +74,10 @@ NumberRuns CountNumberRuns(const std::vector<PastDraw>& draws, std::int64_t last
     return runs;
 }
 
+double ExpectedNumberCount(std::int64_t draws) {
+    return static_cast<double>(draws) * 6.0 / 49.0;
+}
+
 double ExpectedPairCount(std::int64_t draws) {
     return static_cast<double>(draws) * 15.0 / 1176.0;
 }

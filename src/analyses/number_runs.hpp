@@ -30,6 +30,7 @@ NumberRuns CountNumberRuns(const std::vector<PastDraw>& draws, std::int64_t last
 
 // Chance alone: a given pair is in a draw with chance 15 / 1176, a triple
 // with 20 / 18424, a number with 6 / 49.
+double ExpectedNumberCount(std::int64_t draws);
 double ExpectedPairCount(std::int64_t draws);
 double ExpectedTripleCount(std::int64_t draws);
 

@@ -78,14 +78,35 @@ SystemRecord ScoreSystem(const std::vector<NumberSet>& tickets, const std::vecto
 
 std::vector<std::int64_t> CumulativeWins(const NumberSet& set, const std::vector<PastDraw>& draws,
                                          DrawRange range) {
+    return CumulativeWins(std::vector<NumberSet>{set}, draws, range, WinCount::EverySet);
+}
+
+std::vector<std::int64_t> CumulativeWins(const std::vector<NumberSet>& sets,
+                                         const std::vector<PastDraw>& draws, DrawRange range,
+                                         WinCount count) {
+    std::vector<std::uint64_t> masks;
+    for (const NumberSet& set : sets) {
+        masks.push_back(MaskOf(set));
+    }
     std::vector<std::int64_t> wins;
-    const std::uint64_t mask = MaskOf(set);
     std::int64_t total = 0;
     ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
-        total += std::popcount(mask & drawn) >= 3 ? 1 : 0;
+        std::int64_t winners = 0;
+        for (std::uint64_t mask : masks) {
+            winners += std::popcount(mask & drawn) >= 3 ? 1 : 0;
+        }
+        total += count == WinCount::PaidDraws ? std::min<std::int64_t>(winners, 1) : winners;
         wins.push_back(total);
     });
     return wins;
+}
+
+double WinChance() {
+    std::int64_t ways = 0;
+    for (std::int64_t w : kHitWays) {
+        ways += w;
+    }
+    return static_cast<double>(ways) / static_cast<double>(kAllSets);
 }
 
 }  // namespace kulko

@@ -43,4 +43,15 @@ SystemRecord ScoreSystem(const std::vector<NumberSet>& tickets, const std::vecto
 std::vector<std::int64_t> CumulativeWins(const NumberSet& set, const std::vector<PastDraw>& draws,
                                          DrawRange range);
 
+// The same for several sets, after each tested draw: EverySet adds every
+// set that hit 3 or more (chance alone gives the sum of the sets' chances),
+// PaidDraws adds the draw once when any set did (a system's paid draws).
+enum class WinCount { EverySet, PaidDraws };
+std::vector<std::int64_t> CumulativeWins(const std::vector<NumberSet>& sets,
+                                         const std::vector<PastDraw>& draws, DrawRange range,
+                                         WinCount count);
+
+// The chance alone that one set hits 3 or more in one draw.
+double WinChance();
+
 }  // namespace kulko

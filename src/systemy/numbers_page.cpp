@@ -5,8 +5,8 @@
 
 #include "analyses/analyses_command.hpp"
 #include "analyses/number_runs.hpp"
-#include "files/in_out_error.hpp"
-#include "files/work_files.hpp"
+#include "systemy/band_chart.hpp"
+#include "systemy/page_history.hpp"
 #include "text/polish_text.hpp"
 #include "text/text_to_number.hpp"
 
@@ -32,23 +32,17 @@ void NumbersPage::PoliczClick() {
     pary = {};
     trojki = {};
     pasmo.text.clear();
+    wykres.Clear();
     const NumberConversion last = TextToNumber(ostatnie.text);
     if (last.stoppedEarly || last.value < 1) {
         stan.text = "Podaj liczbę losowań: całą liczbę od 1 wzwyż.";
         return;
     }
-    DrawHistory history;
-    try {
-        history = ReadDrawHistory(workDir_ / kResultsFile);
-    } catch (const InOutError& error) {
-        stan.text = std::string("Nie można odczytać pliku wyników: ") + error.what();
+    const std::optional<DrawHistory> history = ReadPageHistory(workDir_, stan);
+    if (!history) {
         return;
     }
-    if (!history.damage.empty()) {
-        stan.text = history.damage;
-        return;
-    }
-    const NumberRuns runs = CountNumberRuns(history.draws, last.value);
+    const NumberRuns runs = CountNumberRuns(history->draws, last.value);
     const ChanceBand band = BinomialBand(runs.draws);
     liczby.columns = {"Liczba",
                       "Razem",
@@ -66,9 +60,10 @@ void NumbersPage::PoliczClick() {
                                against});
     }
     pasmo.text = "Sam przypadek daje każdej liczbie średnio " +
-                 DecimalText(static_cast<double>(runs.draws) * 6.0 / 49.0, 1) +
+                 DecimalText(ExpectedNumberCount(runs.draws), 1) +
                  " wylosowań; 95% szans mieści się w " + std::to_string(band.low) + "–" +
                  std::to_string(band.high) + ".";
+    DrawBandChart(wykres, runs.total, band, ExpectedNumberCount(runs.draws));
     pary.columns = {"Liczba", "Liczba",
                     "Razem (oczekiwane " + DecimalText(ExpectedPairCount(runs.draws), 2) + ")"};
     for (const Combination& pair : runs.pairs) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "canvas/canvas.hpp"
 #include "systemy/page_controls.hpp"
 
 namespace kulko {
@@ -20,6 +21,7 @@ class NumbersPage {
     Button policz{"Policz"};
     TextTable liczby;  // one row a number
     TextField pasmo;   // the expected count and the band of chance
+    Canvas wykres;     // the counts against the band
     TextTable pary;    // all 1,176 pairs, most frequent first
     TextTable trojki;  // the 20 most and the 20 least frequent triples
     TextField stan;    // what the last count did, or why it did not run

@@ -45,6 +45,16 @@ struct TextLines {
     std::uint64_t revision = 0;
 };
 
+// Lines the player may tick one by one.
+struct CheckList {
+    void Assign(std::vector<std::string> lines) {
+        items = std::move(lines);
+        checked.assign(items.size(), false);
+    }
+    std::vector<std::string> items;
+    std::vector<bool> checked;  // as many as items
+};
+
 // A small table: its column headings and rows of cells.
 struct TextTable {
     std::vector<std::string> columns;

@@ -78,6 +78,8 @@ class SystemPage {
     bool Searching() const { return searching_; }
     // Waits for the search to end and shows its result (tests, scripts).
     void WaitForSearch();
+    // The system shown, for the other pages; none before the first one.
+    const BuiltSystem* Shown() const { return shown_ ? &*shown_ : nullptr; }
 
   private:
     NumberMask ChosenNumbers() const;

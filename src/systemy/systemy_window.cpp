@@ -4,10 +4,15 @@ namespace kulko {
 
 SystemyWindow::SystemyWindow(std::filesystem::path workDir, std::filesystem::path tablePath,
                              SystemyScreen& screen)
-    : systemPage(std::move(workDir), screen), tablePath_(std::move(tablePath)) {}
+    : systemPage(workDir, screen),
+      historyPage(workDir, systemPage),
+      filtersPage(workDir),
+      numbersPage(workDir),
+      tablePath_(std::move(tablePath)) {}
 
 void SystemyWindow::FormCreate() {
     systemPage.Start(tablePath_);
+    historyPage.Start();
 }
 
 void SystemyWindow::Timer() {

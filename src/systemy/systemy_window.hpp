@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "systemy/filters_page.hpp"
+#include "systemy/history_page.hpp"
+#include "systemy/numbers_page.hpp"
 #include "systemy/system_page.hpp"
 #include "systemy/systemy_screen.hpp"
 
@@ -20,10 +23,15 @@ class SystemyWindow {
                   SystemyScreen& screen);
 
     std::string Caption = "Kulko – systemy";
-    static std::vector<std::string> PageTitles() { return {SystemPage::kTitle}; }
+    static std::vector<std::string> PageTitles() {
+        return {SystemPage::kTitle, HistoryPage::kTitle, FiltersPage::kTitle, NumbersPage::kTitle};
+    }
 
     // ---- Pages ----
     SystemPage systemPage;
+    HistoryPage historyPage;
+    FiltersPage filtersPage;
+    NumbersPage numbersPage;
 
     // ---- Handlers ----
     void FormCreate();

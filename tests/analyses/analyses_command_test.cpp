@@ -45,9 +45,6 @@ TEST(AnalysesCommand, PrintsTheLinesOfEachForm) {
 }
 
 TEST(AnalysesCommand, FiltersPrintTheirFourLines) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "a pass over all sets is too slow under the sanitizers";
-#endif
     TempDir dir;
     dir.Write("kulko.txt", kHistory);
     const Outcome filters =
