@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analyses/analyses_command.hpp"
 #include "analyses/number_runs.hpp"
 #include "systemy/band_chart.hpp"
 #include "systemy/page_history.hpp"
@@ -60,17 +59,17 @@ void NumbersPage::PoliczClick() {
                                against});
     }
     pasmo.text = "Sam przypadek daje każdej liczbie średnio " +
-                 DecimalText(ExpectedNumberCount(runs.draws), 1) +
+                 Decimal(ExpectedNumberCount(runs.draws), 1) +
                  " wylosowań; 95% szans mieści się w " + std::to_string(band.low) + "–" +
                  std::to_string(band.high) + ".";
     DrawBandChart(wykres, runs.total, band, ExpectedNumberCount(runs.draws));
     pary.columns = {"Liczba", "Liczba",
-                    "Razem (oczekiwane " + DecimalText(ExpectedPairCount(runs.draws), 2) + ")"};
+                    "Razem (oczekiwane " + Decimal(ExpectedPairCount(runs.draws), 2) + ")"};
     for (const Combination& pair : runs.pairs) {
         pary.rows.push_back(Row(pair));
     }
     trojki.columns = {"Liczba", "Liczba", "Liczba",
-                      "Razem (oczekiwane " + DecimalText(ExpectedTripleCount(runs.draws), 3) + ")",
+                      "Razem (oczekiwane " + Decimal(ExpectedTripleCount(runs.draws), 3) + ")",
                       "Grupa"};
     constexpr std::size_t kShown = 20;
     for (std::size_t i = 0; i < kShown && i < runs.triples.size(); ++i) {

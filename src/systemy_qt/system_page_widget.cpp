@@ -17,46 +17,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "systemy_qt/page_binder.hpp"
+
 namespace kulko {
 namespace {
 
 constexpr int kGridSide = 7;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void SetText(QLabel* label, const std::string& text) {
-    if (label->text() != Q(text)) {
-        label->setText(Q(text));
-    }
-}
-
-// An edit keeps its cursor unless the page changed its text.
-void SetText(QLineEdit* edit, const std::string& text) {
-    if (edit->text() != Q(text)) {
-        edit->setText(Q(text));
-    }
-}
-
-void Fill(QTableWidget* widget, const TextTable& table) {
-    widget->setColumnCount(static_cast<int>(table.columns.size()));
-    widget->setRowCount(static_cast<int>(table.rows.size()));
-    for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        widget->setHorizontalHeaderItem(static_cast<int>(c),
-                                        new QTableWidgetItem(Q(table.columns[c])));
-    }
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
-            const QString text = Q(table.rows[r][c]);
-            QTableWidgetItem* item = widget->item(static_cast<int>(r), static_cast<int>(c));
-            if (item == nullptr || item->text() != text) {
-                widget->setItem(static_cast<int>(r), static_cast<int>(c),
-                                new QTableWidgetItem(text));
-            }
-        }
-    }
-}
 
 }  // namespace
 
@@ -95,16 +61,6 @@ QLabel* SystemPageWidget::MakeLabel(const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     return label;
-}
-
-QTableWidget* SystemPageWidget::MakeTable(const char* name) {
-    auto* table = new QTableWidget;
-    table->setObjectName(QString::fromLatin1(name));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    return table;
 }
 
 // The left side: numbers, guarantee, the search and its progress.
@@ -190,9 +146,9 @@ QWidget* SystemPageWidget::BuildSystem() {
     zaklady_ = new QStringListModel(this);
     list->setModel(zaklady_);
     layout->addWidget(list, 1);
-    trafienia_ = MakeTable("trafienia");
+    trafienia_ = NewTable("trafienia");
     layout->addWidget(trafienia_);
-    szanse_ = MakeTable("szanse");
+    szanse_ = NewTable("szanse");
     layout->addWidget(szanse_);
     uwaga_ = MakeLabel("uwaga");
     layout->addWidget(uwaga_);

@@ -37,7 +37,6 @@ class SystemPageWidget : public QWidget {
     QPushButton* MakeButton(const char* name, Button& button, void (SystemPage::*handler)());
     QLineEdit* MakeEdit(const char* name, TextField& field);
     QLabel* MakeLabel(const char* name);
-    QTableWidget* MakeTable(const char* name);
 
     SystemPage& page_;
     RunHandler run_;

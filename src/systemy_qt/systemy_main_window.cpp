@@ -12,6 +12,7 @@
 
 #include "qt/message_boxes.hpp"
 #include "qt/window_fonts.hpp"
+#include "systemy_qt/analysis_page_widgets.hpp"
 #include "systemy_qt/print_system.hpp"
 #include "systemy_qt/system_page_widget.hpp"
 
@@ -30,7 +31,14 @@ SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("strony"));
     systemPage_ = new SystemPageWidget(window_->systemPage, run);
-    tabs_->addTab(systemPage_, QString::fromStdString(SystemyWindow::PageTitles().at(0)));
+    analysisPages_ = {MakeHistoryPageWidget(window_->historyPage, run),
+                      MakeFiltersPageWidget(window_->filtersPage, run),
+                      MakeNumbersPageWidget(window_->numbersPage, run)};
+    const std::vector<std::string> titles = SystemyWindow::PageTitles();
+    tabs_->addTab(systemPage_, QString::fromStdString(titles.at(0)));
+    for (std::size_t i = 0; i < analysisPages_.size(); ++i) {
+        tabs_->addTab(analysisPages_[i], QString::fromStdString(titles.at(i + 1)));
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(1000, 700);
@@ -56,6 +64,9 @@ void SystemyMainWindow::Run(const std::function<void()>& handler) {
 
 void SystemyMainWindow::Sync() {
     systemPage_->Sync();
+    for (BoundPageWidget* page : analysisPages_) {
+        page->Sync();
+    }
 }
 
 void SystemyMainWindow::Inform(const std::string& text) {

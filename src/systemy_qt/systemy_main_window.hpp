@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "systemy/systemy_screen.hpp"
 #include "systemy/systemy_window.hpp"
@@ -13,6 +14,7 @@ class QTabWidget;
 
 namespace kulko {
 
+class BoundPageWidget;
 class SystemPageWidget;
 
 // The real window of kulko-systemy: a tab for each page of SystemyWindow,
@@ -44,6 +46,7 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     std::unique_ptr<SystemyWindow> window_;
     QTabWidget* tabs_ = nullptr;
     SystemPageWidget* systemPage_ = nullptr;
+    std::vector<BoundPageWidget*> analysisPages_;  // "Historia zestawów", "Filtry", "Liczby"
     QTimer timer_;
 };
 

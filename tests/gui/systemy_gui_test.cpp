@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -72,6 +74,53 @@ TEST_F(SystemyGui, BuildAndStoreInTheMemory) {
     const std::string memory = dir.Read("wyniki_kulko.txt");
     EXPECT_EQ(std::count(memory.begin(), memory.end(), '\n'), tickets);
     EXPECT_EQ(memory.rfind("\r\n"), memory.size() - 2);
+}
+
+// The analyses' tabs: each page's widgets drive its handlers and show its
+// answers (the counts themselves are tested through the page classes).
+TEST_F(SystemyGui, AnalysisPagesOnTheirTabs) {
+    auto* tabs = Find<QTabWidget>("strony");
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(1).toStdString(), "Historia zestawów");
+    EXPECT_EQ(tabs->tabText(2).toStdString(), "Filtry");
+    EXPECT_EQ(tabs->tabText(3).toStdString(), "Liczby");
+    dir.Write("kulko.txt", "1;01.01.2000;3;7;12;20;33;41\r\n2;08.01.2000;3;7;12;40;41;42\r\n");
+    dir.Write("wyniki_kulko.txt", "3;7;12;20;33;41\r\n1;2;3;40;41;42\r\n");
+    const auto on = [&](int tab, const char* name) {
+        tabs->setCurrentIndex(tab);
+        QObject* widget = tabs->widget(tab)->findChild<QObject*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    };
+    const auto text = [&](int tab, const char* name) {
+        return qobject_cast<QLabel*>(on(tab, name))->text().toStdString();
+    };
+
+    QTest::mouseClick(qobject_cast<QPushButton*>(on(1, "wczytaj")), Qt::LeftButton);
+    auto* memory = qobject_cast<QListWidget*>(on(1, "pamiec"));
+    ASSERT_EQ(memory->count(), 2);
+    memory->item(1)->setCheckState(Qt::Checked);
+    emit qobject_cast<QComboBox*>(on(1, "zrodlo"))->activated(1);  // the ticked sets
+    QTest::mouseClick(qobject_cast<QPushButton*>(on(1, "sprawdz")), Qt::LeftButton);
+    auto* results = qobject_cast<QTableWidget*>(on(1, "wyniki"));
+    ASSERT_EQ(results->rowCount(), 1) << text(1, "stan");
+    EXPECT_EQ(results->item(0, 0)->text().toStdString(), "1;2;3;40;41;42");
+    EXPECT_EQ(results->item(0, 2)->text().toStdString(), "1");  // 4 hits in draw 2
+    EXPECT_TRUE(qobject_cast<QWidget*>(on(1, "wykres"))->isVisible());
+
+    QTest::mouseClick(qobject_cast<QPushButton*>(on(3, "policz")), Qt::LeftButton);
+    EXPECT_EQ(qobject_cast<QTableWidget*>(on(3, "liczby"))->rowCount(), 49);
+    EXPECT_EQ(text(3, "stan"), "Policzono 2 losowania.");
+
+    emit qobject_cast<QComboBox*>(on(2, "tryb"))->activated(3);
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(on(2, "juzByla")), Qt::LeftButton);
+    const GeneratorOptions options = window->Window().filtersPage.Options();
+    EXPECT_EQ(options.mode, DrawMode::NoFour);
+    EXPECT_TRUE(options.notIfAlreadyDrawn);
+    dir.Write("kulko.txt", "1;01.01.2000;3;7;12;20;33;50\r\n");  // no count runs on it
+    QTest::mouseClick(qobject_cast<QPushButton*>(on(2, "policz")), Qt::LeftButton);
+    EXPECT_EQ(text(2, "stan"), "Wykryto błąd zakresu w wierszu 1;01.01.2000;3;7;12;20;33;50");
+    EXPECT_EQ(text(2, "zestawy"), "");
 }
 
 TEST(SystemyPrint, LongSystemsRunOverPages) {
