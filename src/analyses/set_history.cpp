@@ -6,14 +6,6 @@
 namespace kulko {
 namespace {
 
-std::uint64_t MaskOf(const NumberSet& set) {
-    std::uint64_t mask = 0;
-    for (int n : set) {
-        mask |= std::uint64_t{1} << n;
-    }
-    return mask;
-}
-
 // Each tested draw of the range as a mask of its numbers, with its date;
 // draws without six distinct numbers 1 to 49 are not tested.
 template <typename Visit>
@@ -21,7 +13,7 @@ void ForEachGameDraw(const std::vector<PastDraw>& draws, DrawRange range, Visit&
     for (std::size_t i = range.first; i < range.last && i < draws.size(); ++i) {
         NumberSet set{};
         if (AsGameSet(draws[i].numbers, set)) {
-            visit(MaskOf(set), draws[i].date);
+            visit(NumberSetMask(set), draws[i].date);
         }
     }
 }
@@ -30,7 +22,7 @@ void ForEachGameDraw(const std::vector<PastDraw>& draws, DrawRange range, Visit&
 
 SetRecord ScoreSet(const NumberSet& set, const std::vector<PastDraw>& draws, DrawRange range) {
     SetRecord record;
-    const std::uint64_t mask = MaskOf(set);
+    const std::uint64_t mask = NumberSetMask(set);
     std::int64_t drought = 0;
     ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey date) {
         ++record.draws;
@@ -59,7 +51,7 @@ SystemRecord ScoreSystem(const std::vector<NumberSet>& tickets, const std::vecto
                          DrawRange range) {
     std::vector<std::uint64_t> masks;
     for (const NumberSet& ticket : tickets) {
-        masks.push_back(MaskOf(ticket));
+        masks.push_back(NumberSetMask(ticket));
     }
     SystemRecord record;
     ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
@@ -86,7 +78,7 @@ std::vector<std::int64_t> CumulativeWins(const std::vector<NumberSet>& sets,
                                          WinCount count) {
     std::vector<std::uint64_t> masks;
     for (const NumberSet& set : sets) {
-        masks.push_back(MaskOf(set));
+        masks.push_back(NumberSetMask(set));
     }
     std::vector<std::int64_t> wins;
     std::int64_t total = 0;

@@ -12,14 +12,6 @@ namespace {
 constexpr int kSpacingUniverse = kHighestNumber - 1;
 constexpr int kSpacingSize = kNumbersPerDraw - 1;
 
-std::uint64_t MaskOf(const NumberSet& candidate) {
-    std::uint64_t mask = 0;
-    for (int n : candidate) {
-        mask |= std::uint64_t{1} << n;
-    }
-    return mask;
-}
-
 // Rank of the gaps of sorted, strictly rising values whose span is at most 48.
 template <typename Value>
 std::uint32_t SpacingRank(const Value* sorted) {
@@ -200,10 +192,10 @@ bool HistoryIndex::Rejects(const NumberSet& candidate) const {
         case DrawMode::Normal:
             return false;
         case DrawMode::NoSix:
-            return IsShiftedCopy(candidate) || RepeatedRecordHits(MaskOf(candidate));
+            return IsShiftedCopy(candidate) || RepeatedRecordHits(NumberSetMask(candidate));
         case DrawMode::NoFive:
         case DrawMode::NoFour:
-            return SharesParts(candidate) || RepeatedRecordHits(MaskOf(candidate));
+            return SharesParts(candidate) || RepeatedRecordHits(NumberSetMask(candidate));
     }
     return false;
 }

@@ -33,6 +33,12 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+BoundPageWidget* NewPage(const char* name, PageBinder::RunHandler run) {
+    auto* page = new BoundPageWidget(std::move(run));
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+
 QWidget* Side(QLayout* layout) {
     auto* side = new QWidget;
     side->setLayout(layout);
@@ -62,8 +68,7 @@ BoundPageWidget* Split(BoundPageWidget* page, QWidget* left, QWidget* right) {
 }  // namespace
 
 BoundPageWidget* MakeHistoryPageWidget(HistoryPage& page, PageBinder::RunHandler run) {
-    auto* widget = new BoundPageWidget(std::move(run));
-    widget->setObjectName(QStringLiteral("historia"));
+    auto* widget = NewPage("historia", std::move(run));
     PageBinder& b = *widget->binder;
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Sprawdź:")));
@@ -93,8 +98,7 @@ BoundPageWidget* MakeHistoryPageWidget(HistoryPage& page, PageBinder::RunHandler
 }
 
 BoundPageWidget* MakeFiltersPageWidget(FiltersPage& page, PageBinder::RunHandler run) {
-    auto* widget = new BoundPageWidget(std::move(run));
-    widget->setObjectName(QStringLiteral("filtry"));
+    auto* widget = NewPage("filtry", std::move(run));
     PageBinder& b = *widget->binder;
     auto* left = new QVBoxLayout;
     left->addWidget(Group("Tryby losowania", {b.Combo("tryb", page.tryb)}));
@@ -125,8 +129,7 @@ BoundPageWidget* MakeFiltersPageWidget(FiltersPage& page, PageBinder::RunHandler
 }
 
 BoundPageWidget* MakeNumbersPageWidget(NumbersPage& page, PageBinder::RunHandler run) {
-    auto* widget = new BoundPageWidget(std::move(run));
-    widget->setObjectName(QStringLiteral("liczbyStrona"));
+    auto* widget = NewPage("liczbyStrona", std::move(run));
     PageBinder& b = *widget->binder;
     auto* top = new QVBoxLayout;
     auto* row = new QHBoxLayout;
