@@ -1,5 +1,7 @@
 #include "systemy/history_page.hpp"
 
+#include <algorithm>
+
 #include "analyses/analyses_command.hpp"
 #include "analyses/analyses_options.hpp"
 #include "analyses/set_history.hpp"
@@ -46,13 +48,21 @@ void HistoryPage::Start() {
     WczytajClick();
 }
 
-void HistoryPage::WczytajClick() {
+bool HistoryPage::ReadMemory() {
     SetList list;
     try {
         list = SetsOfFile(workDir_ / kMemoryFile);
     } catch (const InOutError& error) {
         stan.text = std::string("Nie można odczytać pamięci: ") + error.what();
-        return;
+        return false;
+    }
+    // The memory may have changed since (the first page's "Do pamięci", the
+    // main window): the ticks stay on the sets that are still there.
+    std::vector<std::string> ticked;
+    for (std::size_t i = 0; i < pamiec.items.size(); ++i) {
+        if (pamiec.checked[i]) {
+            ticked.push_back(pamiec.items[i]);
+        }
     }
     memorySets_ = list.sets;
     std::vector<std::string> lines;
@@ -60,11 +70,22 @@ void HistoryPage::WczytajClick() {
         lines.push_back(NumberSetText(set));
     }
     pamiec.Assign(std::move(lines));
+    for (std::size_t i = 0; i < pamiec.items.size(); ++i) {
+        pamiec.checked[i] =
+            std::find(ticked.begin(), ticked.end(), pamiec.items[i]) != ticked.end();
+    }
+    skippedLines_ = list.skipped.size();
+    return true;
+}
+
+void HistoryPage::WczytajClick() {
+    if (!ReadMemory()) {
+        return;
+    }
     stan.text = "Zestawów w pamięci: " + std::to_string(memorySets_.size()) + ".";
-    if (!list.skipped.empty()) {
+    if (skippedLines_ != 0) {
         stan.text +=
-            " Pominięto wierszy, które nie są zestawem: " + std::to_string(list.skipped.size()) +
-            ".";
+            " Pominięto wierszy, które nie są zestawem: " + std::to_string(skippedLines_) + ".";
     }
 }
 
@@ -79,6 +100,9 @@ std::optional<std::vector<NumberSet>> HistoryPage::ChosenSets() {
     switch (zrodlo.index) {
         case kAllMemory:
         case kTickedMemory:
+            if (!ReadMemory()) {
+                return std::nullopt;
+            }
             for (std::size_t i = 0; i < memorySets_.size() && i < pamiec.checked.size(); ++i) {
                 if (zrodlo.index == kAllMemory || pamiec.checked[i]) {
                     sets.push_back(memorySets_[i]);

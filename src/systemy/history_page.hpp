@@ -46,6 +46,9 @@ class HistoryPage {
     void SprawdzClick();
 
   private:
+    // The memory file's sets into pamiec; false, with stan saying why, when
+    // it cannot be read.
+    bool ReadMemory();
     void Clear();
     // The sets of the chosen source; nothing, with stan saying why, when
     // there are none.
@@ -56,6 +59,7 @@ class HistoryPage {
     std::filesystem::path workDir_;
     const SystemPage& systemPage_;
     std::vector<NumberSet> memorySets_;  // as pamiec lists them
+    std::size_t skippedLines_ = 0;       // memory lines that are no set
 };
 
 }  // namespace kulko

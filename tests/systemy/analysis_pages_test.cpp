@@ -59,6 +59,11 @@ TEST_F(AnalysisPagesTest, HistoryCountsTheChosenSetsBesideChance) {
     ASSERT_EQ(history.wyniki.rows.size(), 1u);
     EXPECT_EQ(Counts(0), (std::vector<std::string>{"0", "1", "0", "0"}));
     EXPECT_EQ(history.stan.text, "Sprawdzono 1 zestaw na 1 losowaniu.");
+    // The memory is read anew at every check, and the ticks stay on their sets.
+    dir.Write("wyniki_kulko.txt", "1;2;3;40;41;42\r\n4;5;6;7;8;9\r\n");
+    history.SprawdzClick();
+    EXPECT_EQ(history.pamiec.checked, (std::vector<bool>{true, false}));
+    EXPECT_EQ(history.wyniki.rows.size(), 1u);
 
     history.zrodlo.index = HistoryPage::kTyped;
     history.zestaw.text = "3;7;12;20;33;33";
