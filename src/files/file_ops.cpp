@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "files/fresh_name.hpp"
@@ -55,16 +56,31 @@ int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::
     return fd;
 }
 
+using Pieces = std::span<const std::string_view>;
+
+// Writes the pieces one after the other from the start of the file.
+int WritePieces(int fd, Pieces pieces, off_t& size) {
+    size = 0;
+    for (const std::string_view piece : pieces) {
+        if (const int error = WriteAllAt(fd, piece, size); error != 0) {
+            return error;
+        }
+        size += static_cast<off_t>(piece.size());
+    }
+    return 0;
+}
+
 // Writes the bytes to a new file and renames it over the path. Returns 0 or
 // the error number; on failure the path keeps its old file.
-int ReplaceThroughTemporaryFile(const std::filesystem::path& path, std::string_view bytes,
+int ReplaceThroughTemporaryFile(const std::filesystem::path& path, Pieces bytes,
                                 std::optional<mode_t> mode) {
     std::string temp;
     const int fd = CreateTemporaryFile(path, mode.has_value(), temp);
     if (fd < 0) {
         return errno;
     }
-    int error = WriteAllAt(fd, bytes, 0);
+    off_t size = 0;
+    int error = WritePieces(fd, bytes, size);
     if (error == 0 && mode && ::fchmod(fd, *mode) != 0) {
         error = errno;
     }
@@ -84,9 +100,10 @@ int ReplaceThroughTemporaryFile(const std::filesystem::path& path, std::string_v
 }
 
 // Overwrites the open file from its start and cuts it to the new length.
-int RewriteInPlace(int fd, std::string_view bytes) {
-    int error = WriteAllAt(fd, bytes, 0);
-    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+int RewriteInPlace(int fd, Pieces bytes) {
+    off_t size = 0;
+    int error = WritePieces(fd, bytes, size);
+    if (error == 0 && ::ftruncate(fd, size) != 0) {
         error = errno;
     }
     if (error == 0 && ::fsync(fd) != 0) {
@@ -116,6 +133,10 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes) {
+    SafeReplaceWrite(name, Pieces(&bytes, 1));
+}
+
+void SafeReplaceWrite(const std::filesystem::path& name, Pieces bytes) {
     const std::filesystem::path path = FollowLinks(name);
     struct stat old {};
     if (::stat(path.c_str(), &old) != 0) {

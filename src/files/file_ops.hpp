@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string_view>
 
 namespace kulko {
@@ -32,6 +33,9 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
 //   the file is rewritten where it is instead, so that it can still be
 //   stored.
 void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes);
+// The same for bytes in pieces, written one after the other, so that a
+// large file with a few lines added never needs a second copy in memory.
+void SafeReplaceWrite(const std::filesystem::path& path, std::span<const std::string_view> pieces);
 
 // Puts a finished file (the renumbered or the downloaded history) in place
 // of the target by one atomic rename; throws InOutError on failure (the

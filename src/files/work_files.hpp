@@ -8,6 +8,10 @@ namespace kulko {
 // The history of draws, one line a draw: read at start-up, charted, searched,
 // listed, renumbered, replaced by a newer download, kept by the results tool.
 inline constexpr const char* kResultsFile = "kulko.txt";
+// Added to the results file's name for the history as it was before the
+// results tool last added draws to it, kept beside it so that an import can
+// be undone ("kulko.txt.poprzednia").
+inline constexpr const char* kPreviousHistorySuffix = ".poprzednia";
 // Where the results update downloads the server's results file to; it
 // replaces the results file only when it is sound and newer.
 inline constexpr const char* kResultsDownload = "kulko.bak";

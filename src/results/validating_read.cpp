@@ -88,7 +88,7 @@ class ScannedLine {
 }  // namespace
 
 ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary) {
+                                  DrawSummary& summary, CountedLines* counted) {
     using Kind = ValidationVerdict::Kind;
     // The date of the last counted line is kept as a view and stored when
     // the read ends.
@@ -130,6 +130,9 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
             return stop(Kind::RangeError, line);
         }
         summary.AddDraw(six, resultsLineTotal);
+        if (counted != nullptr) {
+            counted->Counted(line, date, six);
+        }
     }
     storeLastDate();
     summary.Finish();

@@ -58,6 +58,10 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
             options.help = true;
             continue;
         }
+        if (arg == "--proba") {
+            options.trial = true;
+            continue;
+        }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         if (name != "--baza" && name != "--wersja") {
@@ -101,6 +105,9 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
     }
     if (versionGiven && options.command != "publikuj") {
         return "opcja --wersja dotyczy tylko polecenia publikuj";
+    }
+    if (options.trial && options.command != "dodaj") {
+        return "opcja --proba dotyczy tylko polecenia dodaj";
     }
     if (!IsVersionNumber(options.version)) {
         return "wersja musi być liczbą dziesiętną, np. 1.14";

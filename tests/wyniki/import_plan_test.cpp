@@ -75,6 +75,7 @@ TEST_F(ImportPlanTest, ADrawDatedAfterTodayIsRefused) {
         EXPECT_NE(run.err.find(list + ", wiersz 31: "), std::string::npos) << run.err;
         EXPECT_TRUE(Unchanged(history));
     }
+    dir.Write("kulko.txt", Shipped());
     const ToolRun run = Add({Input("dzis.txt", "7298. " + std::string(today) + " 1,2,3,4,5,6\n")});
     EXPECT_EQ(run.status, kToolSuccess) << run.err;
 }
