@@ -7,7 +7,6 @@
 
 #include "app/tgenerator.hpp"
 #include "bench_support.hpp"
-#include "quiet_window.hpp"
 #include "stats/draw_log_counts.hpp"
 
 namespace {
@@ -26,9 +25,8 @@ std::filesystem::path PaintDirectory(std::size_t sets) {
 
 void BM_ChartPaintMillionSetDrawLog(benchmark::State& state) {
     const auto dir = PaintDirectory(1000000);
-    kulko::bench::QuietScreen screen;
-    kulko::bench::QuietSystem system;
-    kulko::Tgenerator window(dir, screen, system);
+    kulko::bench::QuietWindowServices quiet;
+    kulko::Tgenerator window(dir, quiet.screen, quiet.system);
     window.HighestNumber = 49;
     for (auto _ : state) {
         kulko::Canvas canvas;

@@ -9,7 +9,6 @@
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
 #include "generator/draw_generator.hpp"
-#include "quiet_window.hpp"
 
 namespace {
 
@@ -99,7 +98,8 @@ struct BenchWindow {
         kulko::WriteNewFile(dir / "ustalenia_kulko.dat", std::string(1, '\0'));
         kulko::WriteNewFile(dir / "ustalenia_kulko_apli.dat", std::string(1, '\0'));
         kulko::WriteNewFile(dir / "ustalenia_kulko_kontrola.dat", std::string(1, '\1'));
-        window = std::make_unique<kulko::Tgenerator>(dir, screen, system, "updates.invalid");
+        window =
+            std::make_unique<kulko::Tgenerator>(dir, quiet.screen, quiet.system, "updates.invalid");
         window->FormCreate();
     }
     ~BenchWindow() {
@@ -107,8 +107,7 @@ struct BenchWindow {
         std::filesystem::remove_all(dir);
     }
     std::filesystem::path dir;
-    kulko::bench::QuietScreen screen;
-    kulko::bench::QuietSystem system;
+    kulko::bench::QuietWindowServices quiet;
     std::unique_ptr<kulko::Tgenerator> window;
 };
 

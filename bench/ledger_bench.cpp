@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
+#include "bench_support.hpp"
 #include "ledger/ledger_file.hpp"
-#include "quiet_window.hpp"
 
 namespace {
 
@@ -34,9 +34,8 @@ void BM_LedgerOpenAndClose(benchmark::State& state) {
     std::filesystem::create_directories(dir);
     kulko::WriteLedgerFile(dir / "wydatki_l.dat", FullLedger());
     kulko::WriteLedgerFile(dir / "przychody_l.dat", FullLedger());
-    kulko::bench::QuietScreen screen;
-    kulko::bench::QuietSystem system;
-    kulko::Tgenerator window(dir, screen, system);
+    kulko::bench::QuietWindowServices quiet;
+    kulko::Tgenerator window(dir, quiet.screen, quiet.system);
     for (auto _ : state) {
         window.SpeedButton10Click();
         window.SpeedButton11Click();

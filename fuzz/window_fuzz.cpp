@@ -13,39 +13,21 @@
 #include "files/in_out_error.hpp"
 #include "files/text_file.hpp"
 #include "fuzz_support.hpp"
+#include "support/fakes.hpp"
 
 using namespace kulko;
 
 namespace {
 
-class QuietScreen : public Screen {
-  public:
-    bool Ask(const std::string&) override { return true; }
-    void Inform(const std::string&) override { ++notices; }
-    void RepaintNow() override {}
-    void DrawMarks(const Canvas&) override {}
-    int notices = 0;
-};
-
-class OfflineSystem : public System {
-  public:
-    int ConnectionFlags() override { return 0; }
-    bool Download(const std::string&, const std::filesystem::path&) override { return false; }
-    void StartProgram(const std::filesystem::path&, const std::string&,
-                      const std::vector<std::string>&) override {}
-    void OpenInTextEditor(const std::filesystem::path&) override {}
-    [[noreturn]] void Exit() override { fuzz::Fail("the window ended the program"); }
-    std::string TimeOfDay() override { return "12:00:00"; }
-    std::uint32_t Seed() override { return seed; }
-    std::uint32_t seed = 1;
-};
-
-// Runs a handler; a file error is what the error box would show.
+// Runs a handler; a file error is what the error box would show. No
+// handler here may end the program.
 template <typename Handler>
 void Press(Handler&& handler) {
     try {
         handler();
     } catch (const InOutError&) {
+    } catch (const test::ProgramExited&) {
+        fuzz::Fail("the window ended the program");
     }
 }
 
@@ -82,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteNewFile(dir / "ustalenia_kulko_apli.dat", std::string(1, '\0'));
     WriteNewFile(dir / "ustalenia_kulko_kontrola.dat", std::string(1, char(option(0) & 1)));
 
-    QuietScreen screen;
-    OfflineSystem system;
+    // Every question answered Yes; offline, with the seed from the options.
+    test::FakeScreen screen;
+    screen.laterAnswer = true;
+    test::FakeSystem system;
     system.seed = option(1) * 16777619u + option(2);
     Tgenerator window(dir, screen, system, "updates.invalid");
     Press([&] { window.FormCreate(); });
@@ -109,9 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.ile_los.text = std::string(typed[2]);
     Press([&] { window.Timer1Timer(); });
 
-    const int noticesBefore = screen.notices;
+    const std::size_t noticesBefore = screen.notices.size();
     Press([&] { window.SpeedButton2Click(); });
-    if (screen.notices == noticesBefore && !window.PendingSetText.empty()) {
+    if (screen.notices.size() == noticesBefore && !window.PendingSetText.empty()) {
         fuzz::Require(window.PendingSetText.size() <= 17, "pending set text too long");
     }
     Press([&] { window.SpeedButton6Click(); });

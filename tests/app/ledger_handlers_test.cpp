@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "files/in_out_error.hpp"
 #include "ledger/ledger_file.hpp"
+#include "support/file_size_limit.hpp"
 #include "support/window_fixture.hpp"
 
 namespace kulko::test {
@@ -178,29 +177,6 @@ TEST_F(LedgerHandlers, AShortFileKeepsThePanelClosedAndALongOneIsCutBack) {
     Close();
     EXPECT_EQ(dir.Read("wydatki_l.dat"), longFile.substr(0, 315000));
 }
-
-// Limits the size of any file this process writes, as a full disk would:
-// writes past the limit fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, savedSignal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*savedSignal_)(int) = SIG_DFL;
-};
 
 TEST_F(LedgerHandlers, AFullDiskLeavesTheOldFilesWholeAndThePanelOpen) {
     WriteLedger("wydatki_l.dat", {{1, {"1.01", "10", "stary"}}});

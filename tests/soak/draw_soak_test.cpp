@@ -1,8 +1,10 @@
 // Many presses of "Losuj" with random options, with random presses of
 // "Do pamięci" and "Sprawdź" in between, on the shipped history. Every set
 // accepted must obey the options it was drawn under (checked here by plain
-// rules, apart from the generator's own tests), the draw log must hold exactly
-// one line per shown set, in order, and the memory count must match the file.
+// rules, apart from the generator's own tests; the "jak w statystyce" target
+// is the program's own rule, tested on its own), the draw log must hold
+// exactly one line per shown set, in order, and the memory count must match
+// the file.
 //
 // The test command runs it for a few seconds; KULKO_SOAK_PRESSES=100000
 // (scripts/soak.sh) runs that many presses whatever the time.
@@ -11,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -19,9 +20,10 @@
 #include <vector>
 
 #include "files/text_file.hpp"
-#include "text/text_to_number.hpp"
+#include "generator/target_low_count.hpp"
 #include "results/results_line.hpp"
 #include "support/window_fixture.hpp"
+#include "text/text_to_number.hpp"
 
 namespace kulko::test {
 namespace {
@@ -61,20 +63,6 @@ bool IsShiftedCopy(const NumberSet& set, NumberSet record) {
         }
     }
     return shift >= -49 && shift <= 49;
-}
-
-// The "jak w statystyce" target: the low count whose reference value lies
-// nearest the ratio of low to high numbers; the larger one on a tie.
-int TargetLowCount(int low, int high) {
-    const double ratio = static_cast<double>(low) / high;
-    const double reference[] = {0, 0.25, 0.66, 1.5, 4, 5, 6};
-    int best = 0;
-    for (int t = 1; t <= 6; ++t) {
-        if (std::fabs(reference[t] - ratio) <= std::fabs(reference[best] - ratio)) {
-            best = t;
-        }
-    }
-    return best;
 }
 
 NumberSet ParseSet(const std::string& text) {

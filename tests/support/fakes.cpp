@@ -6,6 +6,9 @@ namespace kulko::test {
 
 bool FakeSystem::Download(const std::string& url, const std::filesystem::path& target) {
     fetched.push_back(url);
+    if (network != nullptr) {
+        return network->Download(url, target);
+    }
     const auto it = downloads.find(url);
     if (it == downloads.end()) {
         return false;

@@ -17,28 +17,20 @@
 
 namespace kulko::test {
 
-// The real download with short limits, but a connection that is always
-// there, started programs recorded and an Exit that throws.
-class LoopbackSystem : public LinuxSystem {
+// The stand-in over the real download (with the limits given): a
+// connection that is always there, started programs recorded and an Exit
+// that throws.
+class LoopbackSystem : public FakeSystem {
   public:
-    using LinuxSystem::LinuxSystem;
-
-    int ConnectionFlags() override { return kConnectionLan; }
-    void StartProgram(const std::filesystem::path& workDir, const std::string& program,
-                      const std::vector<std::string>& args) override {
-        (void)workDir;
-        started.push_back(program);
-        for (const auto& arg : args) {
-            started.back() += " " + arg;
-        }
+    explicit LoopbackSystem(DownloadLimits limits = {}) : linux_(limits) {
+        connectionFlags = kConnectionLan;
+        network = &linux_;
     }
-    [[noreturn]] void Exit() override {
-        ++exits;
-        throw ProgramExited();
-    }
+    LoopbackSystem(const LoopbackSystem&) = delete;
+    LoopbackSystem& operator=(const LoopbackSystem&) = delete;
 
-    std::vector<std::string> started;
-    int exits = 0;
+  private:
+    LinuxSystem linux_;
 };
 
 // Limits that keep the failure cases of the tests short.

@@ -1,67 +1,13 @@
 // "Losuj" through the window class: options read from the controls, the set
-// shown and logged, failures that leave everything as it was.
+// drawn and logged, failures that leave everything as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "files/in_out_error.hpp"
-#include "generator/ball_pictures.hpp"
-#include "generator/jpeg_writer.hpp"
-#include "generator/sample_histories.hpp"
-#include "support/window_fixture.hpp"
+#include "app/generator_press.hpp"
 
 namespace kulko::test {
 namespace {
-
-constexpr const char* kFailureText =
-    "Problem z wygenerowaniem zestawu liczb. Zmień kryteria losowania.";
-constexpr const char* kStartLog = "1;2;3;4;5;6\r\n";
-
-class GeneratorPress : public WindowTest {
-  protected:
-    // Start-up on a results file of these numbers parts, with the check on.
-    Tgenerator& StartWith(std::initializer_list<std::string_view> numbers) {
-        std::string text;
-        int draw = 0;
-        for (std::string_view part : numbers) {
-            char prefix[32];
-            std::snprintf(prefix, sizeof prefix, "%04d;27.01.1957;", ++draw);
-            text += prefix + std::string(part) + "\r\n";
-        }
-        dir.Write("kulko.txt", text);
-        WriteSettings('\0', '\0', '\1');
-        return Start();
-    }
-    Tgenerator& StartDefault() {
-        return StartWith({"8;12;31;39;43;45", "5;10;11;22;25;27", "18;19;20;26;45;49"});
-    }
-    std::string Press() {
-        try {
-            window->SpeedButton2Click();
-        } catch (const InOutError& error) {
-            return error.what();
-        }
-        return "";
-    }
-    // What the press with the fake system's seed draws at its attempts.
-    std::vector<NumberSet> Stream(int attempts) const {
-        return CandidateStream(system.seed, attempts);
-    }
-    // A picture of its own colour for every number, or for some only.
-    void WriteBalls(const std::vector<int>& numbers) {
-        for (int n : numbers) {
-            WriteFlatJpeg(BallPicturePath(dir.Path(), n), 50, 50, static_cast<std::uint8_t>(5 * n),
-                          100, 0);
-        }
-    }
-    static std::vector<int> AllNumbers() {
-        std::vector<int> all;
-        for (int n = 1; n <= 49; ++n) {
-            all.push_back(n);
-        }
-        return all;
-    }
-};
 
 TEST_F(GeneratorPress, DefaultsAcceptTheFirstAttemptAndShowAndLogIt) {
     Tgenerator& w = StartDefault();
@@ -270,72 +216,6 @@ TEST_F(GeneratorPress, SixMinimumCountsTheFileAsItIsNowAndShowsAFailedCount) {
     Press();
     EXPECT_EQ(w.PendingSetText, "7;8;9;10;11;12");
     EXPECT_EQ(w.Label3.caption, "Ilość losowań 1001");
-}
-
-TEST_F(GeneratorPress, BallsShowTheSmallestNumberFirstOverTheSetText) {
-    Tgenerator& w = StartDefault();
-    WriteBalls(AllNumbers());
-    Press();
-    ASSERT_TRUE(w.Panel5.visible);
-    EXPECT_EQ(w.Panel5.bounds, (Bounds{8, 407, 350, 115}));
-    Control* const balls[] = {&w.obraz1, &w.obraz2, &w.obraz3, &w.obraz4, &w.obraz5, &w.obraz6};
-    for (std::size_t k = 0; k < 6; ++k) {
-        const Picture& picture = balls[k]->picture;
-        ASSERT_EQ(picture.width, 50);
-        ASSERT_EQ(picture.height, 50);
-        EXPECT_NEAR(picture.rgb[0], 5 * w.CurrentSet[k], 6) << k;
-    }
-    EXPECT_EQ(dir.Read("losowania_kulko.txt"), kStartLog + w.PendingSetText + "\r\n");
-}
-
-TEST_F(GeneratorPress, CmykAndYcckBallsShowInTheirColours) {
-    Tgenerator& w = StartDefault();
-    for (bool ycck : {false, true}) {
-        // As Adobe stores them, inverted: no cyan, half magenta, all yellow,
-        // a fifth black; orange-brown on screen.
-        for (int n : AllNumbers()) {
-            WriteFlatCmykJpeg(BallPicturePath(dir.Path(), n), 50, 50, {255, 128, 0, 204}, ycck);
-        }
-        EXPECT_EQ(Press(), "") << ycck;
-        ASSERT_TRUE(w.Panel5.visible);
-        for (const Control* ball : {&w.obraz1, &w.obraz6}) {
-            const std::vector<std::uint8_t>& rgb = ball->picture.rgb;
-            ASSERT_EQ(rgb.size(), 50u * 50u * 3u);
-            EXPECT_NEAR(rgb[0], 204, 6) << ycck;
-            EXPECT_NEAR(rgb[1], 102, 6) << ycck;
-            EXPECT_NEAR(rgb[2], 0, 6) << ycck;
-        }
-    }
-}
-
-TEST_F(GeneratorPress, AMissingPictureEndsThePressAtThatPicture) {
-    Tgenerator& w = StartDefault();
-    const NumberSet set = Stream(1)[0];
-    std::vector<int> present = AllNumbers();
-    present.erase(std::find(present.begin(), present.end(), set[3]));
-    if (set[0] == 1) {
-        GTEST_SKIP() << "the picture of 1 must exist here";
-    }
-    WriteBalls(present);
-    EXPECT_EQ(Press(), "File not found");
-    // Shown before the pictures: text, count and marks; three pictures loaded.
-    EXPECT_EQ(w.Panel1.caption, NumberSetText(set));
-    EXPECT_EQ(w.Label3.caption, "Ilość losowań 1");
-    EXPECT_EQ(screen.marks.Steps().size(), 7u);
-    EXPECT_FALSE(w.obraz3.picture.Empty());
-    EXPECT_TRUE(w.obraz4.picture.Empty());
-    EXPECT_FALSE(w.Panel5.visible);
-    EXPECT_EQ(dir.Read("losowania_kulko.txt"), kStartLog);
-}
-
-TEST_F(GeneratorPress, WithoutThePictureOfOneNoBallIsLoaded) {
-    Tgenerator& w = StartDefault();
-    std::vector<int> present = AllNumbers();
-    present.erase(present.begin());
-    WriteBalls(present);
-    EXPECT_EQ(Press(), "");
-    EXPECT_FALSE(w.Panel5.visible);
-    EXPECT_TRUE(w.obraz1.picture.Empty());
 }
 
 TEST_F(GeneratorPress, FileErrorsEndThePressWithTheirText) {

@@ -1,3 +1,5 @@
+// "Ustaw", "Zastosuj" and "Zamknij okno": the three settings read, shown
+// and stored, one byte a file.
 #include <gtest/gtest.h>
 
 #include "files/in_out_error.hpp"
@@ -100,42 +102,6 @@ TEST_F(SettingsTest, ZastosujStoresOneByteEachAndUstawUsesItsOwnTexts) {
     w.SpeedButton12Click();
     EXPECT_TRUE(w.akt2.checked);
     EXPECT_TRUE(w.Panel3.visible);
-}
-
-TEST_F(SettingsTest, SelectingARadioButtonClearsOnlyItsGroup) {
-    Tgenerator& w = Start();
-    w.Select(w.los3);
-    EXPECT_TRUE(w.los3.checked);
-    EXPECT_FALSE(w.los1.checked);
-    EXPECT_TRUE(w.los7.checked);  // another group
-    w.Select(w.akt4);
-    EXPECT_TRUE(w.akt1.checked);  // akt1 and akt3 are in different groups
-    EXPECT_FALSE(w.akt3.checked);
-}
-
-TEST_F(SettingsTest, NewsAndListViewCloseButtons) {
-    Tgenerator& w = Start();
-    EXPECT_TRUE(w.Panel4.visible);
-    w.BitBtn2Click();
-    EXPECT_TRUE(w.Panel4.visible);  // uncovered, still shown
-    w.BitBtn3Click();
-    EXPECT_FALSE(w.Panel4.visible);
-    w.panel6.visible = true;
-    w.BitBtn5Click();
-    EXPECT_FALSE(w.panel6.visible);
-}
-
-TEST_F(SettingsTest, KoniecAsksAndEndsOnlyOnYes) {
-    Tgenerator& w = Start();
-    screen.answers = {false};
-    const int repaints = screen.repaints;
-    w.SpeedButton1Click();
-    EXPECT_EQ(screen.questions.back(), "Koniec pracy ?");
-    EXPECT_EQ(system.exits, 0);
-    EXPECT_EQ(screen.repaints, repaints + 1);
-    screen.answers = {true};
-    EXPECT_THROW(w.SpeedButton1Click(), ProgramExited);
-    EXPECT_EQ(system.exits, 1);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The date key that decides whether a fetched results file is newer, and the
-// numeric reading of version notes.
+// The date key that decides whether a fetched results file is newer.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,7 +8,6 @@
 #include "files/in_out_error.hpp"
 #include "support/temp_dir.hpp"
 #include "update/results_update.hpp"
-#include "update/version_note.hpp"
 
 namespace kulko::test {
 namespace {
@@ -126,48 +124,6 @@ TEST(LastDateKey, MissingFileIsFileNotFound) {
         FAIL() << "no error";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
-    }
-}
-
-TEST(VersionNote, FirstLineReadAsADecimalNumber) {
-    TempDir dir;
-    struct Case {
-        const char* bytes;
-        double version;
-    };
-    const Case cases[] = {
-        {"1.14\r\n", 1.14},
-        {"1.2\r\n", 1.2},
-        {"1.130\r\n", 1.13},
-        {"   1.14\r\n", 1.14},
-        {"1.13\r\n1.99\r\n2.0\r\n", 1.13},  // only the first line counts
-        {"\r\n1.99\r\n", 0.0},              // an empty first line is 0
-        {"", 0.0},
-        {"1.14 \r\n", 0.0},  // nothing may follow the number
-        {"1,14\r\n", 0.0},
-        {"wersja 2\r\n", 0.0},
-        {"2e0\r\n", 2.0},
-    };
-    for (const Case& c : cases) {
-        dir.Write("kulko.ser", c.bytes);
-        EXPECT_DOUBLE_EQ(ReadVersionNote(dir / "kulko.ser"), c.version) << c.bytes;
-    }
-}
-
-TEST(VersionNote, ComparedAsNumbersNotAsText) {
-    TempDir dir;
-    dir.Write("kulko.wer", "1.13\r\n");
-    struct Case {
-        const char* server;
-        bool newer;
-    };
-    const Case cases[] = {
-        {"1.14\r\n", true},   {"1.13\r\n", false}, {"1.2\r\n", true},
-        {"1.130\r\n", false}, {"1.9\r\n", true},   {"1.12\r\n", false},
-    };
-    for (const Case& c : cases) {
-        dir.Write("kulko.ser", c.server);
-        EXPECT_EQ(ServerVersionIsNewer(dir / "kulko.wer", dir / "kulko.ser"), c.newer) << c.server;
     }
 }
 
