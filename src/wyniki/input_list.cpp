@@ -9,6 +9,12 @@ namespace {
 
 using Draws = std::vector<PlacedDraw>;
 
+// A blank line, or a table row of empty fields only.
+bool IsEmptyRow(std::string_view line) {
+    const std::vector<std::string_view> fields = LineFields(line);
+    return fields.size() == 1 && fields.front().empty();
+}
+
 // The order of day and month that every date "A/B/YYYY" of the draws
 // fits; the first draw that fits neither or both orders otherwise.
 std::optional<BadInput> ReadSlashDates(Draws::iterator first, Draws::iterator last) {
@@ -68,7 +74,7 @@ std::optional<BadInput> ReadInputDraws(InputSource& source, DateKey today, Draws
     for (std::string_view line; source.lines.ReadLine(line);) {
         ++lineNumber;
         const std::string_view trimmed = TrimmedLine(line);
-        if (trimmed.empty() || trimmed == header) {
+        if (IsEmptyRow(trimmed) || trimmed == header) {
             continue;
         }
         if (header.empty() && draws.size() == firstDraw && LooksLikeHeader(trimmed)) {

@@ -29,7 +29,9 @@ TEST_P(EachInputForm, BringsTheHistoryCutShortBackToTheShippedFile) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, EachInputForm,
                          ::testing::Values("wlasny.txt", "lista.txt", "przecinki.csv",
-                                           "sredniki.csv", "tabulatory.tsv"),
+                                           "sredniki.csv", "tabulatory.tsv", "niemiecki.csv",
+                                           "angielski.csv", "przegladarka.tsv", "spacje.txt",
+                                           "usa.csv"),
                          [](const auto& info) {
                              std::string name = info.param;
                              std::replace(name.begin(), name.end(), '.', '_');
