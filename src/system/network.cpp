@@ -193,8 +193,11 @@ std::string Authority(const std::string& url) {
 // Why a fetch brought no whole answer, in Polish.
 std::string FailureText(const FetchDetail& detail, const Transfer& transfer) {
     if (transfer.overCap || detail.code == CURLE_FILESIZE_EXCEEDED) {
-        return "odpowiedź serwera ma ponad " + std::to_string(transfer.maxBytes >> 20) +
-               " MB, więc nie jest listą wyników";
+        const std::uint64_t cap = transfer.maxBytes;
+        return "odpowiedź serwera ma ponad " +
+               (cap >= (1u << 20) ? std::to_string(cap >> 20) + " MB"
+                                  : std::to_string(cap >> 10) + " KB") +
+               ", więc nie jest listą wyników";
     }
     switch (detail.code) {
         case CURLE_HTTP_RETURNED_ERROR:

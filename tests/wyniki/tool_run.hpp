@@ -19,12 +19,17 @@ struct ToolRun {
     std::string err;
 };
 
-inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = {}) {
+inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& input,
+                       const ToolEnvironment& environment) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunResultsTool(args, in, out, err);
+    const int status = RunResultsTool(args, in, out, err, environment);
     return {status, out.str(), err.str()};
+}
+
+inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = {}) {
+    return RunTool(args, input, LocalEnvironment());
 }
 
 inline std::string Shipped() {
