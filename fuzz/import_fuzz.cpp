@@ -68,10 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(draw.number == ++number, "added draws not numbered on");
         previous = draw.dateKey;
     }
-    const std::string& bytes = history.bytes;
-    const std::size_t end = InsertionPoint(bytes);
+    const std::string bytes(historyBytes);
+    const auto end = static_cast<std::size_t>(history.linesEnd);
     const std::string imported =
-        bytes.substr(0, end) + AddedLines(bytes, plan.added) + bytes.substr(end);
+        bytes.substr(0, end) + AddedLines(history.lastByte, plan.added) + bytes.substr(end);
     const ScannedHistory again =
         ScanHistory(fuzz::ScratchFile("kulko.txt", imported), QuestionsOf(draws));
     fuzz::Require(Sound(again), "the imported file fails the validating read");

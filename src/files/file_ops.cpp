@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -56,16 +57,60 @@ int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::
     return fd;
 }
 
-using Pieces = std::span<const std::string_view>;
+using Pieces = std::span<const WritePiece>;
+
+// Copies a stretch of one file into another at the offset: by the system
+// where it can, else through a buffer.
+int CopyStretch(const FileStretch& stretch, int fd, off_t at) {
+    auto from = static_cast<off_t>(stretch.offset);
+    std::uint64_t left = stretch.length;
+    while (left > 0) {
+        const ssize_t copied = ::copy_file_range(stretch.fd, &from, fd, &at, left, 0);
+        if (copied > 0) {
+            left -= static_cast<std::uint64_t>(copied);
+            continue;
+        }
+        if (copied == 0) {
+            return EIO;  // the file is shorter than it was when read
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+            return errno;
+        }
+        std::string buffer(std::min<std::uint64_t>(left, std::uint64_t{1} << 20), '\0');
+        const ssize_t got = ::pread(stretch.fd, buffer.data(), buffer.size(), from);
+        if (got <= 0) {
+            return got == 0 ? EIO : errno;
+        }
+        if (const int error = WriteAllAt(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)), at);
+            error != 0) {
+            return error;
+        }
+        from += got;
+        at += got;
+        left -= static_cast<std::uint64_t>(got);
+    }
+    return 0;
+}
 
 // Writes the pieces one after the other from the start of the file.
 int WritePieces(int fd, Pieces pieces, off_t& size) {
     size = 0;
-    for (const std::string_view piece : pieces) {
-        if (const int error = WriteAllAt(fd, piece, size); error != 0) {
-            return error;
+    for (const WritePiece& piece : pieces) {
+        if (const auto* bytes = std::get_if<std::string_view>(&piece)) {
+            if (const int error = WriteAllAt(fd, *bytes, size); error != 0) {
+                return error;
+            }
+            size += static_cast<off_t>(bytes->size());
+        } else {
+            const FileStretch& stretch = std::get<FileStretch>(piece);
+            if (const int error = CopyStretch(stretch, fd, size); error != 0) {
+                return error;
+            }
+            size += static_cast<off_t>(stretch.length);
         }
-        size += static_cast<off_t>(piece.size());
     }
     return 0;
 }
@@ -133,7 +178,8 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes) {
-    SafeReplaceWrite(name, Pieces(&bytes, 1));
+    const WritePiece piece = bytes;
+    SafeReplaceWrite(name, Pieces(&piece, 1));
 }
 
 void SafeReplaceWrite(const std::filesystem::path& name, Pieces bytes) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <variant>
 
 namespace kulko {
 
@@ -33,9 +35,19 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
 //   the file is rewritten where it is instead, so that it can still be
 //   stored.
 void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes);
-// The same for bytes in pieces, written one after the other, so that a
-// large file with a few lines added never needs a second copy in memory.
-void SafeReplaceWrite(const std::filesystem::path& path, std::span<const std::string_view> pieces);
+// A stretch of an open file, to be copied into a file being written.
+struct FileStretch {
+    int fd = -1;
+    std::uint64_t offset = 0;
+    std::uint64_t length = 0;
+};
+// What goes into a file: bytes in memory, or a stretch of another file.
+using WritePiece = std::variant<std::string_view, FileStretch>;
+
+// The same for pieces written one after the other, so that a large file
+// with a few lines added is copied by the system and never held in memory.
+// A stretch that turns out shorter than its length fails the write.
+void SafeReplaceWrite(const std::filesystem::path& path, std::span<const WritePiece> pieces);
 
 // Puts a finished file (the renumbered or the downloaded history) in place
 // of the target by one atomic rename; throws InOutError on failure (the

@@ -42,17 +42,20 @@ bool LinkAsKept(const std::filesystem::path& file, const std::filesystem::path& 
 
 }  // namespace
 
-void ReplaceKeepingPrevious(const std::filesystem::path& file, const std::filesystem::path& kept,
-                            std::string_view oldBytes, std::span<const std::string_view> pieces) {
+bool ReplaceKeepingPrevious(const std::filesystem::path& file, const std::filesystem::path& kept,
+                            const FileStretch& old, std::span<const WritePiece> pieces) {
     if (!LinkAsKept(file, kept)) {
-        SafeReplaceWrite(kept, oldBytes);
+        const WritePiece copy = old;
+        SafeReplaceWrite(kept, std::span(&copy, 1));
     }
     SafeReplaceWrite(file, pieces);
     // A file that could not be replaced by a rename was rewritten where it
-    // is; a second name of it now shows the new content, not the old.
+    // is: a second name of it shows the new content, not the old.
     if (SameFile(file, kept)) {
-        SafeReplaceWrite(kept, oldBytes);
+        ::unlink(kept.c_str());
+        return false;
     }
+    return true;
 }
 
 }  // namespace kulko

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "files/text_file.hpp"
+#include "files/text_file_stream.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {
@@ -34,9 +35,15 @@ class CountedLines {
 // Goes through the results file once: checks each line (when check is on,
 // stopping at the first damaged one) and feeds the summary, and counted
 // when given. The summary is finished only when the read reaches the end of
-// the file.
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
+// the file. The lines come from a TextFileReader or, a piece at a time,
+// from a TextFileStream.
+template <typename Lines>
+ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary, CountedLines* counted = nullptr);
+extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t,
+                                                  DrawSummary&, CountedLines*);
+extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t,
+                                                  DrawSummary&, CountedLines*);
 
 // The start-up read of a results file on disk: the file is read once, its
 // lines counted (which tells the summary where the newest fifty draws begin)

@@ -137,6 +137,9 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     InitCurlOnce();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl) {
+        if (detail != nullptr) {
+            detail->code = CURLE_FAILED_INIT;
+        }
         return FetchResult::Failed;
     }
     CURL* handle = curl.get();
@@ -214,6 +217,8 @@ std::string FailureText(const FetchDetail& detail, const Transfer& transfer) {
             return "serwer przestał przysyłać dane";
         case CURLE_UNSUPPORTED_PROTOCOL:
             return "przekierowanie na adres innego rodzaju niż http:// i https://";
+        case CURLE_FAILED_INIT:
+            return "nie udało się uruchomić biblioteki libcurl";
         case CURLE_PEER_FAILED_VERIFICATION:
         case CURLE_SSL_CONNECT_ERROR:
             return "nie udało się sprawdzić połączenia szyfrowanego z serwerem";

@@ -53,16 +53,17 @@ bool ReadInputs(const ToolOptions& options, const ToolEnvironment& environment, 
     return true;
 }
 
-// The history with the added draws, written in pieces so that the
-// history is held once; the previous history is kept beside it.
-void WriteImport(const std::filesystem::path& file, const ScannedHistory& history,
+// The history with the added draws: its lines copied by the system from
+// the file as read, the new lines, then an end-of-file mark and what
+// follows it (the new lines go before it, or they would never be read).
+// The previous history is kept beside it; false when it could not be.
+bool WriteImport(const std::filesystem::path& file, const ScannedHistory& history,
                  const ImportPlan& plan) {
-    const std::string_view bytes = history.bytes;
-    const std::size_t end = InsertionPoint(bytes);
-    const std::string lines = AddedLines(bytes, plan.added);
-    const std::string_view pieces[] = {bytes.substr(0, end), lines, bytes.substr(end)};
+    const std::string lines = AddedLines(history.lastByte, plan.added);
+    const WritePiece pieces[] = {history.Lines(), std::string_view(lines),
+                                 std::string_view(history.tail)};
     const std::filesystem::path kept = file.string() + kPreviousHistorySuffix;
-    ReplaceKeepingPrevious(file, kept, bytes, pieces);
+    return ReplaceKeepingPrevious(file, kept, history.Whole(), pieces);
 }
 
 void PrintPlan(std::ostream& out, const ImportPlan& plan, const ScannedHistory& history,
@@ -114,9 +115,10 @@ int AddDraws(const ToolOptions& options, const ToolEnvironment& environment, std
     if (base.fromPlayerDirectory) {
         out << "Baza wyników: " << base.path.string() << "\n";
     }
+    bool kept = true;
     if (!options.trial && !plan.added.empty()) {
         try {
-            WriteImport(base.path, *history, plan);
+            kept = WriteImport(base.path, *history, plan);
         } catch (const InOutError& error) {
             err << kToolName << WriteFaultText(base.path, error) << "\n";
             return Refused(err);
@@ -125,8 +127,11 @@ int AddDraws(const ToolOptions& options, const ToolEnvironment& environment, std
     PrintPlan(out, plan, *history, options.trial);
     if (options.trial) {
         out << "Próba: " << kUnchanged;
-    } else if (!plan.added.empty()) {
+    } else if (!plan.added.empty() && kept) {
         out << "Poprzednia baza: " << base.path.string() << kPreviousHistorySuffix << "\n";
+    } else if (!plan.added.empty()) {
+        err << kToolName << base.path.string()
+            << " dało się tylko nadpisać w miejscu, więc poprzedniej bazy nie zachowano\n";
     }
     return kToolSuccess;
 }

@@ -1,48 +1,75 @@
 #include "wyniki/history_scan.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <bitset>
+#include <cerrno>
 #include <optional>
 
-#include "files/text_file.hpp"
+#include "files/in_out_error.hpp"
 #include "text/digits.hpp"
-#include "text/text_to_number.hpp"
 
 namespace kulko {
 namespace {
 
 // A draw number field of the history: decimal digits and nothing else.
 std::optional<std::size_t> PlainNumber(std::string_view field) {
-    if (!AllDigits(field) || field.size() > 9) {
+    if (field.empty() || field.size() > 9) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(TextToNumberValue(field));
+    std::size_t value = 0;
+    for (const char c : field) {
+        if (!IsDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return value;
+}
+
+// The key of a date field; a line's date read straight from its digits
+// where it has them all, as nearly every line has.
+DateKey KeyOf(std::string_view date) {
+    int value = 0;
+    for (const std::size_t at : {6, 7, 8, 9, 3, 4, 0, 1}) {
+        if (!IsDigit(date[at])) {
+            return HistoryDateKey(date);
+        }
+        value = value * 10 + (date[at] - '0');
+    }
+    return value;
 }
 
 // Picks the asked-about draws out of the lines as the validating read
-// counts them, and keeps the last line for its draw number.
+// counts them, and the last line's draw number.
 class AskedDraws : public CountedLines {
   public:
     AskedDraws(const HistoryQuestions& questions, std::vector<HistoryDraw>& asked)
-        : questions_(questions), asked_(asked) {}
+        : questions_(questions), asked_(asked) {
+        for (const std::size_t number : questions.numbers) {
+            numberMarks_.set(number % kMarks);
+        }
+        for (const DateKey date : questions.dates) {
+            dateMarks_.set(static_cast<std::size_t>(date) % kMarks);
+        }
+    }
 
     void Counted(std::string_view line, std::string_view date, const NumberSet& six) override {
-        last_ = line;
-        if (questions_.numbers.empty() && questions_.dates.empty()) {
-            return;
-        }
         // A counted line passed the date check: its first ";" opens the date.
-        const std::size_t number =
-            PlainNumber(line.substr(0, static_cast<std::size_t>(date.data() - line.data()) - 1))
-                .value_or(0);
-        const DateKey key = HistoryDateKey(date);
-        if (Among(questions_.numbers, number) || Among(questions_.dates, key)) {
+        lastNumber_ =
+            PlainNumber(line.substr(0, static_cast<std::size_t>(date.data() - line.data()) - 1));
+        const std::size_t number = lastNumber_.value_or(0);
+        const DateKey key = KeyOf(date);
+        if ((numberMarks_[number % kMarks] && Among(questions_.numbers, number)) ||
+            (dateMarks_[static_cast<std::size_t>(key) % kMarks] && Among(questions_.dates, key))) {
             HistoryDraw draw{number, key, six};
             std::sort(draw.numbers.begin(), draw.numbers.end());
             asked_.push_back(draw);
         }
     }
 
-    std::string_view Last() const { return last_; }
+    std::optional<std::size_t> LastNumber() const { return lastNumber_; }
 
   private:
     template <typename Value>
@@ -51,30 +78,62 @@ class AskedDraws : public CountedLines {
                std::binary_search(sorted.begin(), sorted.end(), value);
     }
 
+    // A line is looked up only when its number or date has a mark here:
+    // nearly every line of a long history has neither.
+    static constexpr std::size_t kMarks = 4096;
+    std::bitset<kMarks> numberMarks_;
+    std::bitset<kMarks> dateMarks_;
     const HistoryQuestions& questions_;
     std::vector<HistoryDraw>& asked_;
-    std::string_view last_;
+    std::optional<std::size_t> lastNumber_;
 };
+
+// What follows the lines: a Ctrl-Z and anything after it.
+std::string ReadTail(int fd, std::uint64_t from) {
+    std::string tail;
+    char chunk[1 << 16];
+    for (auto at = static_cast<off_t>(from);;) {
+        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw InOutError::FromErrno(errno);
+        }
+        if (got == 0) {
+            return tail;
+        }
+        tail.append(chunk, static_cast<std::size_t>(got));
+        at += got;
+    }
+}
 
 }  // namespace
 
 ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
                            const HistoryQuestions& questions) {
     ScannedHistory history;
-    TextFileReader reader(resultsFile);
+    history.file = std::make_unique<TextFileStream>(resultsFile);
     AskedDraws asked(questions, history.asked);
-    history.verdict =
-        ValidateResults(reader, true, reader.LineCount(), history.summary, &asked);
-    if (history.verdict.kind == ValidationVerdict::Kind::Sound) {
-        history.lastDate = HistoryDateKey(history.summary.lastDate);
-        const std::string_view last = asked.Last();
-        history.lastNumber = PlainNumber(last.substr(0, last.find(';')))
-                                 .value_or(history.summary.readDrawCount);
-    } else {
+    const bool asking = !questions.numbers.empty() || !questions.dates.empty();
+    // The tool shows no newest draws, so no count of lines is taken first.
+    history.verdict = ValidateResults(*history.file, true, 0, history.summary,
+                                      asking ? &asked : nullptr);
+    if (history.verdict.kind != ValidationVerdict::Kind::Sound) {
         history.asked.clear();
+        return history;
     }
-    // The views into the bytes are done with: they move, not copied.
-    history.bytes = reader.ReleaseBytes();
+    history.lastDate = HistoryDateKey(history.summary.lastDate);
+    history.lastNumber = asked.LastNumber().value_or(history.summary.readDrawCount);
+    history.linesEnd = history.file->LinesEnd();
+    // The byte before the end of the lines tells whether the last line is
+    // ended; it is read with what follows.
+    const bool lines = history.linesEnd > 0;
+    history.tail = ReadTail(history.file->Descriptor(), history.linesEnd - (lines ? 1 : 0));
+    if (lines && !history.tail.empty()) {
+        history.lastByte = history.tail.front();
+        history.tail.erase(0, 1);
+    }
     return history;
 }
 

@@ -2,9 +2,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/file_ops.hpp"
+#include "files/text_file_stream.hpp"
 #include "game/number_set.hpp"
 #include "results/date_key.hpp"
 #include "results/draw_summary.hpp"
@@ -27,14 +31,23 @@ struct HistoryDraw {
 };
 
 // The results file after one read of it by the program's validating read
-// (with the check on): what the tool prints, publishes and imports into.
+// (with the check on), a piece at a time: the file is never held in memory,
+// only kept open, so that what is published or imported is copied from it.
 struct ScannedHistory {
     ValidationVerdict verdict;
-    DrawSummary summary;
-    std::string bytes;           // every byte as read, the only copy held
+    DrawSummary summary;  // without the newest fifty draws, which the tool never shows
     DateKey lastDate = 0;        // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
     std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order
+    std::unique_ptr<TextFileStream> file;  // open on what was read
+    std::uint64_t linesEnd = 0;  // where its lines end: before a Ctrl-Z, or at its end
+    std::string tail;            // the Ctrl-Z and what follows it, if any
+    std::optional<char> lastByte;  // the byte before linesEnd; none for an empty file
+
+    // The lines as a stretch of the open file, up to their end.
+    FileStretch Lines() const { return {file->Descriptor(), 0, linesEnd}; }
+    // The whole file.
+    FileStretch Whole() const { return {file->Descriptor(), 0, linesEnd + tail.size()}; }
 };
 
 // Reads the results file once. The draws asked about are kept only when

@@ -1,8 +1,5 @@
 #include "wyniki/imported_text.hpp"
 
-#include <algorithm>
-
-#include "files/text_file.hpp"
 #include "results/renumbering.hpp"
 
 namespace kulko {
@@ -12,15 +9,10 @@ std::string HistoryLine(const NewDraw& draw) {
            NumberSetText(draw.numbers);
 }
 
-std::size_t InsertionPoint(std::string_view history) {
-    return std::min(history.find(kCtrlZ), history.size());
-}
-
-std::string AddedLines(std::string_view history, const std::vector<NewDraw>& added) {
-    const std::size_t end = InsertionPoint(history);
+std::string AddedLines(std::optional<char> lastByte, const std::vector<NewDraw>& added) {
     std::string lines;
-    if (end > 0 && history[end - 1] != '\n') {
-        lines = history[end - 1] == '\r' ? "\n" : "\r\n";
+    if (lastByte && *lastByte != '\n') {
+        lines = *lastByte == '\r' ? "\n" : "\r\n";
     }
     for (const NewDraw& draw : added) {
         lines += HistoryLine(draw) + "\r\n";

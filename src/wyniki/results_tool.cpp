@@ -60,7 +60,11 @@ int Publish(const ToolOptions& options, const ToolEnvironment& environment, std:
                         throw InOutError::FromErrno(error.value());
                     }
                 }) &&
-        Written(results, err, [&] { SafeReplaceWrite(results, history->bytes); }) &&
+        Written(results, err,
+                [&] {
+                    const WritePiece pieces[] = {history->Lines(), std::string_view(history->tail)};
+                    SafeReplaceWrite(results, pieces);
+                }) &&
         Written(version, err, [&] { SafeReplaceWrite(version, options.version + "\r\n"); });
     if (!published) {
         return kToolBadInput;
