@@ -141,11 +141,10 @@ bool ReadUsualLine(std::string_view line, std::string_view& date, NumberSet& six
         }
         const unsigned tens = digit(at[0]);
         const unsigned ones = digit(at[1]);
-        const unsigned two = at[1] != ';' ? 1 : 0;
-        const unsigned value = two != 0 ? tens * 10 + ones : tens;
-        bad |= static_cast<unsigned>(tens > 9) | (two & static_cast<unsigned>(ones > 9)) |
-               static_cast<unsigned>(at[1 + two] != ';') |
-               static_cast<unsigned>(value > kHighestNumber);
+        const auto two = static_cast<unsigned>(ones < 10);
+        const unsigned value = tens * (1 + 9 * two) + ones * two;
+        bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(value > kHighestNumber) |
+               static_cast<unsigned>(at[1 + two] != ';');
         six[i] = static_cast<int>(value);
         at += 2 + two;
     }
@@ -175,7 +174,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
     std::array<char, kDateLength> lastDateBytes{};
     std::string_view lastDate;
     const auto keepDate = [&](std::string_view date) {
-        if (!date.empty()) {
+        if (date.size() == kDateLength) {
+            std::memcpy(lastDateBytes.data(), date.data(), kDateLength);
+        } else if (!date.empty()) {
             std::memcpy(lastDateBytes.data(), date.data(), date.size());
         }
         lastDate = std::string_view(lastDateBytes.data(), date.size());
