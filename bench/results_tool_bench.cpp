@@ -52,9 +52,9 @@ ProcessCost Run(std::vector<std::string> args) {
     if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
         ::wait4(child, &status, 0, &usage) == child && WIFEXITED(status) &&
         WEXITSTATUS(status) == 0) {
-        cost.wallMs = std::chrono::duration<double, std::milli>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+        cost.wallMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         const auto ms = [](timeval time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
         cost.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
         cost.peakKb = usage.ru_maxrss;
@@ -70,8 +70,8 @@ std::filesystem::path NewDraws() {
                       ("kulko-bench-new-" + std::to_string(::getpid()) + ".txt");
     std::ofstream out(path);
     for (int i = 0; i < 30; ++i) {
-        out << 1000001 + i << ";29.01." << 1996 + i << ";" << 1 + i % 40 << ";" << 42 << ";43;44;45;"
-            << 46 + i % 4 << "\n";
+        out << 1000001 + i << ";29.01." << 1996 + i << ";" << 1 + i % 40 << ";" << 42
+            << ";43;44;45;" << 46 + i % 4 << "\n";
     }
     return path;
 }
@@ -117,11 +117,13 @@ BENCHMARK(BM_ToolCheckMillionLines)->UseManualTime()->Iterations(9)->Unit(benchm
 void BM_ToolAddThirtyToMillionLines(benchmark::State& state) {
     const auto history = kulko::bench::SyntheticHistory(1000000);
     const auto list = NewDraws();
-    const auto file = history.parent_path() / ("kulko-bench-add-" + std::to_string(::getpid()) + ".txt");
+    const auto file =
+        history.parent_path() / ("kulko-bench-add-" + std::to_string(::getpid()) + ".txt");
     std::vector<ProcessCost> tool;
     std::vector<ProcessCost> count;
     for (auto _ : state) {
-        std::filesystem::copy_file(history, file, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(history, file,
+                                   std::filesystem::copy_options::overwrite_existing);
         count.push_back(Run({"wc", "-l", file.string()}));
         tool.push_back(Run({KULKO_WYNIKI, "dodaj", list.string(), "--baza", file.string()}));
         state.SetIterationTime(tool.back().cpuMs / 1e3);
@@ -131,6 +133,9 @@ void BM_ToolAddThirtyToMillionLines(benchmark::State& state) {
         std::filesystem::remove(made);
     }
 }
-BENCHMARK(BM_ToolAddThirtyToMillionLines)->UseManualTime()->Iterations(9)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToolAddThirtyToMillionLines)
+    ->UseManualTime()
+    ->Iterations(9)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

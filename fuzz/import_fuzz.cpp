@@ -22,9 +22,9 @@ bool Sound(const ScannedHistory& history) {
 }
 
 void CheckDraw(const InputDraw& draw) {
-    fuzz::Require(CalendarDay(draw.dateKey / 10000, draw.dateKey / 100 % 100, draw.dateKey % 100)
-                      .has_value(),
-                  "a draw without a calendar date");
+    fuzz::Require(
+        CalendarDay(draw.dateKey / 10000, draw.dateKey / 100 % 100, draw.dateKey % 100).has_value(),
+        "a draw without a calendar date");
     fuzz::Require(draw.dateKey <= kToday, "a draw from the future");
     for (std::size_t i = 0; i < draw.numbers.size(); ++i) {
         fuzz::Require(IsGameNumber(draw.numbers[i]), "number out of range");

@@ -84,7 +84,8 @@ int CopyStretch(const FileStretch& stretch, int fd, off_t at) {
         if (got <= 0) {
             return got == 0 ? EIO : errno;
         }
-        if (const int error = WriteAllAt(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)), at);
+        if (const int error =
+                WriteAllAt(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)), at);
             error != 0) {
             return error;
         }

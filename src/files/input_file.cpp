@@ -11,8 +11,7 @@
 
 namespace kulko {
 
-std::optional<std::string> ReadInputFile(const std::filesystem::path& path,
-                                         std::size_t maxBytes) {
+std::optional<std::string> ReadInputFile(const std::filesystem::path& path, std::size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         throw InOutError::FromErrno(errno);

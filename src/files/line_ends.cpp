@@ -36,8 +36,8 @@ const char* FindLineEnd(const char* at, const char* end) {
     const __m128i cr = _mm_set1_epi8('\r');
     for (; end - at >= 16; at += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const int marks = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr)));
+        const int marks =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr)));
         if (marks != 0) {
             return at + std::countr_zero(static_cast<unsigned>(marks));
         }

@@ -105,7 +105,6 @@ std::string ReadOpenFile(int fd, TextFileReader::Survey* survey = nullptr) {
     }
 }
 
-
 std::string ReadFile(const std::filesystem::path& path, TextFileReader::Survey* survey) {
     const int fd = OpenRegularFile(path, O_RDONLY);
     try {
@@ -161,7 +160,8 @@ bool TextFileReader::ReadLine(std::string_view& line) {
                    : static_cast<const char*>(
                          std::memchr(stop, '\n', static_cast<std::size_t>(end - stop)));
     }
-    pos_ = stop == nullptr || stop == end ? end_ : static_cast<std::size_t>(stop - buffer_.data()) + 1;
+    pos_ =
+        stop == nullptr || stop == end ? end_ : static_cast<std::size_t>(stop - buffer_.data()) + 1;
     return true;
 }
 

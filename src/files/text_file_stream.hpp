@@ -40,8 +40,8 @@ class TextFileStream {
 
     int fd_ = -1;
     std::vector<char> buffer_;
-    std::size_t begin_ = 0;   // the first byte not yet taken
-    std::size_t filled_ = 0;  // bytes of the buffer read and before any Ctrl-Z
+    std::size_t begin_ = 0;     // the first byte not yet taken
+    std::size_t filled_ = 0;    // bytes of the buffer read and before any Ctrl-Z
     std::uint64_t offset_ = 0;  // of buffer_[0] in the file
     bool ended_ = false;        // no more bytes: the end of the file or a Ctrl-Z
     bool skipping_ = false;     // the last line ended at a CR; its LF is still to come

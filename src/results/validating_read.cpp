@@ -102,8 +102,8 @@ std::size_t FirstSemicolon(std::string_view line) {
 #if defined(__SSE2__)
     if (line.size() >= 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data()));
-        const auto marks = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(';'))));
+        const auto marks =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(';'))));
         return marks != 0 ? static_cast<std::size_t>(std::countr_zero(marks)) : FindSemicolon(line);
     }
 #endif

@@ -40,10 +40,10 @@ class CountedLines {
 template <typename Lines>
 ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary, CountedLines* counted = nullptr);
-extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t,
-                                                  DrawSummary&, CountedLines*);
-extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t,
-                                                  DrawSummary&, CountedLines*);
+extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
+extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
 
 // The start-up read of a results file on disk: the file is read once, its
 // lines counted (which tells the summary where the newest fifty draws begin)

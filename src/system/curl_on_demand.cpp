@@ -32,14 +32,14 @@ const Curl* Loaded() {
     static const Curl* const curl = []() -> const Curl* {
         static Curl found;
         void* const library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-        const bool complete =
-            library != nullptr && Find(library, "curl_global_init", found.globalInit) &&
-            Find(library, "curl_easy_init", found.easyInit) &&
-            Find(library, "curl_easy_setopt", found.easySetopt) &&
-            Find(library, "curl_easy_perform", found.easyPerform) &&
-            Find(library, "curl_easy_getinfo", found.easyGetinfo) &&
-            Find(library, "curl_easy_cleanup", found.easyCleanup) &&
-            Find(library, "curl_easy_strerror", found.easyStrerror);
+        const bool complete = library != nullptr &&
+                              Find(library, "curl_global_init", found.globalInit) &&
+                              Find(library, "curl_easy_init", found.easyInit) &&
+                              Find(library, "curl_easy_setopt", found.easySetopt) &&
+                              Find(library, "curl_easy_perform", found.easyPerform) &&
+                              Find(library, "curl_easy_getinfo", found.easyGetinfo) &&
+                              Find(library, "curl_easy_cleanup", found.easyCleanup) &&
+                              Find(library, "curl_easy_strerror", found.easyStrerror);
         return complete ? &found : nullptr;
     }();
     return curl;

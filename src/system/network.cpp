@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "system/linux_system.hpp"
 #include "system/fetch_into_memory.hpp"
+#include "system/linux_system.hpp"
 #include "system/part_file.hpp"
 
 namespace kulko {

@@ -16,16 +16,17 @@ using namespace std::string_view_literals;
 // "nr", "Ziehungs-Datum" is "ziehungsdatum").
 std::string Normalized(std::string_view name) {
     constexpr std::pair<std::string_view, const char*> kLetters[] = {
-        {"ą", "a"}, {"Ą", "a"}, {"ć", "c"}, {"Ć", "c"}, {"ę", "e"}, {"Ę", "e"}, {"ł", "l"},
-        {"Ł", "l"}, {"ń", "n"}, {"Ń", "n"}, {"ó", "o"}, {"Ó", "o"}, {"ś", "s"}, {"Ś", "s"},
-        {"ź", "z"}, {"Ź", "z"}, {"ż", "z"}, {"Ż", "z"}, {"ä", "a"}, {"Ä", "a"}, {"ö", "o"},
+        {"ą", "a"}, {"Ą", "a"}, {"ć", "c"}, {"Ć", "c"},  {"ę", "e"}, {"Ę", "e"}, {"ł", "l"},
+        {"Ł", "l"}, {"ń", "n"}, {"Ń", "n"}, {"ó", "o"},  {"Ó", "o"}, {"ś", "s"}, {"Ś", "s"},
+        {"ź", "z"}, {"Ź", "z"}, {"ż", "z"}, {"Ż", "z"},  {"ä", "a"}, {"Ä", "a"}, {"ö", "o"},
         {"Ö", "o"}, {"ü", "u"}, {"Ü", "u"}, {"ß", "ss"},
     };
     std::string plain;
     while (!name.empty()) {
         const char c = name.front();
-        const auto letter = std::find_if(std::begin(kLetters), std::end(kLetters),
-                                         [&](const auto& entry) { return name.starts_with(entry.first); });
+        const auto letter =
+            std::find_if(std::begin(kLetters), std::end(kLetters),
+                         [&](const auto& entry) { return name.starts_with(entry.first); });
         if (letter != std::end(kLetters)) {
             plain += letter->second;
             name.remove_prefix(letter->first.size());
@@ -44,18 +45,18 @@ std::string Normalized(std::string_view name) {
 constexpr std::array kDateNames = {"data"sv,     "datalosowania"sv, "date"sv,
                                    "drawdate"sv, "datum"sv,         "ziehungsdatum"sv};
 constexpr std::array kDrawNumberNames = {
-    "nr"sv,   "numer"sv,      "numerlosowania"sv, "nrlosowania"sv, "losowanie"sv, "no"sv,
-    "draw"sv, "drawnumber"sv, "drawno"sv,         "drawnr"sv,      "nummer"sv,    "ziehung"sv,
-    "ziehungsnummer"sv};
+    "nr"sv,     "numer"sv,   "numerlosowania"sv, "nrlosowania"sv, "losowanie"sv,
+    "no"sv,     "draw"sv,    "drawnumber"sv,     "drawno"sv,      "drawnr"sv,
+    "nummer"sv, "ziehung"sv, "ziehungsnummer"sv};
 // A column of one number: the word with the number's place, "L1" or "1. Zahl".
 constexpr std::array kNumberWords = {"l"sv,    "n"sv,          "b"sv,         "liczba"sv,
                                      "kula"sv, "number"sv,     "num"sv,       "ball"sv,
                                      "zahl"sv, "gewinnzahl"sv, "lottozahl"sv, ""sv};
 // A column of all six numbers.
-constexpr std::array kNumberListNames = {
-    "liczby"sv,       "wyniki"sv,       "wynik"sv,  "wylosowaneliczby"sv, "numbers"sv,
-    "winningnumbers"sv, "drawnnumbers"sv, "results"sv, "zahlen"sv,        "gewinnzahlen"sv,
-    "lottozahlen"sv,  "lotto"sv};
+constexpr std::array kNumberListNames = {"liczby"sv,           "wyniki"sv,      "wynik"sv,
+                                         "wylosowaneliczby"sv, "numbers"sv,     "winningnumbers"sv,
+                                         "drawnnumbers"sv,     "results"sv,     "zahlen"sv,
+                                         "gewinnzahlen"sv,     "lottozahlen"sv, "lotto"sv};
 
 template <typename Names>
 bool Among(const Names& names, std::string_view name) {

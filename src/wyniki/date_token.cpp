@@ -29,7 +29,8 @@ std::optional<Parts> SplitParts(std::string_view word) {
     parts.separator = *first;
     const std::size_t a = static_cast<std::size_t>(first - word.begin());
     const std::size_t b = word.find(parts.separator, a + 1);
-    if (b == std::string_view::npos || word.find(parts.separator, b + 1) != std::string_view::npos) {
+    if (b == std::string_view::npos ||
+        word.find(parts.separator, b + 1) != std::string_view::npos) {
         return std::nullopt;
     }
     parts.text = {word.substr(0, a), word.substr(a + 1, b - a - 1), word.substr(b + 1)};
@@ -76,8 +77,7 @@ bool IsTimeOfDay(std::string_view word) {
 
 DateToken ReadDateToken(std::string_view word) {
     const bool startsWithDigit = !word.empty() && IsDigit(word.front());
-    const bool hasSeparator =
-        std::find_if(word.begin(), word.end(), IsDateSeparator) != word.end();
+    const bool hasSeparator = std::find_if(word.begin(), word.end(), IsDateSeparator) != word.end();
     // "7297." is a draw number with its dot, not a date.
     if (!startsWithDigit || !hasSeparator ||
         (word.back() == '.' && AllDigits(word.substr(0, word.size() - 1)))) {

@@ -23,9 +23,9 @@ std::string Quoted(std::string_view text) {
 std::string NumbersText(std::size_t count) {
     const std::size_t tens = count % 100 / 10;
     const std::size_t ones = count % 10;
-    const char* word = count == 1                                   ? "liczbę"
+    const char* word = count == 1                            ? "liczbę"
                        : tens != 1 && ones >= 2 && ones <= 4 ? "liczby"
-                                                                    : "liczb";
+                                                             : "liczb";
     return std::to_string(count) + " " + word;
 }
 
@@ -66,9 +66,8 @@ LineReading MakeDraw(std::string_view dateWord, std::optional<std::size_t> drawN
     if (drawNumber == std::size_t{0}) {
         return Fault("numer losowania 0: losowania liczy się od 1");
     }
-    const auto notNumber = std::find_if(numbers.begin(), numbers.end(), [](std::string_view word) {
-        return !AllDigits(word);
-    });
+    const auto notNumber = std::find_if(numbers.begin(), numbers.end(),
+                                        [](std::string_view word) { return !AllDigits(word); });
     if (notNumber != numbers.end()) {
         return Fault(Quoted(*notNumber) + " " + where + " nie jest liczbą");
     }
@@ -138,10 +137,10 @@ LineReading ReadInputRow(std::string_view line, const Columns& columns) {
         return std::nullopt;
     };
     const auto missing = [&](std::size_t column) {
-        return Fault(column < fields.size() ? FieldName(columns, column) + " jest puste"
-                                            : "brak pola " + Quoted(columns.names[column]) +
-                                                  ": wiersz ma pól " +
-                                                  std::to_string(fields.size()));
+        return Fault(column < fields.size()
+                         ? FieldName(columns, column) + " jest puste"
+                         : "brak pola " + Quoted(columns.names[column]) + ": wiersz ma pól " +
+                               std::to_string(fields.size()));
     };
     const std::optional<std::string_view> date = field(columns.date);
     if (!date) {

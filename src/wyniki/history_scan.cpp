@@ -117,8 +117,8 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     AskedDraws asked(questions, history.asked);
     const bool asking = !questions.numbers.empty() || !questions.dates.empty();
     // The tool shows no newest draws, so no count of lines is taken first.
-    history.verdict = ValidateResults(*history.file, true, 0, history.summary,
-                                      asking ? &asked : nullptr);
+    history.verdict =
+        ValidateResults(*history.file, true, 0, history.summary, asking ? &asked : nullptr);
     if (history.verdict.kind != ValidationVerdict::Kind::Sound) {
         history.asked.clear();
         return history;

@@ -35,14 +35,14 @@ struct HistoryDraw {
 // only kept open, so that what is published or imported is copied from it.
 struct ScannedHistory {
     ValidationVerdict verdict;
-    DrawSummary summary;  // without the newest fifty draws, which the tool never shows
+    DrawSummary summary;         // without the newest fifty draws, which the tool never shows
     DateKey lastDate = 0;        // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
     std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order
     std::unique_ptr<TextFileStream> file;  // open on what was read
-    std::uint64_t linesEnd = 0;  // where its lines end: before a Ctrl-Z, or at its end
-    std::string tail;            // the Ctrl-Z and what follows it, if any
-    std::optional<char> lastByte;  // the byte before linesEnd; none for an empty file
+    std::uint64_t linesEnd = 0;            // where its lines end: before a Ctrl-Z, or at its end
+    std::string tail;                      // the Ctrl-Z and what follows it, if any
+    std::optional<char> lastByte;          // the byte before linesEnd; none for an empty file
 
     // The lines as a stretch of the open file, up to their end.
     FileStretch Lines() const { return {file->Descriptor(), 0, linesEnd}; }

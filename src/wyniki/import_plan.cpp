@@ -151,19 +151,20 @@ class Planner {
         std::stable_sort(dayRuns.begin(), dayRuns.end(),
                          [](const auto& a, const auto& b) { return a.size() < b.size(); });
         const auto holds = [](const std::vector<const PlacedDraw*>& run, const NumberSet& numbers) {
-            return std::any_of(run.begin(), run.end(),
-                               [&](const PlacedDraw* kept) { return kept->draw.numbers == numbers; });
+            return std::any_of(run.begin(), run.end(), [&](const PlacedDraw* kept) {
+                return kept->draw.numbers == numbers;
+            });
         };
         for (std::size_t i = 1; i < dayRuns.size(); ++i) {
             const auto& smaller = dayRuns[i - 1];
             const auto& larger = dayRuns[i];
-            const auto lost = std::find_if(smaller.begin(), smaller.end(), [&](const PlacedDraw* kept) {
-                return !holds(larger, kept->draw.numbers);
-            });
+            const auto lost = std::find_if(
+                smaller.begin(), smaller.end(),
+                [&](const PlacedDraw* kept) { return !holds(larger, kept->draw.numbers); });
             if (lost != smaller.end()) {
-                const auto extra = std::find_if(larger.begin(), larger.end(), [&](const PlacedDraw* kept) {
-                    return !holds(smaller, kept->draw.numbers);
-                });
+                const auto extra = std::find_if(
+                    larger.begin(), larger.end(),
+                    [&](const PlacedDraw* kept) { return !holds(smaller, kept->draw.numbers); });
                 return Refuse(DateConflictText(**extra, (*lost)->draw.numbers, &(*lost)->place));
             }
         }
@@ -171,7 +172,8 @@ class Planner {
         plan_.alreadyKnown += given - day.size();
         static const std::vector<const HistoryDraw*> kNone;
         const auto found = historyByDate_.find(date);
-        const std::vector<const HistoryDraw*>& known = found == historyByDate_.end() ? kNone : found->second;
+        const std::vector<const HistoryDraw*>& known =
+            found == historyByDate_.end() ? kNone : found->second;
         const auto inHistory = [&](const NumberSet& numbers) {
             return std::any_of(known.begin(), known.end(),
                                [&](const HistoryDraw* draw) { return draw->numbers == numbers; });
@@ -184,9 +186,9 @@ class Planner {
             if (!known.empty()) {
                 // The history's last day may lack its second draw; every
                 // other day it holds is whole.
-                const auto missing = std::find_if(known.begin(), known.end(), [&](const HistoryDraw* draw) {
-                    return !holds(day, draw->numbers);
-                });
+                const auto missing = std::find_if(
+                    known.begin(), known.end(),
+                    [&](const HistoryDraw* draw) { return !holds(day, draw->numbers); });
                 if (date != history_.lastDate || missing != known.end()) {
                     const HistoryDraw* other = missing != known.end() ? *missing : known.front();
                     return Refuse(DateConflictText(*placed, other->numbers, nullptr));

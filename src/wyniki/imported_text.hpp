@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "wyniki/import_plan.hpp"

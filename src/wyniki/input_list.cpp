@@ -36,14 +36,17 @@ std::optional<BadInput> ReadSlashDates(Draws::iterator first, Draws::iterator la
             return BadInput{it->place, "nieistniejąca data"};
         }
         onlyDayFirst = onlyDayFirst ? onlyDayFirst : (dayFirst && !monthFirst ? &*it : nullptr);
-        onlyMonthFirst = onlyMonthFirst ? onlyMonthFirst : (monthFirst && !dayFirst ? &*it : nullptr);
-        either = either ? either : (dayFirst && monthFirst && slash.first != slash.second ? &*it : nullptr);
+        onlyMonthFirst =
+            onlyMonthFirst ? onlyMonthFirst : (monthFirst && !dayFirst ? &*it : nullptr);
+        either = either ? either
+                        : (dayFirst && monthFirst && slash.first != slash.second ? &*it : nullptr);
     }
     if (onlyDayFirst && onlyMonthFirst) {
-        return BadInput{onlyMonthFirst->place,
-                        "ta data z ukośnikami może znaczyć tylko miesiąc/dzień/rok, a data w wierszu " +
-                            std::to_string(onlyDayFirst->place.lineNumber) +
-                            " tylko dzień/miesiąc/rok; zapisz daty jako RRRR-MM-DD"};
+        return BadInput{
+            onlyMonthFirst->place,
+            "ta data z ukośnikami może znaczyć tylko miesiąc/dzień/rok, a data w wierszu " +
+                std::to_string(onlyDayFirst->place.lineNumber) +
+                " tylko dzień/miesiąc/rok; zapisz daty jako RRRR-MM-DD"};
     }
     if (either && !onlyDayFirst && !onlyMonthFirst) {
         const SlashDate& slash = either->draw.slash;
@@ -51,7 +54,8 @@ std::optional<BadInput> ReadSlashDates(Draws::iterator first, Draws::iterator la
                         "daty z ukośnikami tego pliku mogą znaczyć dzień/miesiąc/rok albo "
                         "miesiąc/dzień/rok (tu " +
                             DateText(MakeDateKey(slash.year, slash.second, slash.first)) +
-                            " albo " + DateText(MakeDateKey(slash.year, slash.first, slash.second)) +
+                            " albo " +
+                            DateText(MakeDateKey(slash.year, slash.first, slash.second)) +
                             "), a żadna z nich tego nie rozstrzyga; zapisz daty jako RRRR-MM-DD"};
     }
     const bool dayFirst = onlyDayFirst != nullptr || !onlyMonthFirst;
@@ -95,15 +99,17 @@ std::optional<BadInput> ReadInputDraws(InputSource& source, DateKey today, Draws
     if (draws.size() == firstDraw) {
         return BadInput{{source.name, 0, {}}, "nie ma w nim żadnego losowania"};
     }
-    if (auto bad = ReadSlashDates(draws.begin() + static_cast<std::ptrdiff_t>(firstDraw), draws.end())) {
+    if (auto bad =
+            ReadSlashDates(draws.begin() + static_cast<std::ptrdiff_t>(firstDraw), draws.end())) {
         return bad;
     }
-    const auto future = std::find_if(draws.begin() + static_cast<std::ptrdiff_t>(firstDraw), draws.end(),
-                                     [&](const PlacedDraw& placed) { return placed.draw.dateKey > today; });
+    const auto future =
+        std::find_if(draws.begin() + static_cast<std::ptrdiff_t>(firstDraw), draws.end(),
+                     [&](const PlacedDraw& placed) { return placed.draw.dateKey > today; });
     if (future != draws.end()) {
         return BadInput{future->place, "losowanie z " + DateText(future->draw.dateKey) +
-                                           " ma datę późniejszą niż dzisiejsza (" + DateText(today) +
-                                           ")"};
+                                           " ma datę późniejszą niż dzisiejsza (" +
+                                           DateText(today) + ")"};
     }
     return std::nullopt;
 }

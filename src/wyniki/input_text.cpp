@@ -25,7 +25,9 @@ constexpr Signature kSignatures[] = {
     {"%PDF-", "dokument PDF"},
     {"\x1F\x8B", "plik skompresowany gzip (najpierw go rozpakuj)"},
     {"BZh", "plik skompresowany bzip2 (najpierw go rozpakuj)"},
-    {"\xFD" "7zXZ", "plik skompresowany xz (najpierw go rozpakuj)"},
+    {"\xFD"
+     "7zXZ",
+     "plik skompresowany xz (najpierw go rozpakuj)"},
     {"\x28\xB5\x2F\xFD", "plik skompresowany zstd (najpierw go rozpakuj)"},
     {"7z\xBC\xAF", "archiwum 7z"},
     {"PK\x03\x04", "archiwum ZIP albo arkusz XLSX lub ODS (zapisz arkusz jako CSV)"},
@@ -33,8 +35,9 @@ constexpr Signature kSignatures[] = {
 };
 
 bool IsTextByte(unsigned char byte) {
-    return byte >= 0x20 ? byte != 0x7F : byte == '\n' || byte == '\r' || byte == '\t' ||
-                                             byte == static_cast<unsigned char>(kCtrlZ);
+    return byte >= 0x20 ? byte != 0x7F
+                        : byte == '\n' || byte == '\r' || byte == '\t' ||
+                              byte == static_cast<unsigned char>(kCtrlZ);
 }
 
 // UTF-16 without its mark: every other byte of plain text is a NUL.

@@ -60,15 +60,16 @@ std::vector<std::string_view> LineFields(std::string_view line) {
             ++open;
         }
         // A field in quotes runs to its closing quote, separators and all.
-        const std::size_t close =
-            open < line.size() && line[open] == '"' ? line.find('"', open + 1) : std::string_view::npos;
+        const std::size_t close = open < line.size() && line[open] == '"' ? line.find('"', open + 1)
+                                                                          : std::string_view::npos;
         std::size_t end = 0;
         if (close != std::string_view::npos) {
             fields.push_back(Trim(line.substr(open + 1, close - open - 1)));
             end = next(close + 1);
         } else {
             end = next(start);
-            fields.push_back(Trim(line.substr(start, end == std::string_view::npos ? end : end - start)));
+            fields.push_back(
+                Trim(line.substr(start, end == std::string_view::npos ? end : end - start)));
         }
         if (end == std::string_view::npos) {
             break;

@@ -95,15 +95,16 @@ std::optional<ScannedHistory> ReadHistory(const ChosenResultsFile& file,
                 << " ani w bieżącym katalogu, ani w katalogu roboczym programu "
                 << environment.playerDirectory.string() << "; wskaż ją opcją --baza\n";
         } else {
-            err << kToolName << (missing ? "nie ma bazy wyników " + file.path.string()
-                                         : ReadFaultText(file.path, error))
+            err << kToolName
+                << (missing ? "nie ma bazy wyników " + file.path.string()
+                            : ReadFaultText(file.path, error))
                 << "\n";
         }
         return std::nullopt;
     }
     if (mustBeSound && history->verdict.kind != ValidationVerdict::Kind::Sound) {
-        err << kToolName << file.path.string() << " nie przechodzi sprawdzenia programu: "
-            << ShownVerdict(history->verdict) << "\n";
+        err << kToolName << file.path.string()
+            << " nie przechodzi sprawdzenia programu: " << ShownVerdict(history->verdict) << "\n";
         return std::nullopt;
     }
     return history;
@@ -140,8 +141,7 @@ std::optional<std::string> ReadInput(const std::string& name, const ToolEnvironm
     }
     auto text = InputText(std::move(*bytes));
     if (auto* notAList = std::get_if<NotAList>(&text)) {
-        err << kToolName << name << ": to nie jest lista wyników, tylko " << notAList->what
-            << "\n";
+        err << kToolName << name << ": to nie jest lista wyników, tylko " << notAList->what << "\n";
         return std::nullopt;
     }
     return std::move(std::get<std::string>(text));

@@ -13,8 +13,8 @@ struct ToolOptions {
     std::string command;  // "dodaj", "publikuj" or "sprawdz"; empty with help
     std::vector<std::string> operands;
     std::optional<std::filesystem::path> resultsFile;  // given with --baza
-    std::string version;  // the published program version
-    bool trial = false;   // --proba: show what would be added, change nothing
+    std::string version;                               // the published program version
+    bool trial = false;  // --proba: show what would be added, change nothing
     bool help = false;
 };
 

@@ -31,13 +31,18 @@ TEST(TextFileStream, GivesTheLinesOfTheWholeFileReaderAcrossItsPieces) {
         "0001;27.01.1957;8;12;31;39;43;45",
         "a\r\nb\nc\rd\r\n\r\ne",
         "a\rb\rc",
-        filler + "\r\nnext\r\n",           // CR the last byte of a piece, LF the first of the next
+        filler + "\r\nnext\r\n",            // CR the last byte of a piece, LF the first of the next
         filler + "\rnot a line end\nnext",  // a lone CR there
         filler.substr(1) + "\r\r\r\nnext",
         std::string(3 * kPiece, 'y') + "\nafter a long line",
-        "a\nb\x1a" "c\nd",
-        filler + "\n" + filler + "\x1a" "after the mark\n",
-        filler + "\r" + "\x1a" "\n",
+        "a\nb\x1a"
+        "c\nd",
+        filler + "\n" + filler +
+            "\x1a"
+            "after the mark\n",
+        filler + "\r" +
+            "\x1a"
+            "\n",
     };
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());

@@ -44,7 +44,8 @@ TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
 
     // The newest draws come in and the served files are replaced while served.
     ASSERT_EQ(
-        RunToolProcess({"dodaj", std::string(KULKO_TEST_DATA) + "/wyniki/lista.txt", "--baza", base}, log),
+        RunToolProcess(
+            {"dodaj", std::string(KULKO_TEST_DATA) + "/wyniki/lista.txt", "--baza", base}, log),
         0)
         << server.Read("log");
     ASSERT_EQ(RunToolProcess({"publikuj", www, "--baza", base, "--wersja", "1.14"}, log), 0)

@@ -19,8 +19,8 @@ TEST_F(ResultsToolOverHttp, APublishedListIsImportedAndAFailedFetchChangesNothin
     LoopbackServer server;
     const std::string list = ReadWholeFile(Sample("lista.txt"));
     server.Serve("/stoi", {200, list, Reply::Kind::Stall, 100});
-    server.Serve("/strona", {200, "<!DOCTYPE html>\n<html><body>" + list, Reply::Kind::Whole, 0,
-                             "text/html"});
+    server.Serve("/strona",
+                 {200, "<!DOCTYPE html>\n<html><body>" + list, Reply::Kind::Whole, 0, "text/html"});
     server.Serve("/duzo", {200, std::string(100 * 1024, '\n')});
     server.Serve("/lista.txt", {200, list});
     ToolEnvironment environment = LocalEnvironment();

@@ -31,8 +31,8 @@ TEST_F(AddCommandTest, ATrialChangesNothingAndAnImportKeepsThePreviousHistory) {
     EXPECT_FALSE(dir.Exists("kulko.txt.poprzednia"));
 
     run = Add({list});
-    EXPECT_EQ(run.out, std::string("Dodano losowań: 2\n") + kLastTwo + "Poprzednia baza: " +
-                           Base() + ".poprzednia\n");
+    EXPECT_EQ(run.out, std::string("Dodano losowań: 2\n") + kLastTwo +
+                           "Poprzednia baza: " + Base() + ".poprzednia\n");
     EXPECT_TRUE(Unchanged(Shipped()));
     EXPECT_EQ(dir.Read("kulko.txt.poprzednia"), history);
     // Nothing new: nothing is written, and the kept history stays.
@@ -45,7 +45,8 @@ TEST_F(AddCommandTest, ATrialChangesNothingAndAnImportKeepsThePreviousHistory) {
     for (const char* temporary : {"", "/dev/shm"}) {
         std::unique_ptr<TempDir> elsewhere;
         {
-            const ScopedEnvironment place("TMPDIR", *temporary ? std::optional(temporary) : std::nullopt);
+            const ScopedEnvironment place("TMPDIR",
+                                          *temporary ? std::optional(temporary) : std::nullopt);
             elsewhere = std::make_unique<TempDir>();
         }
         elsewhere->Write("kulko.txt", history);

@@ -31,8 +31,8 @@ TEST_F(ImportPlanTest, DrawNumbersOfTheInputAreCheckedNotInvented) {
     std::vector<std::string> gap = list;
     gap.erase(gap.begin() + 12);  // 7280
     const std::vector<std::string> late(list.begin() + 10, list.end());
-    const std::pair<std::vector<std::string>, std::string> missing[] = {
-        {gap, "7280"}, {late, "7268–7277"}};
+    const std::pair<std::vector<std::string>, std::string> missing[] = {{gap, "7280"},
+                                                                        {late, "7268–7277"}};
     for (const auto& [lines, named] : missing) {
         SCOPED_TRACE(named);
         dir.Write("kulko.txt", history);
@@ -42,7 +42,8 @@ TEST_F(ImportPlanTest, DrawNumbersOfTheInputAreCheckedNotInvented) {
         EXPECT_TRUE(Unchanged(history));
     }
     // A number the base has with another date or other numbers.
-    for (const char* line : {"7296;04.01.2026;7;10;21;22;42;45", "7296. 03.01.2026 7,10,21,22,42,44"}) {
+    for (const char* line :
+         {"7296;04.01.2026;7;10;21;22;42;45", "7296. 03.01.2026 7,10,21,22,42,44"}) {
         SCOPED_TRACE(line);
         dir.Write("kulko.txt", ShippedWithout(1));
         const ToolRun run = Add({Input("lista.txt", std::string(line) + "\n")});
@@ -82,7 +83,9 @@ TEST_F(ImportPlanTest, ADrawDatedAfterTodayIsRefused) {
 
 TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
     const std::vector<std::string> shipped = ReadAllLines(KULKO_SHIPPED_HISTORY);
-    const auto is1980 = [](const std::string& line) { return line.find(".1980;") != std::string::npos; };
+    const auto is1980 = [](const std::string& line) {
+        return line.find(".1980;") != std::string::npos;
+    };
     const auto first = std::find_if(shipped.begin(), shipped.end(), is1980);
     const auto end = std::find_if_not(first, shipped.end(), is1980);
     const std::vector<std::string> year(first, end);
@@ -94,7 +97,8 @@ TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
     const std::string through1980 = ShippedFirst(before + year.size());
     // From the end of 1979, and from the first of the two draws of 06.01.1980.
     for (const std::size_t kept : {before, before + 1}) {
-        for (const auto* lines : std::array<const std::vector<std::string>*, 2>{&year, &unnumbered}) {
+        for (const auto* lines :
+             std::array<const std::vector<std::string>*, 2>{&year, &unnumbered}) {
             SCOPED_TRACE(testing::Message() << kept << " " << lines->front());
             dir.Write("kulko.txt", ShippedFirst(kept));
             const std::string list = Input("1980.txt", JoinLinesCrLf(*lines));
@@ -113,7 +117,8 @@ TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
         all.push_back(WithoutNumber(line));
     }
     dir.Write("kulko.txt", Shipped());
-    for (const std::string& list : {std::string(KULKO_SHIPPED_HISTORY), Input("all.csv", JoinLinesCrLf(all))}) {
+    for (const std::string& list :
+         {std::string(KULKO_SHIPPED_HISTORY), Input("all.csv", JoinLinesCrLf(all))}) {
         const ToolRun run = Add({list});
         EXPECT_EQ(run.status, kToolSuccess) << run.err;
         EXPECT_TRUE(Unchanged(Shipped()));

@@ -164,8 +164,8 @@ TEST_F(ResultsToolTest, ADamagedOrMissingResultsFileIsReportedAndLeftAlone) {
     std::filesystem::remove(dir / "kulko.txt");
     run = Add({Sample("wlasny.txt")});
     EXPECT_EQ(run.status, kToolBadInput);
-    EXPECT_EQ(run.err, "kulko-wyniki: nie ma bazy wyników " + Base() +
-                           "\nBaza nie została zmieniona.\n");
+    EXPECT_EQ(run.err,
+              "kulko-wyniki: nie ma bazy wyników " + Base() + "\nBaza nie została zmieniona.\n");
     EXPECT_FALSE(dir.Exists("kulko.txt"));
 }
 

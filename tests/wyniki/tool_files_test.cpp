@@ -22,8 +22,10 @@ TEST_F(ToolFilesTest, RefusalsSayWhyInPolishWithThePath) {
         {Input("strona.html", "\n  <!DOCTYPE html>\n<html><body><table><tr><td>07.01.2026</td>"),
          "to nie jest lista wyników, tylko strona HTML"},
         {Input("pole.csv", "07.01.2026,1,,3,4,5,6\n"), "wiersz 1: pole 3 jest puste"},
-        {Input("data.csv", "07.01.26,1,2,3,4,5,6\n"), "„07.01.26” to data w nieznanej postaci; daty mogą"},
-        {Input("dzien.csv", "Wt;07.01.2026;1;2;3;4;5;6\n"), "przed datą może stać tylko numer losowania"},
+        {Input("data.csv", "07.01.26,1,2,3,4,5,6\n"),
+         "„07.01.26” to data w nieznanej postaci; daty mogą"},
+        {Input("dzien.csv", "Wt;07.01.2026;1;2;3;4;5;6\n"),
+         "przed datą może stać tylko numer losowania"},
         {list, list + ": nie ma w nim żadnego losowania"},
     };
     for (const auto& [input, message] : cases) {
@@ -51,9 +53,10 @@ TEST(ToolFiles, WithoutBazaThePlayersHistoryIsTakenAndNamed) {
     environment.playerDirectory = player.Path();
     ToolRun run = RunTool({"sprawdz"}, {}, environment);
     EXPECT_EQ(run.status, kToolBadInput);
-    EXPECT_EQ(run.err, "kulko-wyniki: nie ma bazy wyników kulko.txt ani w bieżącym katalogu, "
-                       "ani w katalogu roboczym programu " + player.Path().string() +
-                           "; wskaż ją opcją --baza\n");
+    EXPECT_EQ(run.err,
+              "kulko-wyniki: nie ma bazy wyników kulko.txt ani w bieżącym katalogu, "
+              "ani w katalogu roboczym programu " +
+                  player.Path().string() + "; wskaż ją opcją --baza\n");
     player.Write("kulko.txt", ShippedWithout(30));
     // Standard input typed at a terminal is explained before it is read.
     environment.inputIsTerminal = true;
