@@ -1,5 +1,6 @@
 // The memory of sets: storing the drawn set, clearing the memory, opening it
 // in the text editor, and checking the kept sets against typed numbers.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,16 @@ void Tgenerator::SpeedButton6Click() {
 }
 
 void Tgenerator::SpeedButton7Click() {
-    system_.OpenInTextEditor(File(kMemoryFile));
+    // Named whole, so that the player can open it by hand when no program can.
+    std::error_code error;
+    std::filesystem::path memory = std::filesystem::absolute(File(kMemoryFile), error);
+    memory = error ? File(kMemoryFile) : memory.lexically_normal();
+    if (!system_.OpenInTextEditor(memory)) {
+        screen_.Inform(
+            "Nie udało się uruchomić edytora tekstu.\r"
+            "Plik pamięci można otworzyć w dowolnym edytorze:\r" +
+            memory.string());
+    }
     screen_.RepaintNow();
 }
 

@@ -30,6 +30,8 @@ inline constexpr const char* kRenumberingScratch = "baza.txt";
 inline constexpr const char* kDrawLog = "losowania_kulko.txt";
 // The sets the user kept, one line each.
 inline constexpr const char* kMemoryFile = "wyniki_kulko.txt";
+// The stake per ticket that kulko-systemy remembers, as typed.
+inline constexpr const char* kStakeFile = "stawka_kulko.txt";
 // The two ledger files of the finance panel.
 inline constexpr const char* kExpensesLedger = "wydatki_l.dat";
 inline constexpr const char* kIncomesLedger = "przychody_l.dat";

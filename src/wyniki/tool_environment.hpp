@@ -18,14 +18,14 @@ struct FetchedInput {
 struct ToolEnvironment {
     DateKey today = 0;             // the local date: no draw is dated later
     bool inputIsTerminal = false;  // standard input is typed in, not piped
-    // The player's working directory that kulko-start keeps; empty when unknown.
+    // The player's working directory that the launcher keeps; empty when unknown.
     std::filesystem::path playerDirectory;
     // Reads an http:// or https:// address; without it addresses are refused.
     std::function<FetchedInput(const std::string& address)> fetch;
 };
 
 // Today's local date and the player's directory from the environment as
-// kulko-start takes it (${XDG_DATA_HOME:-$HOME/.local/share}/kulko).
+// the launcher takes it (${XDG_DATA_HOME:-$HOME/.local/share}/kulko).
 ToolEnvironment LocalEnvironment();
 
 // The results file a command works on: the one given with --baza; else
