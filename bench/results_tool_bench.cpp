@@ -7,10 +7,6 @@
 // the child's largest resident size, which starts from this process's size
 // when it is started, so it is an upper bound.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,8 +18,7 @@
 #include <vector>
 
 #include "bench_support.hpp"
-
-extern char** environ;
+#include "support/child_process.hpp"
 
 namespace {
 
@@ -33,33 +28,19 @@ struct ProcessCost {
     long peakKb = 0;
 };
 
-// Runs the program with its output thrown away.
+// Runs the program with its output thrown away; nothing for a failed run.
 ProcessCost Run(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     const auto start = std::chrono::steady_clock::now();
-    pid_t child = -1;
+    const kulko::test::ChildRun run = kulko::test::RunChild(std::move(args), "/dev/null");
     ProcessCost cost;
-    int status = 0;
-    rusage usage{};
-    if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-        ::wait4(child, &status, 0, &usage) == child && WIFEXITED(status) &&
-        WEXITSTATUS(status) == 0) {
+    if (run.exitStatus == 0) {
         cost.wallMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
         const auto ms = [](timeval time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
-        cost.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
-        cost.peakKb = usage.ru_maxrss;
+        cost.cpuMs = ms(run.usage.ru_utime) + ms(run.usage.ru_stime);
+        cost.peakKb = run.usage.ru_maxrss;
     }
-    posix_spawn_file_actions_destroy(&actions);
     return cost;
 }
 

@@ -93,7 +93,7 @@ class Planner {
                 plan_.alreadyKnown += inserted ? 0 : 1;
             } else if (const auto known = historyByNumber_.find(number);
                        known == historyByNumber_.end()) {
-                unnumbered_.insert(&placed);  // a number the history's numbering skips
+                return Refuse(UnknownNumberText(placed));
             } else if (!Same(placed, known->second->dateKey, known->second->numbers)) {
                 return Refuse(NumberConflictText(placed, known->second->dateKey,
                                                  known->second->numbers, nullptr));

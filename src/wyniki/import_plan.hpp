@@ -30,8 +30,8 @@ struct ImportPlan {
 HistoryQuestions QuestionsOf(const std::vector<PlacedDraw>& input);
 
 // A draw that gives its number is that draw: it must match the history's
-// draw of that number, or follow the history's last number without a gap
-// and in date order. A draw without a number is known by its date and
+// draw of that number (which the history must have), or follow the
+// history's last number without a gap and in date order. A draw without a number is known by its date and
 // numbers; the draws of one day that the history lacks are added after its
 // last draw, numbered on from it, when they are dated after it (or on its
 // day, giving the history's draws of that day too); a day before it that

@@ -67,6 +67,12 @@ std::string OutOfOrderText(const PlacedDraw& incoming, const PlacedDraw* previou
            before + " z " + DateText(previousDate);
 }
 
+std::string UnknownNumberText(const PlacedDraw& incoming) {
+    return PlaceText(incoming.place) + ": " + DrawText(incoming) +
+           ": w bazie nie ma losowania o tym numerze, choć ma dalsze; numery w bazie nie idą "
+           "kolejno (program porządkuje je przyciskiem „Renumeracja bazy”)";
+}
+
 std::string KnownUnderOtherNumberText(const PlacedDraw& incoming, std::size_t number) {
     return PlaceText(incoming.place) + ": " + DrawText(incoming) + " jest już w bazie" +
            (number != 0 ? " jako losowanie " + Numbered(number) : std::string());

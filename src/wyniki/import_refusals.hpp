@@ -28,6 +28,9 @@ std::string MissingNumbersText(const PlacedDraw& afterGap,
 std::string OutOfOrderText(const PlacedDraw& incoming, const PlacedDraw* previous,
                            std::size_t lastNumber, DateKey previousDate);
 
+// A number up to the history's last that no line of the history has.
+std::string UnknownNumberText(const PlacedDraw& incoming);
+
 std::string KnownUnderOtherNumberText(const PlacedDraw& incoming, std::size_t number);
 
 std::string MixedNumberingText(const PlacedDraw& unnumbered, const PlacedDraw& numbered);
