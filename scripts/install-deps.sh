@@ -19,7 +19,7 @@ run=(
 package=(dpkg-dev file lintian appstream desktop-file-utils)
 test=(
     pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-    clang libclang-rt-14-dev locales
+    clang libclang-rt-14-dev locales strace
 )
 
 packages=("${run[@]}")

@@ -6,6 +6,7 @@
 
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
@@ -15,6 +16,7 @@ namespace kulko {
 
 void Tgenerator::SpeedButton5Click() {
     if (screen_.Ask("Skasować pamięć wyników ?")) {
+        const WorkDirLock lock(workDir_, PaintWhileWaiting());
         // A missing or locked file is not worth a message: the memory is
         // simply gone or stays. When it stays, its count stays shown too,
         // so the window never claims an empty memory that still holds sets.
@@ -29,6 +31,7 @@ void Tgenerator::SpeedButton5Click() {
 void Tgenerator::SpeedButton6Click() {
     // The repaint wipes the marks of the set just drawn, before it is kept.
     screen_.RepaintNow();
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     StoreSetLine(File(kMemoryFile), Utf8ToCp1250(PendingSetText));
     // Each drawn set is kept once: the empty caption disables the button
     // until the next draw.

@@ -12,5 +12,7 @@ namespace kulko {
 // open itself cannot block on a FIFO without a writer; the descriptor handed
 // back blocks as usual and is closed on exec. Throws InOutError on failure.
 int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode = 0666);
+// The same without throwing: -1 on failure, with the error number in error.
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode, int& error);
 
 }  // namespace kulko

@@ -10,8 +10,9 @@ namespace kulko {
 inline constexpr const char* kResultsFile = "kulko.txt";
 // Added to the results file's name for the history as it was before the
 // results tool last added draws to it, kept beside it so that an import can
-// be undone ("kulko.txt.poprzednia").
+// be undone: kPreviousHistory in the working directory.
 inline constexpr const char* kPreviousHistorySuffix = ".poprzednia";
+inline constexpr const char* kPreviousHistory = "kulko.txt.poprzednia";
 // Where the results update downloads the server's results file to; it
 // replaces the results file only when it is sound and newer.
 inline constexpr const char* kResultsDownload = "kulko.bak";
@@ -40,6 +41,24 @@ inline constexpr const char* kIncomesLedger = "przychody_l.dat";
 inline constexpr const char* kDatabaseUpdateSetting = "ustalenia_kulko.dat";
 inline constexpr const char* kProgramUpdateSetting = "ustalenia_kulko_apli.dat";
 inline constexpr const char* kDatabaseCheckSetting = "ustalenia_kulko_kontrola.dat";
+// The lock file: while a program of the project changes files of the
+// working directory, it holds a lock on this file (see WorkDirLock). It is
+// removed again when the lock is released.
+inline constexpr const char* kLockFile = "kulko.lck";
+// The tag between a file's name and the process id in the name of a
+// temporary file written to replace it: "kulko.txt.tmp-812-0".
+inline constexpr const char* kTemporaryTag = ".tmp-";
+// Every file that a temporary file may be written beside: start-up removes
+// the temporary files of these whose writer is gone.
+inline constexpr const char* kReplacedFiles[] = {
+    kResultsFile,          kResultsDownload,
+    kServerVersionNote,    kLocalVersionNote,
+    kRenumberingScratch,   kDrawLog,
+    kMemoryFile,           kExpensesLedger,
+    kIncomesLedger,        kDatabaseUpdateSetting,
+    kProgramUpdateSetting, kDatabaseCheckSetting,
+    kPreviousHistory,
+};
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.
 inline constexpr const char* kBallPictureFolder = "Ikonki";
 inline constexpr const char* kBallPictureSuffix = ".jpg";

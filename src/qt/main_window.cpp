@@ -1,6 +1,7 @@
 #include "qt/main_window.hpp"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -34,7 +35,11 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
-    connect(&timer_, &QTimer::timeout, this, [this] { Run([this] { window_->Timer1Timer(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!waiting_) {
+            Run([this] { window_->Timer1Timer(); });
+        }
+    });
     timer_.start(100);
 }
 
@@ -72,10 +77,21 @@ void MainWindow::DrawMarks(const Canvas& marks) {
     update();
 }
 
+void MainWindow::AnswerPaints() {
+    // No input reaches the window meanwhile; paints and the window system's
+    // other events are answered.
+    waiting_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    waiting_ = false;
+}
+
 // Closing from the window manager asks as "Koniec" does; only "Tak" ends
 // the program, and it ends it at once, so the close itself never goes on.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (waiting_) {
+        return;
+    }
     Run([this] { window_->SpeedButton1Click(); });
 }
 

@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "files/file_size_limit.hpp"
 #include "systemy/systemy_command.hpp"
 #include "systemy/table_location.hpp"
 #include "systemy_qt/systemy_main_window.hpp"
 
 int main(int argc, char** argv) {
+    kulko::TreatFileSizeLimitAsFullDisk();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::filesystem::path shipped = kulko::ShippedTablePath(kulko::RunningProgram());
     if (kulko::IsSystemyCommand(args)) {

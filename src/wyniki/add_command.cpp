@@ -7,6 +7,7 @@
 #include "files/in_out_error.hpp"
 #include "files/previous_version.hpp"
 #include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "text/cp1250.hpp"
 #include "wyniki/import_plan.hpp"
@@ -63,7 +64,7 @@ bool WriteImport(const std::filesystem::path& file, const ScannedHistory& histor
     const WritePiece pieces[] = {history.Lines(), std::string_view(lines),
                                  std::string_view(history.tail)};
     const std::filesystem::path kept = file.string() + kPreviousHistorySuffix;
-    return ReplaceKeepingPrevious(file, kept, history.Whole(), pieces);
+    return ReplaceKeepingPrevious(file, kept, history.Whole(), pieces, history.identity);
 }
 
 void PrintPlan(std::ostream& out, const ImportPlan& plan, const ScannedHistory& history,
@@ -102,6 +103,16 @@ int AddDraws(const ToolOptions& options, const ToolEnvironment& environment, std
     if (!ReadInputs(options, environment, in, err, sources, draws)) {
         return Refused(err);
     }
+    // From the read of the history to its rename no other program of the
+    // project changes the directory; the inputs, which may come slowly
+    // through a pipe or from a server, were read before.
+    std::optional<WorkDirLock> lock;
+    try {
+        lock.emplace(DirectoryOf(base.path));
+    } catch (const InOutError& error) {
+        err << kToolName << WriteFaultText(base.path, error) << "\n";
+        return Refused(err);
+    }
     const std::optional<ScannedHistory> history =
         ReadHistory(base, environment, true, QuestionsOf(draws), err);
     if (!history) {
@@ -124,14 +135,15 @@ int AddDraws(const ToolOptions& options, const ToolEnvironment& environment, std
             return Refused(err);
         }
     }
+    lock.reset();
     PrintPlan(out, plan, *history, options.trial);
     if (options.trial) {
         out << "Próba: " << kUnchanged;
     } else if (!plan.added.empty() && kept) {
         out << "Poprzednia baza: " << base.path.string() << kPreviousHistorySuffix << "\n";
     } else if (!plan.added.empty()) {
-        err << kToolName << base.path.string()
-            << " dało się tylko nadpisać w miejscu, więc poprzedniej bazy nie zachowano\n";
+        err << kToolName << "nie udało się zachować poprzedniej bazy obok " << base.path.string()
+            << "\n";
     }
     return kToolSuccess;
 }

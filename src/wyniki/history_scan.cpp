@@ -113,6 +113,9 @@ std::string ReadTail(int fd, std::uint64_t from) {
 ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
                            const HistoryQuestions& questions) {
     ScannedHistory history;
+    // Taken before the read: a file changed while it is read never passes
+    // for the one read.
+    history.identity = IdentityOf(resultsFile);
     history.file = std::make_unique<TextFileStream>(resultsFile);
     AskedDraws asked(questions, history.asked);
     const bool asking = !questions.numbers.empty() || !questions.dates.empty();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_identity.hpp"
 #include "files/file_ops.hpp"
 #include "files/text_file_stream.hpp"
 #include "game/number_set.hpp"
@@ -43,6 +44,7 @@ struct ScannedHistory {
     std::uint64_t linesEnd = 0;            // where its lines end: before a Ctrl-Z, or at its end
     std::string tail;                      // the Ctrl-Z and what follows it, if any
     std::optional<char> lastByte;          // the byte before linesEnd; none for an empty file
+    FileIdentity identity;                 // of the file as read, taken before the read
 
     // The lines as a stretch of the open file, up to their end.
     FileStretch Lines() const { return {file->Descriptor(), 0, linesEnd}; }

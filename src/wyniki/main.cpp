@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "files/file_size_limit.hpp"
 #include "system/fetch_into_memory.hpp"
 #include "wyniki/results_tool.hpp"
 
 int main(int argc, char** argv) {
+    kulko::TreatFileSizeLimitAsFullDisk();
     kulko::ToolEnvironment environment = kulko::LocalEnvironment();
     environment.inputIsTerminal = ::isatty(STDIN_FILENO) == 1;
     // Addresses are fetched under the limits of the program's own update.

@@ -5,6 +5,7 @@
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "results/summary_texts.hpp"
 #include "text/cp1250.hpp"
@@ -50,7 +51,9 @@ int Publish(const ToolOptions& options, const ToolEnvironment& environment, std:
     const std::filesystem::path results = folder / kResultsFile;
     const std::filesystem::path version = folder / kPublishedVersionNote;
     // The results first: a server that gives out a new version note must
-    // already give out the results that go with it.
+    // already give out the results that go with it. Both under the lock of
+    // the folder, so that two publishers never mix their files.
+    std::optional<WorkDirLock> lock;
     const bool published =
         Written(folder, err,
                 [&] {
@@ -59,6 +62,7 @@ int Publish(const ToolOptions& options, const ToolEnvironment& environment, std:
                     if (error) {
                         throw InOutError::FromErrno(error.value());
                     }
+                    lock.emplace(folder);
                 }) &&
         Written(results, err,
                 [&] {
