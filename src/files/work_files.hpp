@@ -26,6 +26,8 @@ inline constexpr const char* kRenumberingScratch = "baza.txt";
 inline constexpr const char* kDrawLog = "losowania_kulko.txt";
 // The sets the user kept, one line each.
 inline constexpr const char* kMemoryFile = "wyniki_kulko.txt";
+// The stake per ticket that kulko-systemy remembers, as typed.
+inline constexpr const char* kStakeFile = "stawka_kulko.txt";
 // The two ledger files of the finance panel.
 inline constexpr const char* kExpensesLedger = "wydatki_l.dat";
 inline constexpr const char* kIncomesLedger = "przychody_l.dat";
@@ -44,12 +46,19 @@ inline constexpr const char* kTemporaryTag = ".tmp-";
 // Every file that a temporary file may be written beside: start-up removes
 // the temporary files of these whose writer is gone.
 inline constexpr const char* kReplacedFiles[] = {
-    kResultsFile,          kResultsDownload,
-    kServerVersionNote,    kLocalVersionNote,
-    kRenumberingScratch,   kDrawLog,
-    kMemoryFile,           kExpensesLedger,
-    kIncomesLedger,        kDatabaseUpdateSetting,
-    kProgramUpdateSetting, kDatabaseCheckSetting,
+    kResultsFile,
+    kResultsDownload,
+    kServerVersionNote,
+    kLocalVersionNote,
+    kRenumberingScratch,
+    kDrawLog,
+    kMemoryFile,
+    kStakeFile,
+    kExpensesLedger,
+    kIncomesLedger,
+    kDatabaseUpdateSetting,
+    kProgramUpdateSetting,
+    kDatabaseCheckSetting,
 };
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.
 inline constexpr const char* kBallPictureFolder = "Ikonki";

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,35 +11,9 @@
 #include "qt/control_widgets.hpp"
 #include "qt/conversions.hpp"
 #include "qt/message_boxes.hpp"
+#include "qt/window_fonts.hpp"
 
 namespace kulko {
-namespace {
-
-// The window was laid out for Windows fonts. Wine's Tahoma has Tahoma's
-// metrics, so the texts keep their designed places; where it or another
-// Windows face is missing, faces of near metrics stand in.
-void ProvideWindowsFonts() {
-    static bool provided = false;
-    if (provided) {
-        return;
-    }
-    provided = true;
-    for (const char* file :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
-                                                               QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Blade Runner Movie Font"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-}
-
-}  // namespace
-
 MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
                        const std::string& updateHost)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -73,16 +46,7 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Run(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A failed file operation (InOutError, the program's one error
-        // type) or any other failure: the user sees its text, and it must
-        // not end the program.
-        Sync();
-        ShowError(this, QString::fromStdString(error.what()));
-    }
-    Sync();
+    RunShowingErrors(this, handler, [this] { Sync(); });
 }
 
 void MainWindow::Sync() {

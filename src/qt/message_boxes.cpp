@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <exception>
 
 #include "qt/conversions.hpp"
 
@@ -35,6 +36,17 @@ void ShowInformation(QWidget* parent, const QString& text) {
     box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+void RunShowingErrors(QWidget* parent, const std::function<void()>& handler,
+                      const std::function<void()>& sync) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        sync();
+        ShowError(parent, QString::fromStdString(error.what()));
+    }
+    sync();
 }
 
 void ShowError(QWidget* parent, const QString& text) {

@@ -43,7 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = kulko ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$version-1" ] || fail "version $(field Version)"
 [ "$(field Architecture)" = "$arch" ] || fail "architecture $(field Architecture)"
-for needed in libqt6widgets6 libcurl4 libjpeg62-turbo qt6-qpa-plugins \
+for needed in libqt6widgets6 libqt6printsupport6 libcurl4 libjpeg62-turbo qt6-qpa-plugins \
     fonts-liberation2 fonts-dejavu-core xdg-utils; do
     field Depends | tr ',' '\n' | grep -q "^ *$needed\( \|$\)" || fail "does not depend on $needed"
 done
@@ -68,6 +68,11 @@ fi
 grep -qx "Exec=/usr/bin/kulko" "$root/usr/share/applications/kulko.desktop" ||
     fail "desktop entry does not start /usr/bin/kulko"
 file -b "$root/usr/libexec/kulko/kulko" | grep -q "^ELF.*, stripped" || fail "program not stripped"
+grep -qx "Exec=/usr/bin/kulko-start --systemy" "$root/usr/share/applications/kulko-systemy.desktop" ||
+    fail "systems entry does not start /usr/bin/kulko-start --systemy"
+# The systems program, stripped, builds a system from the packaged table.
+"$root/usr/libexec/kulko/kulko-systemy" system 1-12 --gwarancja 5z5 --czas 1 >"$scratch/system" 2>&1 ||
+    fail "kulko-systemy: $(cat "$scratch/system")"
 # The results tool, stripped like the program, checks the shipped history.
 "$root/usr/bin/kulko-wyniki" sprawdz --baza "$root/usr/share/kulko/kulko.txt" >/dev/null ||
     fail "kulko-wyniki does not accept the shipped history"
