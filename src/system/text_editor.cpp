@@ -35,8 +35,10 @@ std::vector<std::string> InTerminal(const std::string& editor, const std::string
         ::_exit(127);
     }
     int status = 0;
-    const char succeeded = program > 0 && ::waitpid(program, &status, 0) == program &&
-                           WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    pid_t waited = -1;
+    while (program > 0 && (waited = ::waitpid(program, &status, 0)) < 0 && errno == EINTR) {
+    }
+    const char succeeded = waited == program && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     // Nobody may be listening any more: the program outlived the wait.
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
