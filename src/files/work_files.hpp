@@ -51,12 +51,19 @@ inline constexpr const char* kTemporaryTag = ".tmp-";
 // Every file that a temporary file may be written beside: start-up removes
 // the temporary files of these whose writer is gone.
 inline constexpr const char* kReplacedFiles[] = {
-    kResultsFile,          kResultsDownload,
-    kServerVersionNote,    kLocalVersionNote,
-    kRenumberingScratch,   kDrawLog,
-    kMemoryFile,           kExpensesLedger,
-    kIncomesLedger,        kDatabaseUpdateSetting,
-    kProgramUpdateSetting, kDatabaseCheckSetting,
+    kResultsFile,
+    kResultsDownload,
+    kServerVersionNote,
+    kLocalVersionNote,
+    kRenumberingScratch,
+    kDrawLog,
+    kMemoryFile,
+    kStakeFile,
+    kExpensesLedger,
+    kIncomesLedger,
+    kDatabaseUpdateSetting,
+    kProgramUpdateSetting,
+    kDatabaseCheckSetting,
     kPreviousHistory,
 };
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.
