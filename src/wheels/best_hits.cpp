@@ -41,10 +41,12 @@ class Enumeration {
     }
 
   private:
-    // The subsets of a drawn set X, by size, as ranks.
+    // The subsets of a drawn set X, by size, as ranks. X has at most five
+    // members here, but the sizes run to a whole ticket so that no size the
+    // loops below can name lies outside the arrays.
     struct Subsets {
-        std::uint32_t ranks[kTicketSize][16];
-        int count[kTicketSize] = {};
+        std::uint32_t ranks[kTicketSize + 1][16];
+        int count[kTicketSize + 1] = {};
     };
 
     // Whether X with x added (x above every member of X) holds a marked part
