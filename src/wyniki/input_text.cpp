@@ -32,6 +32,9 @@ constexpr Signature kSignatures[] = {
     {"7z\xBC\xAF", "archiwum 7z"},
     {"PK\x03\x04", "archiwum ZIP albo arkusz XLSX lub ODS (zapisz arkusz jako CSV)"},
     {"\xD0\xCF\x11\xE0", "dokument pakietu Office, np. arkusz XLS (zapisz go jako CSV)"},
+    {"\x7F"
+     "ELF",
+     "program (plik wykonywalny)"},
 };
 
 bool IsTextByte(unsigned char byte) {
@@ -40,16 +43,20 @@ bool IsTextByte(unsigned char byte) {
                               byte == static_cast<unsigned char>(kCtrlZ);
 }
 
-// UTF-16 without its mark: every other byte of plain text is a NUL.
+// UTF-16 without its mark: every other byte of plain text is a NUL and the
+// bytes between are text. Programs and other binary files have NULs on both
+// sides, or bytes between that no text holds.
 bool LooksLikeUtf16(std::string_view head) {
     const std::size_t pairs = head.size() / 2;
-    std::size_t evenNuls = 0;
-    std::size_t oddNuls = 0;
-    for (std::size_t i = 0; i < pairs; ++i) {
-        evenNuls += head[2 * i] == '\0' ? 1 : 0;
-        oddNuls += head[2 * i + 1] == '\0' ? 1 : 0;
+    std::size_t nuls[2] = {0, 0};
+    std::size_t text[2] = {0, 0};
+    for (std::size_t i = 0; i < 2 * pairs; ++i) {
+        nuls[i % 2] += head[i] == '\0' ? 1 : 0;
+        text[i % 2] += IsTextByte(static_cast<unsigned char>(head[i])) ? 1 : 0;
     }
-    return pairs > 0 && std::max(evenNuls, oddNuls) * 4 >= pairs * 3;
+    const std::size_t side = nuls[0] >= nuls[1] ? 0 : 1;
+    return pairs > 0 && nuls[side] * 4 >= pairs * 3 && nuls[1 - side] * 8 <= pairs &&
+           text[1 - side] * 8 >= pairs * 7;
 }
 
 std::string_view BinaryKind(std::string_view bytes) {

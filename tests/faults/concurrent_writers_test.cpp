@@ -24,7 +24,9 @@ namespace {
 
 // Draw k after the history's last one, as a history line.
 std::string NewDraw(int k) {
-    return "00" + std::to_string(60 + k) + ";15.02." + std::to_string(2005 + k) + ";1;2;3;4;5;" +
+    // One a day in March 2006: after the history, never in the future.
+    const std::string day = (k < 10 ? "0" : "") + std::to_string(k);
+    return "00" + std::to_string(60 + k) + ";" + day + ".03.2006;1;2;3;4;5;" +
            std::to_string(5 + k);
 }
 

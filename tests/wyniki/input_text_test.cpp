@@ -24,6 +24,12 @@ TEST_F(InputTextTest, BinaryInputIsRefusedForWhatItIs) {
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20), "PNG"},
         {std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x1a\x0a\x33", 13), "gzip"},
         {std::string("Data;L1\r\n\x01\x02\x03\x1a", 13), "binarn"},
+        // NULs in both halves of the byte pairs: no UTF-16 text.
+        {std::string("\x7f"
+                     "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0\x3e\0",
+                     20),
+         "program"},
+        {std::string("\x01\0\0\0\x02\0\0\0\x03\0\0\0\x04\0\0\0", 16), "binarn"},
     };
     for (const auto& [bytes, named] : cases) {
         SCOPED_TRACE(named);
