@@ -6,7 +6,12 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "results/results_line.hpp"
+#include "text/digits.hpp"
 
 namespace kulko {
 
@@ -85,15 +90,97 @@ class ScannedLine {
     std::size_t found_ = 0;
 };
 
+// The usual line, "0001;27.01.1957;8;12;31;39;43;45": a draw number, the
+// ten date characters with digits in their day, month and year, the second
+// ";" right after them and six numbers of one or two digits up to 49. Such
+// a line is read straight through, to what the cutting below gives for it:
+// seven semicolons, a date whose parts convert completely, six tokens in
+// range. Any other line is left to that cutting.
+// The first ";" of a line: the draw number before it is four digits or
+// seven, so the first sixteen bytes are looked at in one go where they can be.
+std::size_t FirstSemicolon(std::string_view line) {
+#if defined(__SSE2__)
+    if (line.size() >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data()));
+        const auto marks =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(';'))));
+        return marks != 0 ? static_cast<std::size_t>(std::countr_zero(marks)) : FindSemicolon(line);
+    }
+#endif
+    return FindSemicolon(line);
+}
+
+bool ReadUsualLine(std::string_view line, std::string_view& date, NumberSet& six) {
+    const std::size_t first = FirstSemicolon(line);
+    if (first == std::string_view::npos || line.size() < first + kDateLength + 2) {
+        return false;
+    }
+    const char* at = line.data() + first + 1;
+    const char* const end = line.data() + line.size();
+    constexpr std::size_t kDigits[] = {0, 1, 3, 4, 6, 7, 8, 9};
+    for (const std::size_t digit : kDigits) {
+        if (!IsDigit(at[digit])) {
+            return false;
+        }
+    }
+    if (at[2] == ';' || at[5] == ';' || at[kDateLength] != ';') {
+        return false;
+    }
+    date = std::string_view(at, kDateLength);
+    at += kDateLength + 1;
+    // Whether a number has one digit or two is a coin toss from line to
+    // line: it is taken without a branch on it. The first five numbers are
+    // each followed by ";", the last by the end of the line.
+    const auto digit = [](char c) {
+        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+    };
+    unsigned bad = 0;
+    for (std::size_t i = 0; i + 1 < six.size(); ++i) {
+        if (end - at < 3) {
+            return false;
+        }
+        const unsigned tens = digit(at[0]);
+        const unsigned ones = digit(at[1]);
+        const auto two = static_cast<unsigned>(ones < 10);
+        const unsigned value = tens * (1 + 9 * two) + ones * two;
+        bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(value > kHighestNumber) |
+               static_cast<unsigned>(at[1 + two] != ';');
+        six[i] = static_cast<int>(value);
+        at += 2 + two;
+    }
+    const std::ptrdiff_t last = end - at;
+    if (last != 1 && last != 2) {
+        return false;
+    }
+    const unsigned tens = digit(at[0]);
+    const unsigned ones = digit(at[last - 1]);
+    const unsigned value = last == 2 ? tens * 10 + ones : tens;
+    bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(ones > 9) |
+           static_cast<unsigned>(value > kHighestNumber);
+    six.back() = static_cast<int>(value);
+    return bad == 0;
+}
+
 }  // namespace
 
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary) {
+template <typename Lines>
+ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t resultsLineTotal,
+                                  DrawSummary& summary, CountedLines* counted) {
     using Kind = ValidationVerdict::Kind;
-    // The date of the last counted line is kept as a view and stored when
-    // the read ends.
+    // The date of the last counted line is kept in a few bytes of its own
+    // (a line read a piece at a time does not outlive the next one) and
+    // stored when the read ends.
     const std::size_t countedBefore = summary.readDrawCount;
+    std::array<char, kDateLength> lastDateBytes{};
     std::string_view lastDate;
+    const auto keepDate = [&](std::string_view date) {
+        if (date.size() == kDateLength) {
+            std::memcpy(lastDateBytes.data(), date.data(), kDateLength);
+        } else if (!date.empty()) {
+            std::memcpy(lastDateBytes.data(), date.data(), date.size());
+        }
+        lastDate = std::string_view(lastDateBytes.data(), date.size());
+    };
     const auto storeLastDate = [&] {
         if (summary.readDrawCount != countedBefore) {
             summary.lastDate.assign(lastDate);
@@ -105,36 +192,53 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
     };
     std::string_view line;
     while (reader.ReadLine(line)) {
-        const ScannedLine scanned(line);
-        if (check && scanned.HasMoreSemicolonsThan(7)) {
-            return stop(Kind::SemicolonError, line);
-        }
-        const std::string_view date = scanned.Date();
-        if (check && !IsDateWellFormed(date)) {
-            return stop(Kind::DateError, line);
-        }
-        lastDate = date;
-        ++summary.readDrawCount;
-
         NumberSet six{};
-        std::size_t index = 0;
-        bool rangeError = false;
-        scanned.ForEachNumber([&](int value) {
-            summary.CountToken(value);
-            rangeError = rangeError || value > kHighestNumber;
-            if (index < six.size()) {
-                six[index++] = value;
+        std::string_view date;
+        if (ReadUsualLine(line, date, six)) {
+            for (const int value : six) {
+                summary.CountToken(value);
             }
-        });
-        if (check && rangeError) {
-            return stop(Kind::RangeError, line);
+        } else {
+            const ScannedLine scanned(line);
+            if (check && scanned.HasMoreSemicolonsThan(7)) {
+                return stop(Kind::SemicolonError, line);
+            }
+            date = scanned.Date();
+            if (check && !IsDateWellFormed(date)) {
+                return stop(Kind::DateError, line);
+            }
+            std::size_t index = 0;
+            bool rangeError = false;
+            scanned.ForEachNumber([&](int value) {
+                summary.CountToken(value);
+                rangeError = rangeError || value > kHighestNumber;
+                if (index < six.size()) {
+                    six[index++] = value;
+                }
+            });
+            if (check && rangeError) {
+                // The line is counted before its numbers are looked at.
+                keepDate(date);
+                ++summary.readDrawCount;
+                return stop(Kind::RangeError, line);
+            }
         }
+        keepDate(date);
+        ++summary.readDrawCount;
         summary.AddDraw(six, resultsLineTotal);
+        if (counted != nullptr) {
+            counted->Counted(line, date, six);
+        }
     }
     storeLastDate();
     summary.Finish();
     return {};
 }
+
+template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
+                                           CountedLines*);
+template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
+                                           CountedLines*);
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary) {

@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "files/text_file.hpp"
+#include "files/text_file_stream.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {
@@ -20,11 +22,28 @@ struct ValidationVerdict {
 
 inline constexpr std::size_t kShownLineLength = 4096;
 
+// Told of every line the validating read counts, once its checks passed:
+// the line, its date field and its first six numbers as they stand.
+class CountedLines {
+  public:
+    virtual void Counted(std::string_view line, std::string_view date, const NumberSet& six) = 0;
+
+  protected:
+    ~CountedLines() = default;
+};
+
 // Goes through the results file once: checks each line (when check is on,
-// stopping at the first damaged one) and feeds the summary. The summary is
-// finished only when the read reaches the end of the file.
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary);
+// stopping at the first damaged one) and feeds the summary, and counted
+// when given. The summary is finished only when the read reaches the end of
+// the file. The lines come from a TextFileReader or, a piece at a time,
+// from a TextFileStream.
+template <typename Lines>
+ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
+                                  DrawSummary& summary, CountedLines* counted = nullptr);
+extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
+extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
 
 // The start-up read of a results file on disk: the file is read once, its
 // lines counted (which tells the summary where the newest fifty draws begin)

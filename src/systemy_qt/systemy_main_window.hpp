@@ -38,6 +38,7 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     std::optional<std::filesystem::path> AskSavePath(const std::string& suggested) override;
     void CopyToClipboard(const std::string& text) override;
     bool Print(const PrintedSystem& document) override;
+    void AnswerPaints() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +49,9 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     SystemPageWidget* systemPage_ = nullptr;
     std::vector<BoundPageWidget*> analysisPages_;  // "Historia zestawów", "Filtry", "Liczby"
     QTimer timer_;
+    // A handler is waiting for the working directory: the timer's ticks and
+    // a close wait for it.
+    bool waiting_ = false;
 };
 
 }  // namespace kulko
