@@ -1,11 +1,31 @@
 #include "results/draw_summary.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 namespace kulko {
 
-void DrawSummary::AddDraw(NumberSet six, std::size_t resultsLineTotal) {
+namespace {
+
+// The bits of the odd numbers, and of the low numbers 1 to 24.
+constexpr std::uint64_t kOddNumbers = 0x0002AAAAAAAAAAAAull;
+constexpr std::uint64_t kLowNumbers = ((std::uint64_t{1} << kFirstHighNumber) - 1) & ~1ull;
+
+void SortSix(NumberSet& six) {
+    for (std::size_t i = 1; i < six.size(); ++i) {
+        const int value = six[i];
+        std::size_t at = i;
+        for (; at > 0 && six[at - 1] > value; --at) {
+            six[at] = six[at - 1];
+        }
+        six[at] = value;
+    }
+}
+
+}  // namespace
+
+void DrawSummary::AddDraw(NumberSet six) {
     // Parity and low or high need no order: one pass over the numbers.
     int odd = 0;
     int low = 0;
@@ -18,15 +38,7 @@ void DrawSummary::AddDraw(NumberSet six, std::size_t resultsLineTotal) {
     lowNumberTotal += low;
     highNumberTotal += kNumbersPerDraw - low;
 
-    // Six numbers: an insertion sort in place.
-    for (std::size_t i = 1; i < six.size(); ++i) {
-        const int value = six[i];
-        std::size_t at = i;
-        for (; at > 0 && six[at - 1] > value; --at) {
-            six[at] = six[at - 1];
-        }
-        six[at] = value;
-    }
+    SortSix(six);
     // Compared in a wider type: a line may hold any number, 2147483647 too.
     const auto follows = [&](std::size_t i) {
         return std::int64_t{six[i + 1]} == std::int64_t{six[i]} + 1;
@@ -41,10 +53,26 @@ void DrawSummary::AddDraw(NumberSet six, std::size_t resultsLineTotal) {
     }
     pairDraws += pair ? 1 : 0;
     tripleDraws += triple ? 1 : 0;
+}
+
+void DrawSummary::AddDrawMask(std::uint64_t numbers) {
+    const int odd = std::popcount(numbers & kOddNumbers);
+    const int low = std::popcount(numbers & kLowNumbers);
+    allEvenDraws += odd == 0 ? 1 : 0;
+    allOddDraws += odd == kNumbersPerDraw ? 1 : 0;
+    lowNumberTotal += low;
+    highNumberTotal += kNumbersPerDraw - low;
+    // A bit n of `follows` says that n and n + 1 were both drawn.
+    const std::uint64_t follows = numbers & (numbers >> 1);
+    pairDraws += follows != 0 ? 1 : 0;
+    tripleDraws += (follows & (follows >> 1)) != 0 ? 1 : 0;
+}
+
+void DrawSummary::PlaceRecentDraw(NumberSet six, std::size_t count, std::size_t resultsLineTotal) {
     // Among the last fifty lines: row 50 - total + count (1-based).
-    if (resultsLineTotal >= readDrawCount && resultsLineTotal - readDrawCount <= 49) {
-        const std::size_t row = kRecentDrawRows - (resultsLineTotal - readDrawCount);
-        recentDraws[row - 1] = six;
+    if (resultsLineTotal >= count && resultsLineTotal - count <= 49) {
+        SortSix(six);
+        recentDraws[kRecentDrawRows - 1 - (resultsLineTotal - count)] = six;
     }
 }
 

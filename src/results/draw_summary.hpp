@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,17 @@ struct DrawSummary {
         }
     }
     // The per-draw statistics of one counted line: its first six numbers
-    // (missing ones are 0), after readDrawCount counted the line.
-    void AddDraw(NumberSet six, std::size_t resultsLineTotal);
+    // (missing ones are 0). The newest fifty draws go into their rows once
+    // the read knows where the file ends (PlaceRecentDraw).
+    void AddDraw(NumberSet six);
+    // The same for a draw of six different numbers 1 to 49, given as the
+    // bits 1 to 49 of a mask: parity, low and high, and neighbours are
+    // counted from its bits.
+    void AddDrawMask(std::uint64_t numbers);
+    // The draw that the start-up read counted as the `count`-th line of a
+    // file of `resultsLineTotal` lines, into its row when it is among the
+    // newest fifty.
+    void PlaceRecentDraw(NumberSet six, std::size_t count, std::size_t resultsLineTotal);
     // Maximum, minimum and the numbers that reach them.
     void Finish();
 };

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
+#include "game/number_set.hpp"
+
 #include "text/text_to_number.hpp"
+#include "text/usual_numbers.hpp"
 
 namespace kulko {
 
@@ -64,6 +68,41 @@ inline bool IsDateWellFormed(std::string_view date) {
     return date.size() >= kDateLength && !TextToNumber(date.substr(0, 2)).stoppedEarly &&
            !TextToNumber(date.substr(3, 2)).stoppedEarly &&
            !TextToNumber(date.substr(6, 4)).stoppedEarly;
+}
+
+// A results line in its usual form, as nearly every line is: a draw number
+// of digits, ";", a date of ten characters with digits where the date check
+// reads its day, month and year and any separator but ";", CR and LF, ";",
+// and six usual number tokens (see ScanUsualTokens), the line ended by CR
+// LF, LF or the end of the text. Such a line holds exactly seven semicolons,
+// passes the date check, and its numbers part is the six tokens.
+struct UsualResultsLine {
+    std::int32_t numbers[kNumbersPerDraw];
+    std::size_t dateAt;  // offset of the date in the text
+    std::size_t next;    // offset after the line's end
+};
+
+// Reads the line that starts at text[at]; false when it is not usual, and
+// then it must be read by the general rules (CutResultsLine and the rest).
+inline bool ScanUsualResultsLine(const char* text, std::size_t size, std::size_t at,
+                                 UsualResultsLine& line) {
+    constexpr std::size_t kLongestDrawNumber = 20;
+    const std::size_t start = at;
+    while (at - start < kLongestDrawNumber && IsDigit(ByteAt(text, size, at))) {
+        ++at;
+    }
+    if (ByteAt(text, size, at) != ';') {
+        return false;
+    }
+    line.dateAt = ++at;
+    // Digits at day 1-2, month 4-5 and year 7-10; separators at 3 and 6.
+    bool usual = at + kDateLength < size && text[at + kDateLength] == ';';
+    for (std::size_t i = 0; usual && i < kDateLength; ++i) {
+        const char c = text[at + i];
+        usual = (i == 2 || i == 5) ? (c != ';' && c != '\r' && c != '\n') : IsDigit(c);
+    }
+    return usual && ScanUsualTokens(text, size, at + kDateLength + 1, line.numbers, kNumbersPerDraw,
+                                    line.next) == kNumbersPerDraw;
 }
 
 }  // namespace kulko

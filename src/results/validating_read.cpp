@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "files/line_blocks.hpp"
 #include "results/results_line.hpp"
 
 namespace kulko {
@@ -85,61 +86,181 @@ class ScannedLine {
     std::size_t found_ = 0;
 };
 
-}  // namespace
+// The start-up read as it goes through the text: the checks, the counts and
+// the per-draw statistics line by line, and the newest fifty draws kept aside
+// until the read knows how many lines the file holds.
+class StartupRead {
+  public:
+    StartupRead(bool check, DrawSummary& summary) : check_(check), summary_(summary) {}
 
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary) {
-    using Kind = ValidationVerdict::Kind;
-    // The date of the last counted line is kept as a view and stored when
-    // the read ends.
-    const std::size_t countedBefore = summary.readDrawCount;
-    std::string_view lastDate;
-    const auto storeLastDate = [&] {
-        if (summary.readDrawCount != countedBefore) {
-            summary.lastDate.assign(lastDate);
+    // Reads the lines of `text` (whole lines, the Ctrl-Z cut off); false when
+    // a damaged line stopped the read, and `rest` is then what follows it.
+    bool ReadText(std::string_view text, std::string_view& rest) {
+        std::size_t at = 0;
+        UsualResultsLine usual;
+        bool read = true;
+        const std::size_t countedBefore = summary_.readDrawCount;
+        while (read && at < text.size()) {
+            ++lines_;
+            if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
+                read = ReadUsualLine(text, at, usual);
+                at = usual.next;
+            } else {
+                std::string_view after = text.substr(at);
+                read = ReadLine(TakeLine(after));
+                at = text.size() - after.size();
+            }
         }
+        // The date of the last counted line outlives the text it stands in.
+        if (summary_.readDrawCount != countedBefore) {
+            summary_.lastDate.assign(lastDate_);
+        }
+        lastDate_ = {};
+        rest = text.substr(at);
+        return read;
+    }
+
+    // The lines read so far, a stopping damaged line included.
+    std::size_t Lines() const { return lines_; }
+    ValidationVerdict TakeVerdict() { return std::move(verdict_); }
+
+    // The newest fifty draws into their rows, for a file of `lineTotal`
+    // lines; the maximum and minimum when the read reached the end.
+    void Finish(std::size_t lineTotal) {
+        for (const Recent& recent : recent_) {
+            if (recent.count > 0) {
+                summary_.PlaceRecentDraw(recent.six, recent.count, lineTotal);
+            }
+        }
+        for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+            summary_.numberFrequency[static_cast<std::size_t>(n - 1)] +=
+                usualCounts_[static_cast<std::size_t>(n)];
+        }
+        usualCounts_ = {};
+        if (verdict_.kind == ValidationVerdict::Kind::Sound) {
+            summary_.Finish();
+        }
+    }
+
+  private:
+    struct Recent {
+        std::size_t count = 0;
+        NumberSet six{};
     };
-    const auto stop = [&](Kind kind, std::string_view line) {
-        storeLastDate();
-        return Damage(kind, line);
-    };
-    std::string_view line;
-    while (reader.ReadLine(line)) {
+
+    bool ReadUsualLine(std::string_view text, std::size_t at, const UsualResultsLine& usual) {
+        // Seven semicolons and a well-formed date: counted.
+        lastDate_ = text.substr(usual.dateAt, kDateLength);
+        ++summary_.readDrawCount;
+        std::uint64_t numbers = 0;
+        std::int32_t largest = 0;
+        NumberSet six{};
+        for (std::size_t i = 0; i < six.size(); ++i) {
+            const std::int32_t value = usual.numbers[i];
+            ++usualCounts_[static_cast<std::size_t>(value)];
+            largest = std::max(largest, value);
+            numbers |= std::uint64_t{1} << (value & 63);
+            six[i] = value;
+        }
+        if (check_ && largest > kHighestNumber) {
+            std::string_view line = text.substr(at);
+            verdict_ = Damage(ValidationVerdict::Kind::RangeError, TakeLine(line));
+            return false;
+        }
+        // Six different numbers 1 to 49 are read from their bits.
+        if (largest <= kHighestNumber && (numbers & 1u) == 0 &&
+            std::popcount(numbers) == kNumbersPerDraw) {
+            summary_.AddDrawMask(numbers);
+        } else {
+            summary_.AddDraw(six);
+        }
+        KeepRecent(six);
+        return true;
+    }
+
+    bool ReadLine(std::string_view line) {
+        using Kind = ValidationVerdict::Kind;
         const ScannedLine scanned(line);
-        if (check && scanned.HasMoreSemicolonsThan(7)) {
-            return stop(Kind::SemicolonError, line);
+        if (check_ && scanned.HasMoreSemicolonsThan(7)) {
+            verdict_ = Damage(Kind::SemicolonError, line);
+            return false;
         }
         const std::string_view date = scanned.Date();
-        if (check && !IsDateWellFormed(date)) {
-            return stop(Kind::DateError, line);
+        if (check_ && !IsDateWellFormed(date)) {
+            verdict_ = Damage(Kind::DateError, line);
+            return false;
         }
-        lastDate = date;
-        ++summary.readDrawCount;
+        lastDate_ = date;
+        ++summary_.readDrawCount;
 
         NumberSet six{};
         std::size_t index = 0;
         bool rangeError = false;
         scanned.ForEachNumber([&](int value) {
-            summary.CountToken(value);
+            summary_.CountToken(value);
             rangeError = rangeError || value > kHighestNumber;
             if (index < six.size()) {
                 six[index++] = value;
             }
         });
-        if (check && rangeError) {
-            return stop(Kind::RangeError, line);
+        if (check_ && rangeError) {
+            verdict_ = Damage(Kind::RangeError, line);
+            return false;
         }
-        summary.AddDraw(six, resultsLineTotal);
+        summary_.AddDraw(six);
+        KeepRecent(six);
+        return true;
     }
-    storeLastDate();
-    summary.Finish();
-    return {};
+
+    void KeepRecent(const NumberSet& six) {
+        recent_[summary_.readDrawCount % recent_.size()] = {summary_.readDrawCount, six};
+    }
+
+    bool check_;
+    DrawSummary& summary_;
+    std::size_t lines_ = 0;
+    std::string_view lastDate_;
+    std::array<int, 100> usualCounts_{};
+    std::array<Recent, kRecentDrawRows> recent_{};
+    ValidationVerdict verdict_;
+};
+
+}  // namespace
+
+ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
+                                  DrawSummary& summary) {
+    StartupRead read(check, summary);
+    std::string_view rest;
+    read.ReadText(reader.Rest(), rest);
+    read.Finish(resultsLineTotal);
+    return read.TakeVerdict();
 }
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                      DrawSummary& summary) {
-    TextFileReader reader(file);
-    return ValidateResults(reader, check, reader.LineCount(), summary);
+                                      DrawSummary& summary, FileIdentity* readIdentity) {
+    const ReadOnlyFile opened(file);
+    const FileIdentity identity = opened.Identity();
+    LineBlocks blocks(opened.Fd());
+    StartupRead read(check, summary);
+    std::size_t lineTotal = 0;
+    std::string_view piece;
+    std::string_view rest;
+    bool whole = true;
+    while (blocks.Next(piece)) {
+        if (whole && !read.ReadText(piece, rest)) {
+            // Stopped at a damaged line: the lines after it are only counted,
+            // which tells the newest fifty rows where the file ends.
+            whole = false;
+            lineTotal = read.Lines() + CountTextLines(rest);
+        } else if (!whole) {
+            lineTotal += CountTextLines(piece);
+        }
+    }
+    read.Finish(whole ? read.Lines() : lineTotal);
+    if (whole && readIdentity != nullptr) {
+        *readIdentity = identity;
+    }
+    return read.TakeVerdict();
 }
 
 const char* DamageReportText(ValidationVerdict::Kind kind) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "files/file_identity.hpp"
 #include "files/text_file.hpp"
 #include "results/draw_summary.hpp"
 
@@ -26,11 +27,13 @@ inline constexpr std::size_t kShownLineLength = 4096;
 ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary);
 
-// The start-up read of a results file on disk: the file is read once, its
-// lines counted (which tells the summary where the newest fifty draws begin)
-// and then checked and summarised. Throws InOutError when it cannot be read.
+// The start-up read of a results file on disk, in one pass over it with one
+// buffer: every line checked and summarised, the newest fifty draws put in
+// their rows once the end of the file is known. When the read went through
+// the whole file, `readIdentity` (if given) receives the identity of the file
+// it read. Throws InOutError when the file cannot be read.
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                      DrawSummary& summary);
+                                      DrawSummary& summary, FileIdentity* readIdentity = nullptr);
 
 // The status-row text of a damage report, without the line.
 const char* DamageReportText(ValidationVerdict::Kind kind);
