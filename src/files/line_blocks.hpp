@@ -55,7 +55,7 @@ class LineBlocks {
 
     // Bytes the first read asks for, and the most a piece grows to.
     static constexpr std::size_t kFirstPiece = std::size_t{16} << 10;
-    static constexpr std::size_t kLargestPiece = std::size_t{256} << 10;
+    static constexpr std::size_t kLargestPiece = std::size_t{64} << 10;
 
   private:
     // Reads into the buffer after the `kept` bytes already there.

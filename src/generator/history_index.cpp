@@ -105,25 +105,25 @@ void HistoryIndex::AddText(std::string_view text) {
         return;  // no record rejects
     }
     std::size_t at = 0;
-    UsualResultsLine usual;
+    UsualResultsLine usual{};
     while (at < text.size()) {
         if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
             // Six different numbers 1 to 49, as nearly every draw is, go in
             // by their bits, which also give them in order.
-            std::uint64_t numbers = 0;
+            NumberBits numbers = 0;
             bool inRange = true;
             for (std::int32_t value : usual.numbers) {
                 inRange = inRange && IsGameNumber(value);
-                numbers |= std::uint64_t{1} << (value & 63);
+                numbers |= NumberBits{1} << (value & 63);
             }
-            if (inRange && std::popcount(numbers) == kNumbersPerDraw) {
+            if (inRange && CountBits(numbers) == kNumbersPerDraw) {
                 AddDistinct(numbers);
             } else {
                 RecordNumbers record;
                 std::copy(std::begin(usual.numbers), std::end(usual.numbers), record.begin());
                 Add(record);
             }
-            at = usual.next;
+            at += usual.next;
             continue;
         }
         std::string_view rest = text.substr(at);
@@ -133,7 +133,7 @@ void HistoryIndex::AddText(std::string_view text) {
     Finish();
 }
 
-void HistoryIndex::AddDistinct(std::uint64_t numbers) {
+void HistoryIndex::AddDistinct(NumberBits numbers) {
     int values[kNumbersPerDraw];
     for (int& value : values) {
         value = std::countr_zero(numbers);
@@ -282,7 +282,7 @@ bool HistoryIndex::RepeatedRecordHits(std::uint64_t candidateMask) const {
     for (const RepeatMasks& masks : repeatedRecords_) {
         int hits = 0;
         for (std::uint64_t mask : masks) {
-            hits += std::popcount(candidateMask & mask);  // few such records
+            hits += CountBits(candidateMask & mask);  // few such records
         }
         if (hits >= rejectingHits_) {
             return true;

@@ -50,7 +50,7 @@ class HistoryIndex {
 
   private:
     void Add(const RecordNumbers& record);
-    void AddDistinct(std::uint64_t numbers);
+    void AddDistinct(NumberBits numbers);
     void AddSharedParts(const int* values, int count);
     void AddSpacing(const RecordNumbers& record);
     void Finish();

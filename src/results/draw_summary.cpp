@@ -1,16 +1,11 @@
 #include "results/draw_summary.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 
 namespace kulko {
 
 namespace {
-
-// The bits of the odd numbers, and of the low numbers 1 to 24.
-constexpr std::uint64_t kOddNumbers = 0x0002AAAAAAAAAAAAull;
-constexpr std::uint64_t kLowNumbers = ((std::uint64_t{1} << kFirstHighNumber) - 1) & ~1ull;
 
 void SortSix(NumberSet& six) {
     for (std::size_t i = 1; i < six.size(); ++i) {
@@ -55,17 +50,13 @@ void DrawSummary::AddDraw(NumberSet six) {
     tripleDraws += triple ? 1 : 0;
 }
 
-void DrawSummary::AddDrawMask(std::uint64_t numbers) {
-    const int odd = std::popcount(numbers & kOddNumbers);
-    const int low = std::popcount(numbers & kLowNumbers);
-    allEvenDraws += odd == 0 ? 1 : 0;
-    allOddDraws += odd == kNumbersPerDraw ? 1 : 0;
-    lowNumberTotal += low;
-    highNumberTotal += kNumbersPerDraw - low;
-    // A bit n of `follows` says that n and n + 1 were both drawn.
-    const std::uint64_t follows = numbers & (numbers >> 1);
-    pairDraws += follows != 0 ? 1 : 0;
-    tripleDraws += (follows & (follows >> 1)) != 0 ? 1 : 0;
+void DrawSummary::Add(const DrawBitCounts& counts) {
+    pairDraws += counts.pairDraws;
+    tripleDraws += counts.tripleDraws;
+    allEvenDraws += counts.allEvenDraws;
+    allOddDraws += counts.allOddDraws;
+    lowNumberTotal += counts.lowNumberTotal;
+    highNumberTotal += counts.highNumberTotal;
 }
 
 void DrawSummary::PlaceRecentDraw(NumberSet six, std::size_t count, std::size_t resultsLineTotal) {

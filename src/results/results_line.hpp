@@ -71,38 +71,47 @@ inline bool IsDateWellFormed(std::string_view date) {
 }
 
 // A results line in its usual form, as nearly every line is: a draw number
-// of digits, ";", a date of ten characters with digits where the date check
-// reads its day, month and year and any separator but ";", CR and LF, ";",
-// and six usual number tokens (see ScanUsualTokens), the line ended by CR
-// LF, LF or the end of the text. Such a line holds exactly seven semicolons,
-// passes the date check, and its numbers part is the six tokens.
+// of up to fifteen digits, ";", a date of ten characters with digits where
+// the date check reads its day, month and year and any separator but ";",
+// CR and LF, ";", and six usual number tokens (see ScanUsualTokens), the
+// line ended by CR LF, LF or the end of the text. Such a line holds exactly
+// seven semicolons, passes the date check, and its numbers part is the six
+// tokens.
 struct UsualResultsLine {
     std::int32_t numbers[kNumbersPerDraw];
-    std::size_t dateAt;  // offset of the date in the text
-    std::size_t next;    // offset after the line's end
+    std::size_t dateAt;  // offset of the date from the line's start
+    std::size_t next;    // offset after the line's end from its start
 };
 
 // Reads the line that starts at text[at]; false when it is not usual, and
 // then it must be read by the general rules (CutResultsLine and the rest).
+// The draw number and the date are looked at eight bytes at a time.
 inline bool ScanUsualResultsLine(const char* text, std::size_t size, std::size_t at,
-                                 UsualResultsLine& line) {
-    constexpr std::size_t kLongestDrawNumber = 20;
-    const std::size_t start = at;
-    while (at - start < kLongestDrawNumber && IsDigit(ByteAt(text, size, at))) {
-        ++at;
+                                 UsualResultsLine& usual) {
+    const UsualLineView line(text, size, at);
+    std::uint64_t nonDigits = NonDigitBytes(line.Word(0));
+    std::size_t digits = 0;
+    if (nonDigits == 0) {
+        nonDigits = NonDigitBytes(line.Word(8));
+        digits = 8;
     }
-    if (ByteAt(text, size, at) != ';') {
+    digits += static_cast<std::size_t>(std::countr_zero(nonDigits)) / 8;
+    if (nonDigits == 0 || line[digits] != ';') {
         return false;
     }
-    line.dateAt = ++at;
-    // Digits at day 1-2, month 4-5 and year 7-10; separators at 3 and 6.
-    bool usual = at + kDateLength < size && text[at + kDateLength] == ';';
-    for (std::size_t i = 0; usual && i < kDateLength; ++i) {
-        const char c = text[at + i];
-        usual = (i == 2 || i == 5) ? (c != ';' && c != '\r' && c != '\n') : IsDigit(c);
+    const std::size_t date = digits + 1;
+    // Day, month and year digits; the separators (bytes 2 and 5) may be
+    // anything but ";", CR and LF.
+    constexpr std::uint64_t kSeparators = (0x80ull << 16) | (0x80ull << 40);
+    const auto separatorFits = [&](char c) { return c != ';' && c != '\r' && c != '\n'; };
+    if ((NonDigitBytes(line.Word(date)) & ~kSeparators) != 0 || !IsDigit(line[date + 8]) ||
+        !IsDigit(line[date + 9]) || line[date + kDateLength] != ';' ||
+        !separatorFits(line[date + 2]) || !separatorFits(line[date + 5])) {
+        return false;
     }
-    return usual && ScanUsualTokens(text, size, at + kDateLength + 1, line.numbers, kNumbersPerDraw,
-                                    line.next) == kNumbersPerDraw;
+    usual.dateAt = date;
+    return ScanUsualTokens(line, date + kDateLength + 1, usual.numbers, kNumbersPerDraw,
+                           usual.next) == kNumbersPerDraw;
 }
 
 }  // namespace kulko

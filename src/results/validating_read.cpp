@@ -97,20 +97,22 @@ class StartupRead {
     // a damaged line stopped the read, and `rest` is then what follows it.
     bool ReadText(std::string_view text, std::string_view& rest) {
         std::size_t at = 0;
-        UsualResultsLine usual;
+        UsualResultsLine usual{};
         bool read = true;
         const std::size_t countedBefore = summary_.readDrawCount;
         while (read && at < text.size()) {
             ++lines_;
             if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
-                read = ReadUsualLine(text, at, usual);
-                at = usual.next;
+                read = ReadUsualLine(text.substr(at), usual);
+                at += usual.next;
             } else {
                 std::string_view after = text.substr(at);
                 read = ReadLine(TakeLine(after));
                 at = text.size() - after.size();
             }
         }
+        summary_.Add(bitCounts_);
+        bitCounts_ = {};
         // The date of the last counted line outlives the text it stands in.
         if (summary_.readDrawCount != countedBefore) {
             summary_.lastDate.assign(lastDate_);
@@ -148,29 +150,34 @@ class StartupRead {
         NumberSet six{};
     };
 
-    bool ReadUsualLine(std::string_view text, std::size_t at, const UsualResultsLine& usual) {
+    bool ReadUsualLine(std::string_view line, const UsualResultsLine& usual) {
         // Seven semicolons and a well-formed date: counted.
-        lastDate_ = text.substr(usual.dateAt, kDateLength);
+        lastDate_ = line.substr(usual.dateAt, kDateLength);
         ++summary_.readDrawCount;
-        std::uint64_t numbers = 0;
+        NumberBits numbers = 0;
+        NumberBits repeated = 0;
         std::int32_t largest = 0;
+        int odd = 0;
+        int low = 0;
         NumberSet six{};
         for (std::size_t i = 0; i < six.size(); ++i) {
             const std::int32_t value = usual.numbers[i];
             ++usualCounts_[static_cast<std::size_t>(value)];
             largest = std::max(largest, value);
-            numbers |= std::uint64_t{1} << (value & 63);
+            const NumberBits bit = NumberBits{1} << (value & 63);
+            repeated |= numbers & bit;
+            numbers |= bit;
+            odd += value & 1;
+            low += value < kFirstHighNumber ? 1 : 0;
             six[i] = value;
         }
         if (check_ && largest > kHighestNumber) {
-            std::string_view line = text.substr(at);
             verdict_ = Damage(ValidationVerdict::Kind::RangeError, TakeLine(line));
             return false;
         }
         // Six different numbers 1 to 49 are read from their bits.
-        if (largest <= kHighestNumber && (numbers & 1u) == 0 &&
-            std::popcount(numbers) == kNumbersPerDraw) {
-            summary_.AddDrawMask(numbers);
+        if (largest <= kHighestNumber && (numbers & 1u) == 0 && repeated == 0) {
+            bitCounts_.Add(numbers, odd, low);
         } else {
             summary_.AddDraw(six);
         }
@@ -213,7 +220,8 @@ class StartupRead {
     }
 
     void KeepRecent(const NumberSet& six) {
-        recent_[summary_.readDrawCount % recent_.size()] = {summary_.readDrawCount, six};
+        recent_[nextRecent_] = {summary_.readDrawCount, six};
+        nextRecent_ = nextRecent_ + 1 == recent_.size() ? 0 : nextRecent_ + 1;
     }
 
     bool check_;
@@ -222,6 +230,8 @@ class StartupRead {
     std::string_view lastDate_;
     std::array<int, 100> usualCounts_{};
     std::array<Recent, kRecentDrawRows> recent_{};
+    std::size_t nextRecent_ = 0;
+    DrawBitCounts bitCounts_;
     ValidationVerdict verdict_;
 };
 

@@ -15,13 +15,13 @@ void TallyDrawLogText(std::string_view text, NumberTally& tally) {
     std::int32_t values[kNumbersPerDraw];
     while (at < text.size()) {
         std::size_t next = 0;
-        const int count =
-            ScanUsualTokens(text.data(), text.size(), at, values, kNumbersPerDraw, next);
+        const int count = ScanUsualTokens(UsualLineView(text.data(), text.size(), at), 0, values,
+                                          kNumbersPerDraw, next);
         if (count > 0) {
             for (int i = 0; i < count; ++i) {
                 tally.AddUsual(values[i]);
             }
-            at = next;
+            at += next;
             continue;
         }
         std::string_view rest = text.substr(at);

@@ -21,13 +21,13 @@ NumberCounts NumberTally::Counts() const {
 
 void TallyResultsText(std::string_view text, NumberTally& tally) {
     std::size_t at = 0;
-    UsualResultsLine usual;
+    UsualResultsLine usual{};
     while (at < text.size()) {
         if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
             for (std::int32_t value : usual.numbers) {
                 tally.AddUsual(value);
             }
-            at = usual.next;
+            at += usual.next;
             continue;
         }
         std::string_view rest = text.substr(at);
