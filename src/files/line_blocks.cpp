@@ -1,11 +1,13 @@
 #include "files/line_blocks.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <ctime>
 
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
@@ -13,15 +15,21 @@
 
 namespace kulko {
 
-ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path)
-    : fd_(OpenRegularFile(path, O_RDONLY)) {}
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) {
+    // The moment is taken before the look, as FileIdentity::Of takes it.
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    struct stat info {};
+    fd_ = OpenRegularFile(path, O_RDONLY, 0666, &info);
+    opened_ = FileIdentity::FromStat(info, now);
+}
 
 ReadOnlyFile::~ReadOnlyFile() {
     ::close(fd_);
 }
 
-LineBlocks::LineBlocks(int fd, std::uint64_t offset)
-    : fd_(fd), fileOffset_(offset), pieceOffset_(offset) {}
+LineBlocks::LineBlocks(int fd, std::uint64_t offset, std::uint64_t end)
+    : fd_(fd), fileOffset_(offset), end_(end), pieceOffset_(offset) {}
 
 std::size_t LineBlocks::BytesToLineEnd() const {
     // A look ahead at a line longer than half the buffer, so that the
@@ -73,7 +81,12 @@ std::size_t LineBlocks::ReadMore(std::size_t kept) {
     }
     // A long line is read to its end; otherwise a piece of the size wanted.
     const std::size_t room = capacity_ - kept;
-    const std::size_t size = kept >= capacity_ / 2 ? room : std::min(room, wanted_);
+    const std::size_t size = static_cast<std::size_t>(
+        std::min<std::uint64_t>(kept >= capacity_ / 2 ? room : std::min(room, wanted_),
+                                end_ > fileOffset_ ? end_ - fileOffset_ : 0));
+    if (size == 0) {
+        return 0;  // at the end reading was meant to stop
+    }
     for (;;) {
         const ssize_t got =
             ::pread(fd_, buffer_.get() + kept, size, static_cast<off_t>(fileOffset_));

@@ -20,10 +20,13 @@ class ReadOnlyFile {
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
     int Fd() const { return fd_; }
+    // The file's identity when it was opened, and now.
+    const FileIdentity& OpenedIdentity() const { return opened_; }
     FileIdentity Identity() const { return FileIdentity::Of(fd_); }
 
   private:
     int fd_;
+    FileIdentity opened_;
 };
 
 // Reads a text file from a given offset in pieces of whole lines, each piece
@@ -37,8 +40,10 @@ class ReadOnlyFile {
 // a reader that stops early reads little; later ones grow.
 class LineBlocks {
   public:
-    // Reads the open file `fd` (not taken over) from `offset` on.
-    explicit LineBlocks(int fd, std::uint64_t offset = 0);
+    // Reads the open file `fd` (not taken over) from `offset` on, up to
+    // `end` at most (the size of the file when its identity was taken, so
+    // that what is read is what that identity describes).
+    explicit LineBlocks(int fd, std::uint64_t offset = 0, std::uint64_t end = UINT64_MAX);
 
     // The next piece; false when the text has ended. The piece is valid until
     // the next call. Throws InOutError when the file cannot be read.
@@ -65,6 +70,7 @@ class LineBlocks {
 
     int fd_;
     std::uint64_t fileOffset_;   // where the next read starts
+    std::uint64_t end_;          // where reading stops
     std::uint64_t pieceOffset_;  // where the last piece started
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_ = 0;

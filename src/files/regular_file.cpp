@@ -10,7 +10,8 @@
 
 namespace kulko {
 
-int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode) {
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode,
+                    struct stat* opened) {
     // Non-blocking only for the open: a FIFO without a writer would otherwise
     // hold the program before it could look at what it opened.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, mode);
@@ -27,6 +28,9 @@ int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode) {
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         throw InOutError::FromErrno(EACCES);
+    }
+    if (opened != nullptr) {
+        *opened = info;
     }
     const int status = ::fcntl(fd, F_GETFL);
     if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <filesystem>
@@ -10,7 +11,10 @@ namespace kulko {
 // plain file: a FIFO, a socket or a device (the results file made a FIFO or
 // a link to /dev/zero) or a directory gives "File access denied" at once. The
 // open itself cannot block on a FIFO without a writer; the descriptor handed
-// back blocks as usual and is closed on exec. Throws InOutError on failure.
-int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode = 0666);
+// back blocks as usual and is closed on exec. When `info` is given it
+// receives what the file system told of the file as it was opened. Throws
+// InOutError on failure.
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode = 0666,
+                    struct stat* info = nullptr);
 
 }  // namespace kulko

@@ -54,19 +54,19 @@ void LineStarts::Fit() {
 }
 
 ResultsListing::ResultsListing(const std::filesystem::path& resultsFile) : file_(resultsFile) {
-    List();
+    List(file_.OpenedIdentity());
 }
 
-void ResultsListing::List() {
+void ResultsListing::List(const FileIdentity& identity) {
     starts_.Clear();
     text_.clear();
     block_.clear();
-    identity_ = file_.Identity();
+    identity_ = identity;
     held_ = identity_.Racy();
     if (held_) {
         text_.reserve(static_cast<std::size_t>(identity_.Size()));
     }
-    LineBlocks blocks(file_.Fd());
+    LineBlocks blocks(file_.Fd(), 0, identity.Size());
     std::string_view piece;
     while (blocks.Next(piece)) {
         const std::uint64_t offset = blocks.PieceOffset();
@@ -127,9 +127,12 @@ std::string_view ResultsListing::Span(std::size_t index) {
 
 std::string ResultsListing::Line(std::size_t index) {
     try {
-        if (!held_ && !identity_.ProvesUnchanged(file_.Identity())) {
-            List();
-            ++generation_;
+        if (!held_) {
+            const FileIdentity now = file_.Identity();
+            if (!identity_.ProvesUnchanged(now)) {
+                ++generation_;
+                List(now);
+            }
         }
         return index < Size() ? ShownText(Span(index)) : std::string();
     } catch (const InOutError&) {

@@ -51,7 +51,8 @@ class ResultsListing {
     std::uint64_t Generation() const { return generation_; }
 
   private:
-    void List();
+    // Lists the file as it is, `identity` taken just before.
+    void List(const FileIdentity& identity);
     // The bytes of line `index` from its start up to the next line's start.
     std::string_view Span(std::size_t index);
 

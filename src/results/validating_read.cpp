@@ -249,7 +249,7 @@ ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity) {
     const ReadOnlyFile opened(file);
-    const FileIdentity identity = opened.Identity();
+    const FileIdentity& identity = opened.OpenedIdentity();
     LineBlocks blocks(opened.Fd());
     StartupRead read(check, summary);
     std::size_t lineTotal = 0;

@@ -12,18 +12,18 @@ NumberCounts DrawLogCounter::Count(const std::filesystem::path& drawLog) {
         const std::optional<FileIdentity> before = identity_;
         identity_.reset();
         const ReadOnlyFile file(drawLog);
-        now = file.Identity();
+        now = file.OpenedIdentity();
         if (before && before->GrewInto(now) && wholeEnd_ <= now.Size()) {
             // The text ends at a Ctrl-Z among the bytes already counted:
             // what was added lies after it and counts for nothing.
             if (!ctrlZ_) {
-                CountFrom(file.Fd(), wholeEnd_);
+                CountFrom(file.Fd(), wholeEnd_, now.Size());
             }
         } else {
             whole_ = {};
             wholeEnd_ = 0;
             lastByte_ = '\n';
-            CountFrom(file.Fd(), 0);
+            CountFrom(file.Fd(), 0, now.Size());
         }
         identity_ = now;
     }
@@ -32,9 +32,9 @@ NumberCounts DrawLogCounter::Count(const std::filesystem::path& drawLog) {
     return all.Counts();
 }
 
-void DrawLogCounter::CountFrom(int fd, std::uint64_t offset) {
+void DrawLogCounter::CountFrom(int fd, std::uint64_t offset, std::uint64_t end) {
     unended_ = {};
-    LineBlocks blocks(fd, offset);
+    LineBlocks blocks(fd, offset, end);
     std::string_view piece;
     while (blocks.Next(piece)) {
         // Only the last piece can end without a LF.

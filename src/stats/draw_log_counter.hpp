@@ -23,8 +23,8 @@ class DrawLogCounter {
     std::optional<KnownTextEnd> Known() const;
 
   private:
-    // Counts the log's lines from `offset` (the start of a line) on.
-    void CountFrom(int fd, std::uint64_t offset);
+    // Counts the log's lines from `offset` (the start of a line) up to `end`.
+    void CountFrom(int fd, std::uint64_t offset, std::uint64_t end);
 
     std::optional<FileIdentity> identity_;
     NumberTally whole_;           // the lines that end with their LF

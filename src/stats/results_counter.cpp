@@ -14,8 +14,8 @@ NumberCounts ResultsCounter::Count(const std::filesystem::path& resultsFile) {
     const ReadOnlyFile file(resultsFile);
     // The identity before the read: a change while it reads gives the file
     // other times, so the counts are never taken for a later state.
-    const FileIdentity read = file.Identity();
-    LineBlocks blocks(file.Fd());
+    const FileIdentity& read = file.OpenedIdentity();
+    LineBlocks blocks(file.Fd(), 0, read.Size());
     NumberTally tally;
     std::string_view piece;
     while (blocks.Next(piece)) {
