@@ -188,4 +188,14 @@ void BM_SixMinimumPressShipped(benchmark::State& state) {
 }
 BENCHMARK(BM_SixMinimumPressShipped)->Unit(benchmark::kMicrosecond);
 
+// "Do pamięci": one set added to the memory file and the sets counted.
+void BM_StorePressShipped(benchmark::State& state) {
+    BenchWindow bench;
+    for (auto _ : state) {
+        bench.window->PendingSetText = "3;11;19;27;35;48";
+        bench.window->SpeedButton6Click();
+    }
+}
+BENCHMARK(BM_StorePressShipped)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

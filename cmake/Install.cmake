@@ -1,19 +1,29 @@
-# What `cmake --install` puts in place besides the program: the launcher that
-# prepares the user's working directory, the shipped history and ball
-# pictures it copies from, the desktop entry and the icon in the usual sizes.
+# What `cmake --install` puts in place besides the programs (libexec/kulko,
+# off the path): the launcher that prepares the user's working directory and
+# starts a program there, on the path as `kulko`, `kulko-systemy` and under
+# kulko's older name `kulko-start`; the shipped history and ball pictures it
+# copies from, the shipped table of systems that kulko-systemy reads, the
+# desktop entries and the icon in the usual sizes.
 include(GNUInstallDirs)
 
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-start DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(command kulko kulko-start kulko-systemy)
+    install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/desktop/kulko-launcher
+            DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME ${command})
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/kulko.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko)
 file(GLOB KULKO_BALL_PICTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/Ikonki/*.jpg)
 install(FILES ${KULKO_BALL_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko/Ikonki)
+install(FILES ${PROJECT_SOURCE_DIR}/data/systemy/systemy.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kulko)
 # The menu entry names the launcher by its full path, taken when installing,
 # so that it works whatever the prefix and whether or not its bin is on PATH.
-install(CODE "
-    set(KULKO_START \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko-start\")
-    configure_file(\"${PROJECT_SOURCE_DIR}/data/desktop/kulko.desktop.in\"
-                   \"${CMAKE_BINARY_DIR}/kulko.desktop\" @ONLY)")
-install(FILES ${CMAKE_BINARY_DIR}/kulko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(entry kulko kulko-systemy)
+    install(CODE "
+        set(KULKO_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko\")
+        set(KULKO_START \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kulko-start\")
+        configure_file(\"${PROJECT_SOURCE_DIR}/data/desktop/${entry}.desktop.in\"
+                       \"${CMAKE_BINARY_DIR}/${entry}.desktop\" @ONLY)")
+    install(FILES ${CMAKE_BINARY_DIR}/${entry}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+endforeach()
 
 # The icon is drawn at build time by a small tool of our own.
 add_executable(make_icon ${PROJECT_SOURCE_DIR}/tools/make_icon/make_icon.cpp)

@@ -46,6 +46,9 @@ dawnych losowań, pokazuje jej statystykę i wykres częstości liczb, losuje
 zakłady według wybranych filtrów, zapamiętuje zakłady warte gry, sprawdza
 je po losowaniu i prowadzi mały rejestr wydatków i wygranych.
 .
+Drugi program, kulko-systemy, rozpisuje systemy skrócone z gwarancją
+sprawdzoną dla każdego układu wybranych liczb i podaje ich dokładne szanse.
+.
 Każdy użytkownik ma swój katalog roboczy ~/.local/share/kulko, który przy
 pierwszym uruchomieniu otrzymuje dołączoną historię losowań od 1957 roku.")
 # Libraries come from dpkg-shlibdeps; the rest is what the program needs

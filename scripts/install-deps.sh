@@ -1,17 +1,39 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program and its tests need, only those
-# that are missing. Runs as root or through sudo.
+# Installs the Debian packages that are missing for the given tasks, as root
+# or through sudo:
+#
+#   scripts/install-deps.sh [run] [test] [package]
+#
+#   run      building and running the program (the default; scripts/run.sh)
+#   package  building and checking the Debian package (scripts/package.sh)
+#   test     building and running every test, benchmark and fuzz target
+#            (scripts/test.sh); the tests build and check the package too
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config
+run=(
+    build-essential cmake
     qt6-base-dev libgl-dev
     libjpeg62-turbo-dev libcurl4-openssl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-    clang libclang-rt-14-dev
-    fonts-dejavu-core fonts-liberation2 fonts-wine locales xdg-utils
-    dpkg-dev file lintian appstream
+    fonts-dejavu-core fonts-liberation2 fonts-wine xdg-utils
 )
+package=(dpkg-dev file lintian appstream desktop-file-utils)
+test=(
+    pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+    clang libclang-rt-14-dev locales strace
+)
+
+packages=("${run[@]}")
+for task in "$@"; do
+    case "$task" in
+    run) ;;
+    package) packages+=("${package[@]}") ;;
+    test) packages+=("${package[@]}" "${test[@]}") ;;
+    *)
+        echo "install-deps.sh: unknown task $task (run, test, package)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

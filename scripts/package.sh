@@ -7,7 +7,7 @@
 #   scripts/package.sh [output dir]
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" package
 out="$(mkdir -p "${1:-$top}" && cd "${1:-$top}" && pwd)"
 
 # Debian's hardening flags (stack protector, fortified calls, relocations

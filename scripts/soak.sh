@@ -8,7 +8,7 @@
 #   scripts/soak.sh [presses]
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" test
 presses="${1:-100000}"
 
 build="$top/build-soak"

@@ -4,7 +4,7 @@
 # unit, handler, system (against local servers) and GUI (offscreen).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" test
 
 build="$top/build-test"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKULKO_SANITIZE=ON -DKULKO_WERROR=ON >/dev/null

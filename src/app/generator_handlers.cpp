@@ -1,8 +1,10 @@
 // "Losuj": the draw under the chosen options, or the minimum search.
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 #include "app/tgenerator.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "generator/draw_generator.hpp"
 #include "generator/minimum_search.hpp"
@@ -70,6 +72,11 @@ StartupStatistics StatisticsOf(const Tgenerator& window) {
 void Tgenerator::SpeedButton2Click() {
     // The repaint removes the marks of the previous set.
     screen_.RepaintNow();
+    // The press ends with a line in the draw log. It waits for no other
+    // program's change first, and when it cannot have the directory it shows
+    // nothing; a message box never waits with the lock held.
+    std::optional<WorkDirLock> lock;
+    lock.emplace(workDir_, PaintWhileWaiting());
     CurrentSet = {};
     if (los9.checked) {
         SzukajMinimum();
@@ -85,6 +92,7 @@ void Tgenerator::SpeedButton2Click() {
             DrawRandomSet(options, StatisticsOf(*this), history, random, DrawAttempts);
         if (!outcome.accepted) {
             // The previous set stays shown and pending.
+            lock.reset();
             screen_.Inform(kDrawFailedText);
             return;
         }

@@ -2,6 +2,7 @@
 // shows the totals; "Powrót" stores the grids and closes the panel.
 
 #include "app/tgenerator.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "ledger/ledger_file.hpp"
 #include "ledger/ledger_total.hpp"
@@ -37,6 +38,7 @@ Ledger LedgerFromGrid(const GridCells& cells) {
 }  // namespace
 
 void Tgenerator::SpeedButton10Click() {
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     CreateLedgerFileIfMissing(File(kExpensesLedger));
     CreateLedgerFileIfMissing(File(kIncomesLedger));
     // Both files are read before either grid changes, so a damaged incomes
@@ -55,6 +57,7 @@ void Tgenerator::SpeedButton11Click() {
     // Each file is replaced safely: a failure (full disk, no access) leaves the
     // old file whole and ends here with the error, so the incomes file is not
     // touched after a failed expenses file and the panel stays open.
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     WriteLedgerFile(File(kExpensesLedger), LedgerFromGrid(wydatki.cells));
     WriteLedgerFile(File(kIncomesLedger), LedgerFromGrid(przychody.cells));
     Panel2.visible = false;

@@ -1,10 +1,12 @@
 // The memory of sets: storing the drawn set, clearing the memory, opening it
 // in the text editor, and checking the kept sets against typed numbers.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "memory/memory_file.hpp"
 #include "memory/set_check.hpp"
@@ -14,6 +16,7 @@ namespace kulko {
 
 void Tgenerator::SpeedButton5Click() {
     if (screen_.Ask("Skasować pamięć wyników ?")) {
+        const WorkDirLock lock(workDir_, PaintWhileWaiting());
         // A missing or locked file is not worth a message: the memory is
         // simply gone or stays. When it stays, its count stays shown too,
         // so the window never claims an empty memory that still holds sets.
@@ -28,6 +31,7 @@ void Tgenerator::SpeedButton5Click() {
 void Tgenerator::SpeedButton6Click() {
     // The repaint wipes the marks of the set just drawn, before it is kept.
     screen_.RepaintNow();
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     StoreSetLine(File(kMemoryFile), Utf8ToCp1250(PendingSetText));
     // Each drawn set is kept once: the empty caption disables the button
     // until the next draw.
@@ -37,7 +41,16 @@ void Tgenerator::SpeedButton6Click() {
 }
 
 void Tgenerator::SpeedButton7Click() {
-    system_.OpenInTextEditor(File(kMemoryFile));
+    // Named whole, so that the player can open it by hand when no program can.
+    std::error_code error;
+    std::filesystem::path memory = std::filesystem::absolute(File(kMemoryFile), error);
+    memory = error ? File(kMemoryFile) : memory.lexically_normal();
+    if (!system_.OpenInTextEditor(memory)) {
+        screen_.Inform(
+            "Nie udało się uruchomić edytora tekstu.\r"
+            "Plik pamięci można otworzyć w dowolnym edytorze:\r" +
+            memory.string());
+    }
     screen_.RepaintNow();
 }
 

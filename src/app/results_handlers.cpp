@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/tgenerator.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "results/renumbering.hpp"
 #include "results/results_listing.hpp"
@@ -39,7 +40,10 @@ void Tgenerator::SpeedButton4Click() {
 void Tgenerator::BitBtn4Click() {
     // A failed replacement throws: the error box shows instead of the notice
     // and the results file keeps its old content.
-    RenumberResults(File(kResultsFile), File(kRenumberingScratch));
+    {
+        const WorkDirLock lock(workDir_, PaintWhileWaiting());
+        RenumberResults(File(kResultsFile), File(kRenumberingScratch));
+    }
     screen_.Inform("Nadano nową numerację bazie danych.");
 }
 

@@ -20,6 +20,10 @@ public:
     virtual void RepaintNow() = 0;
     // Draws over the window until its next repaint.
     virtual void DrawMarks(const Canvas& marks) = 0;
+    // Called again and again while a handler waits for another program to
+    // finish with the working directory: the window answers its paint and
+    // nothing else, so no other handler runs meanwhile.
+    virtual void AnswerPaints() {}
 };
 
 }  // namespace kulko

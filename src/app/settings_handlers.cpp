@@ -1,5 +1,6 @@
 // The options panel: loading, storing and showing the three settings.
 #include "app/tgenerator.hpp"
+#include "files/work_dir_lock.hpp"
 #include "settings/settings_files.hpp"
 
 namespace kulko {
@@ -47,6 +48,7 @@ void Tgenerator::SpeedButton12Click() {
 }
 
 void Tgenerator::BitBtn1Click() {
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     SaveSettings();
     LoadSettings(SettingsTexts::StartUp);
 }

@@ -1,10 +1,12 @@
 // Start-up: everything that runs inside the window's creation, in order.
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/leftover_files.hpp"
 #include "files/text_file.hpp"
 #include "files/work_files.hpp"
 #include "results/summary_texts.hpp"
@@ -37,12 +39,32 @@ void Tgenerator::FormCreate() {
     Label25.caption.clear();
     Label24.caption = "Sprawdzanie poprawnosci danych - czekaj !";
 
+    // The small files of start-up (the marker, the version note, the first
+    // draw log) and the results update end only their own step when they
+    // fail: the rest of start-up goes on, and the first error comes out once
+    // the window is ready, for its box.
+    std::exception_ptr firstError;
+    const auto step = [&firstError](const std::function<void()>& run) {
+        try {
+            run();
+            return true;
+        } catch (const InOutError&) {
+            if (!firstError) {
+                firstError = std::current_exception();
+            }
+            return false;
+        }
+    };
+
+    // What writers that are gone left behind.
+    step([this] { RemoveLeftoverFiles(workDir_); });
+
     // The news panel, on the first start only: the marker file remembers it.
     if (FileExists(File(kFirstRunMarker))) {
         Panel4.visible = false;
     } else {
         Place(Panel4, 218, 122, 301, 182);
-        WriteNewFile(File(kFirstRunMarker), {});
+        step([this] { WriteNewFile(File(kFirstRunMarker), {}); });
     }
 
     // The stored settings, or the settings panel when any of their files is
@@ -55,26 +77,22 @@ void Tgenerator::FormCreate() {
     }
 
     // The version in the caption and in the local version note, which the
-    // version check compares with the server's.
+    // version check compares with the server's: replaced whole, so that a
+    // note that cannot be written keeps its old content, and then the check
+    // has nothing to compare.
     ProgramVersion = kProgramVersion;
     Caption = "Kulko " + ProgramVersion;
-    WriteNewFile(File(kLocalVersionNote), ProgramVersion + "\r\n");
+    const bool noteWritten =
+        step([this] { SafeReplaceWrite(File(kLocalVersionNote), ProgramVersion + "\r\n"); });
 
     // The version check and the results update, each when its setting is on.
-    // A results update that fails with an input/output error (a replacement
-    // that could not be made) does not cut start-up short: it goes on with
-    // the old file, and the error comes out once the window is ready, for its
-    // box.
-    if (akt3.checked) {
+    // A results update that fails (a replacement that could not be made)
+    // leaves the old file in use.
+    if (akt3.checked && noteWritten) {
         AktualizujWersje();
     }
-    std::exception_ptr updateError;
     if (akt1.checked) {
-        try {
-            Aktualizacja();
-        } catch (const InOutError&) {
-            updateError = std::current_exception();
-        }
+        step([this] { Aktualizacja(); });
     }
 
     // The generator's options at their defaults, the set list and the typed
@@ -109,10 +127,9 @@ void Tgenerator::FormCreate() {
     liczby.itemIndex = 0;
     liczby.text = liczby.items[0];
 
-    // A new draw log starts with one line.
-    if (!FileExists(File(kDrawLog))) {
-        WriteNewFile(File(kDrawLog), "1;2;3;4;5;6\r\n");
-    }
+    // A new draw log starts with one line; an existing one, even empty, is
+    // never touched.
+    step([this] { WriteFileIfMissing(File(kDrawLog), "1;2;3;4;5;6\r\n"); });
 
     // How many sets the memory holds.
     ShowMemoryCount();
@@ -120,8 +137,8 @@ void Tgenerator::FormCreate() {
     // Check and summarise the results file, in one read of it.
     ValidatingRead();
 
-    if (updateError) {
-        std::rethrow_exception(updateError);
+    if (firstError) {
+        std::rethrow_exception(firstError);
     }
 }
 

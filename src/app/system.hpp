@@ -28,8 +28,10 @@ class System {
     // Starts a program in the directory without waiting; failures are ignored.
     virtual void StartProgram(const std::filesystem::path& workDir, const std::string& program,
                               const std::vector<std::string>& args) = 0;
-    // Opens the file in the desktop's text editor without waiting.
-    virtual void OpenInTextEditor(const std::filesystem::path& file) = 0;
+    // Opens the file for the user in a text editor without waiting for it:
+    // through the desktop's opener, else the editor the environment names,
+    // else a graphical editor. False when no program could be started.
+    virtual bool OpenInTextEditor(const std::filesystem::path& file) = 0;
     // Ends the process at once with exit code 0.
     [[noreturn]] virtual void Exit() = 0;
     // Current time of day in the long time format, e.g. "14:05:09".

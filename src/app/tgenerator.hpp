@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,11 @@ class Tgenerator {
 
   private:
     std::filesystem::path File(const char* name) const { return workDir_ / name; }
+    // What a handler does while it waits for the working directory's lock
+    // (WorkDirLock): the window goes on answering its paint.
+    std::function<void()> PaintWhileWaiting() {
+        return [this] { screen_.AnswerPaints(); };
+    }
     void BindButtons();
     void Place(Control& panel, int left, int top, int width, int height);
     void ShowDrawnSet();

@@ -1,6 +1,7 @@
 // Version check and results update at start, both from the update server.
 #include "app/tgenerator.hpp"
 #include "files/file_ops.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "update/results_update.hpp"
 #include "update/version_note.hpp"
@@ -63,23 +64,38 @@ void Tgenerator::Aktualizacja() {
         screen_.Inform(kNoNews);
         return;
     }
-    const auto localKey = LastDateKey(File(kResultsFile), DateKeySource::Local);
-    const auto fetchedKey = LastDateKey(File(kResultsDownload), DateKeySource::Fetched);
-    if (!FetchedResultsAreNewer(localKey, fetchedKey)) {
-        return;
+    // From the comparison to the rename no other program changes the
+    // directory: draws another program adds are either in the history
+    // compared here or added after the replacement. The message waits until
+    // the directory is free again.
+    const char* message = nullptr;
+    {
+        const WorkDirLock lock(workDir_, PaintWhileWaiting());
+        // Gone: another program has put the same download in place meanwhile.
+        if (!FileExists(File(kResultsDownload))) {
+            return;
+        }
+        const FileIdentity read = IdentityOf(File(kResultsFile));
+        const auto localKey = LastDateKey(File(kResultsFile), DateKeySource::Local);
+        const auto fetchedKey = LastDateKey(File(kResultsDownload), DateKeySource::Fetched);
+        if (!FetchedResultsAreNewer(localKey, fetchedKey)) {
+            return;
+        }
+        // A damaged download never replaces the history: it would fail the
+        // start-up read that follows, with no copy of the old file left. It
+        // stays where it was downloaded and counts as a failed fetch.
+        if (!ResultsFileIsSound(File(kResultsDownload))) {
+            message = kNoNews;
+        } else {
+            // One atomic rename over the history compared: either the fetched
+            // history is in place, or the old one still is (and the download
+            // keeps the fetched data); a failure goes to the error box and
+            // nothing is announced.
+            ReplaceFileWith(File(kResultsFile), File(kResultsDownload), read);
+            message = "Baza losowań została zaktualizowana.";
+        }
     }
-    // A damaged download never replaces the history: it would fail the
-    // start-up read that follows, with no copy of the old file left. It stays
-    // where it was downloaded and counts as a failed fetch.
-    if (!ResultsFileIsSound(File(kResultsDownload))) {
-        screen_.Inform(kNoNews);
-        return;
-    }
-    // One atomic rename over the old file: either the fetched history is in
-    // place, or the old one still is (and the download keeps the fetched
-    // data); a failure goes to the error box and nothing is announced.
-    ReplaceFileWith(File(kResultsFile), File(kResultsDownload));
-    screen_.Inform("Baza losowań została zaktualizowana.");
+    screen_.Inform(message);
 }
 
 }  // namespace kulko

@@ -1,15 +1,19 @@
 #include "files/append_line.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "files/disk_sync.hpp"
+#include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
 #include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/write_all.hpp"
 
 namespace kulko {
@@ -65,21 +69,40 @@ std::string_view MissingLineEnd(char before) {
     return before == '\r' ? "\n" : "\r\n";
 }
 
-// Undoes a failed write, so that no half line stays behind: the bytes from
-// the Ctrl-Z on go back where they were (the file had room for them) and
-// what grew is cut off.
-void PutBack(int fd, const InsertPoint& point) {
-    WriteAllAt(fd, point.rest, point.offset);
-    if (::ftruncate(fd, point.offset + static_cast<off_t>(point.rest.size())) != 0) {
-        // Nothing more can be done; the write's error is what the user sees.
+// Writes the bytes where the point says, in one write when nothing follows:
+// at the file's end as it is at that moment (the descriptor appends). Undoes
+// a write that fails part-way, so that no half line stays behind: the bytes
+// from a Ctrl-Z on go back where they were (the file had room for them) and
+// what grew is cut off. Returns 0 or the error number.
+int WriteAtInsertPoint(int fd, const InsertPoint& point, std::string_view bytes) {
+    if (!point.rest.empty()) {
+        const int error = WriteAllAt(fd, bytes, point.offset);
+        if (error != 0) {
+            WriteAllAt(fd, point.rest, point.offset);
+            if (::ftruncate(fd, point.offset + static_cast<off_t>(point.rest.size())) != 0) {
+                // Nothing more can be done; the write's error is what the user sees.
+            }
+        }
+        return error;
     }
+    struct stat before {};
+    const int status = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &before) != 0 || status < 0 || ::fcntl(fd, F_SETFL, status | O_APPEND) != 0) {
+        return errno;
+    }
+    const int error = WriteAll(fd, bytes);
+    if (error != 0 && ::ftruncate(fd, before.st_size) != 0) {
+        // As above: the write's error is what the user sees.
+    }
+    return error;
 }
 
 }  // namespace
 
 void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode) {
-    const int fd =
-        OpenRegularFile(path, O_RDWR | (mode == AppendMode::CreateIfMissing ? O_CREAT : 0));
+    const WorkDirLock lock(DirectoryOf(path));
+    const bool create = mode == AppendMode::CreateIfMissing && !FileExists(path);
+    const int fd = OpenRegularFile(path, O_RDWR | (create ? O_CREAT : 0));
     InsertPoint point;
     int error = FindInsertPoint(fd, point);
     if (error == 0) {
@@ -87,13 +110,16 @@ void AppendLine(const std::filesystem::path& path, std::string_view text, Append
         bytes += text;
         bytes += "\r\n";
         bytes += point.rest;
-        error = WriteAllAt(fd, bytes, point.offset);
-        if (error != 0) {
-            PutBack(fd, point);
-        }
+        error = WriteAtInsertPoint(fd, point, bytes);
+    }
+    if (error == 0) {
+        error = SyncFile(fd);
     }
     if (::close(fd) != 0 && error == 0 && errno != EINTR) {
         error = errno;
+    }
+    if (error == 0 && create) {
+        error = SyncDirectoryOf(path);
     }
     if (error != 0) {
         throw InOutError::FromErrno(error);

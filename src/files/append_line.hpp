@@ -13,9 +13,13 @@ namespace kulko {
 // - in a file holding a Ctrl-Z, which ends the file for every reader, the
 //   line goes right before the first Ctrl-Z and every byte from it on stays
 //   after the line.
-// A write that fails part-way is undone, so the file keeps exactly its old
-// content. When the file must exist and does not, throws "File not found";
-// anything but a plain file is refused with "File access denied".
+// The line is added under the lock of the file's directory (WorkDirLock), and
+// where no Ctrl-Z stands it goes to the file's end as it is at the moment of
+// the one write, never to a place seen earlier; the file is synced before
+// the call returns (and its directory when the file is new). A write that
+// fails part-way is undone, so the file keeps exactly its old content. When the file must exist and
+// does not, throws "File not found"; anything but a plain file is refused with "File access
+// denied".
 enum class AppendMode { CreateIfMissing, MustExist };
 void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode);
 

@@ -39,6 +39,10 @@ FileIdentity FileIdentity::FromStat(const struct stat& info, const timespec& now
     return identity;
 }
 
+FileIdentity FileIdentity::Of(const struct stat& info) {
+    return FromStat(info, Now());
+}
+
 FileIdentity FileIdentity::Of(int fd) {
     // The moment is taken before the look: a change in between then counts
     // as recent rather than as old.
@@ -58,6 +62,19 @@ bool FileIdentity::OfPath(const char* path, FileIdentity& identity) {
     }
     identity = FromStat(info, now);
     return true;
+}
+
+FileIdentity IdentityOf(const std::filesystem::path& path) {
+    FileIdentity identity;
+    if (!FileIdentity::OfPath(path.c_str(), identity)) {
+        throw InOutError::FromErrno(errno);
+    }
+    return identity;
+}
+
+bool operator==(const FileIdentity& a, const FileIdentity& b) {
+    return a.device_ == b.device_ && a.inode_ == b.inode_ && a.size_ == b.size_ &&
+           Same(a.modified_, b.modified_);
 }
 
 bool FileIdentity::ProvesUnchanged(const FileIdentity& now) const {

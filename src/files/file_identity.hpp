@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 
 namespace kulko {
 
@@ -19,6 +20,9 @@ namespace kulko {
 // version-control index, a snapshot taken less than two seconds after the
 // file's last change (by its modification or its change time) is "racy" and
 // proves nothing.
+//
+// A change that first reads a file and then writes it compares the two
+// identities with ==: same file, size and modification time.
 class FileIdentity {
   public:
     // The identity of an open file now. Throws InOutError.
@@ -28,6 +32,8 @@ class FileIdentity {
     static bool OfPath(const char* path, FileIdentity& identity);
     // The identity that `info` describes, taken at the moment `now`.
     static FileIdentity FromStat(const struct stat& info, const timespec& now);
+    // The identity that `info`, taken just now, describes.
+    static FileIdentity Of(const struct stat& info);
 
     // True when `now` is the same file, of the same size and with the same
     // times, and this snapshot was not racy: nothing can have changed.
@@ -39,6 +45,10 @@ class FileIdentity {
     std::uint64_t Size() const { return size_; }
     bool Racy() const { return racy_; }
 
+    // The same file, of the same size and modification time (what tells
+    // one version of a file from another without reading it).
+    friend bool operator==(const FileIdentity& a, const FileIdentity& b);
+
   private:
     dev_t device_ = 0;
     ino_t inode_ = 0;
@@ -47,6 +57,16 @@ class FileIdentity {
     timespec changed_{};
     bool racy_ = true;
 };
+
+// The identity of the file the path stands for (a symbolic link is
+// followed); throws InOutError when there is none.
+FileIdentity IdentityOf(const std::filesystem::path& path);
+
+// What a change says when the file it read was changed by a program that
+// keeps no lock (an editor) before the change could be written.
+inline constexpr const char* kFileChangedMeanwhile =
+    "Plik został w międzyczasie zmieniony przez inny program. Nic nie zostało zmienione; "
+    "spróbuj ponownie.";
 
 // What a reader saw of the end of a text file that the program only grows:
 // the file's identity when it was read, whether a Ctrl-Z ended its text, and

@@ -9,10 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "files/fresh_name.hpp"
+#include "files/disk_sync.hpp"
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
+#include "files/temporary_file.hpp"
 #include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/write_all.hpp"
 
 namespace kulko {
@@ -42,45 +44,27 @@ std::filesystem::path FollowLinks(std::filesystem::path path) {
     throw InOutError::FromErrno(ELOOP);
 }
 
-// Creates a temporary file beside the path: with the mode of a plain creation
-// when none is given, else private to the owner until it gets the mode.
-// Returns -1 with errno set on failure.
-int CreateTemporaryFile(const std::filesystem::path& path, bool modeGiven, std::string& name) {
-    int fd = -1;
-    name = CreateWithFreshName(path, ".tmp-", [&](const std::string& candidate) {
-        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                    modeGiven ? 0600 : 0666);
-        return fd >= 0;
-    });
-    return fd;
-}
-
 // Writes the bytes to a new file and renames it over the path. Returns 0 or
 // the error number; on failure the path keeps its old file.
 int ReplaceThroughTemporaryFile(const std::filesystem::path& path, std::string_view bytes,
                                 std::optional<mode_t> mode) {
-    std::string temp;
-    const int fd = CreateTemporaryFile(path, mode.has_value(), temp);
-    if (fd < 0) {
-        return errno;
+    // Private to the owner until it has the mode of the file it replaces.
+    TemporaryFile temp(path, mode ? 0600 : 0666);
+    if (temp.Descriptor() < 0) {
+        return temp.Error();
     }
-    int error = WriteAllAt(fd, bytes, 0);
-    if (error == 0 && mode && ::fchmod(fd, *mode) != 0) {
+    int error = WriteAllAt(temp.Descriptor(), bytes, 0);
+    if (error == 0 && mode && ::fchmod(temp.Descriptor(), *mode) != 0) {
         error = errno;
     }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
+    return error != 0 ? error : temp.ReplaceTarget(path);
+}
+
+// Throws when the file is no longer the version the caller read.
+void ExpectVersion(const struct stat& now, const std::optional<FileIdentity>& read) {
+    if (read && !(FileIdentity::Of(now) == *read)) {
+        throw InOutError(kFileChangedMeanwhile);
     }
-    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
-        error = errno;
-    }
-    if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temp.c_str());
-    }
-    return error;
 }
 
 // Overwrites the open file from its start and cuts it to the new length.
@@ -103,30 +87,50 @@ bool FileExists(const std::filesystem::path& path) {
 }
 
 bool DeleteFileIfAny(const std::filesystem::path& path) {
-    return ::unlink(path.c_str()) == 0;
+    try {
+        const WorkDirLock lock(DirectoryOf(path));
+        return ::unlink(path.c_str()) == 0 && SyncDirectoryOf(path) == 0;
+    } catch (const InOutError&) {
+        return false;  // the directory is busy or gone: nothing was deleted
+    }
 }
 
 void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    const WorkDirLock lock(DirectoryOf(path));
     const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_TRUNC);
-    if (const int error = WriteAllAt(fd, bytes, 0); error != 0) {
-        ::close(fd);
+    int error = WriteAllAt(fd, bytes, 0);
+    if (error == 0) {
+        error = SyncFile(fd);
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error == 0) {
+        error = SyncDirectoryOf(path);
+    }
+    if (error != 0) {
         throw InOutError::FromErrno(error);
     }
-    CloseOrThrow(fd);
 }
 
-void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes) {
+void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes,
+                      const std::optional<FileIdentity>& read) {
+    const WorkDirLock lock(DirectoryOf(name));
     const std::filesystem::path path = FollowLinks(name);
     struct stat old {};
     if (::stat(path.c_str(), &old) != 0) {
         if (errno != ENOENT) {
             throw InOutError::FromErrno(errno);
         }
+        if (read) {
+            throw InOutError(kFileChangedMeanwhile);  // the file read is gone
+        }
         if (const int error = ReplaceThroughTemporaryFile(path, bytes, std::nullopt); error != 0) {
             throw InOutError::FromErrno(error);
         }
         return;
     }
+    ExpectVersion(old, read);
     // Opening it for writing is the test that the user may write it at all.
     const int fd = OpenRegularFile(path, O_WRONLY);
     int error = ReplaceThroughTemporaryFile(path, bytes, old.st_mode & 07777);
@@ -143,26 +147,47 @@ void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes)
     }
 }
 
-void ReplaceFileWith(const std::filesystem::path& name, const std::filesystem::path& source) {
+bool WriteFileIfMissing(const std::filesystem::path& path, std::string_view bytes) {
+    const WorkDirLock lock(DirectoryOf(path));
+    if (FileExists(path)) {
+        return false;
+    }
+    SafeReplaceWrite(path, bytes);
+    return true;
+}
+
+void ReplaceFileWith(const std::filesystem::path& name, const std::filesystem::path& source,
+                     const std::optional<FileIdentity>& read) {
+    const WorkDirLock lock(DirectoryOf(name));
     const std::filesystem::path target = FollowLinks(name);
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
+        ExpectVersion(old, read);
         // Opening it for writing is the test that the user may write it at all.
         CloseOrThrow(OpenRegularFile(target, O_WRONLY));
         if (::chmod(source.c_str(), old.st_mode & 07777) != 0) {
             throw InOutError::FromErrno(errno);
         }
+    } else if (read) {
+        throw InOutError(kFileChangedMeanwhile);
     }
     if (std::rename(source.c_str(), target.c_str()) == 0) {
+        if (const int error = SyncDirectoryOf(target); error != 0) {
+            throw InOutError::FromErrno(error);
+        }
         return;
     }
-    if (errno != EXDEV) {
+    if (errno != EXDEV && errno != EBUSY) {
         throw InOutError::FromErrno(errno);
     }
-    // A link into another file system: no rename reaches its file, so the
-    // bytes go there by a safe replace-write of their own.
+    // A link into another file system, or a file mounted on its own: no
+    // rename reaches it, so the bytes go there by a safe replace-write, which
+    // rewrites the file in place where it must.
     SafeReplaceWrite(target, ReadWholeFile(source));
     ::unlink(source.c_str());
+    if (const int error = SyncDirectoryOf(source); error != 0) {
+        throw InOutError::FromErrno(error);
+    }
 }
 
 }  // namespace kulko

@@ -1,13 +1,11 @@
 #include "files/line_blocks.hpp"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <ctime>
 
 #include "files/in_out_error.hpp"
 #include "files/regular_file.hpp"
@@ -15,13 +13,14 @@
 
 namespace kulko {
 
-ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) {
-    // The moment is taken before the look, as FileIdentity::Of takes it.
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    struct stat info {};
-    fd_ = OpenRegularFile(path, O_RDONLY, 0666, &info);
-    opened_ = FileIdentity::FromStat(info, now);
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path)
+    : fd_(OpenRegularFile(path, O_RDONLY)) {
+    try {
+        opened_ = FileIdentity::Of(fd_);
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
 }
 
 ReadOnlyFile::~ReadOnlyFile() {

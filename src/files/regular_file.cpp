@@ -10,32 +10,29 @@
 
 namespace kulko {
 
-int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode,
-                    struct stat* opened) {
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode, int& error) {
     // Non-blocking only for the open: a FIFO without a writer would otherwise
     // hold the program before it could look at what it opened.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, mode);
     if (fd < 0) {
         // A FIFO opened for writing without a reader.
-        throw InOutError::FromErrno(errno == ENXIO ? EACCES : errno);
+        error = errno == ENXIO ? EACCES : errno;
+        return -1;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
+    const int status = ::fstat(fd, &info) != 0 ? -1 : ::fcntl(fd, F_GETFL);
+    if (status < 0 || !S_ISREG(info.st_mode) || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        error = status >= 0 && !S_ISREG(info.st_mode) ? EACCES : errno;
         ::close(fd);
-        throw InOutError::FromErrno(error);
+        return -1;
     }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw InOutError::FromErrno(EACCES);
-    }
-    if (opened != nullptr) {
-        *opened = info;
-    }
-    const int status = ::fcntl(fd, F_GETFL);
-    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
-        const int error = errno;
-        ::close(fd);
+    return fd;
+}
+
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode) {
+    int error = 0;
+    const int fd = OpenRegularFile(path, flags, mode, error);
+    if (fd < 0) {
         throw InOutError::FromErrno(error);
     }
     return fd;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <filesystem>
@@ -11,10 +10,9 @@ namespace kulko {
 // plain file: a FIFO, a socket or a device (the results file made a FIFO or
 // a link to /dev/zero) or a directory gives "File access denied" at once. The
 // open itself cannot block on a FIFO without a writer; the descriptor handed
-// back blocks as usual and is closed on exec. When `info` is given it
-// receives what the file system told of the file as it was opened. Throws
-// InOutError on failure.
-int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode = 0666,
-                    struct stat* info = nullptr);
+// back blocks as usual and is closed on exec. Throws InOutError on failure.
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode = 0666);
+// The same without throwing: -1 on failure, with the error number in error.
+int OpenRegularFile(const std::filesystem::path& path, int flags, mode_t mode, int& error);
 
 }  // namespace kulko

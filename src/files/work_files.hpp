@@ -26,6 +26,8 @@ inline constexpr const char* kRenumberingScratch = "baza.txt";
 inline constexpr const char* kDrawLog = "losowania_kulko.txt";
 // The sets the user kept, one line each.
 inline constexpr const char* kMemoryFile = "wyniki_kulko.txt";
+// The stake per ticket that kulko-systemy remembers, as typed.
+inline constexpr const char* kStakeFile = "stawka_kulko.txt";
 // The two ledger files of the finance panel.
 inline constexpr const char* kExpensesLedger = "wydatki_l.dat";
 inline constexpr const char* kIncomesLedger = "przychody_l.dat";
@@ -34,6 +36,23 @@ inline constexpr const char* kIncomesLedger = "przychody_l.dat";
 inline constexpr const char* kDatabaseUpdateSetting = "ustalenia_kulko.dat";
 inline constexpr const char* kProgramUpdateSetting = "ustalenia_kulko_apli.dat";
 inline constexpr const char* kDatabaseCheckSetting = "ustalenia_kulko_kontrola.dat";
+// The lock file: while a program of the project changes files of the
+// working directory, it holds a lock on this file (see WorkDirLock). It is
+// removed again when the lock is released.
+inline constexpr const char* kLockFile = "kulko.lck";
+// The tag between a file's name and the process id in the name of a
+// temporary file written to replace it: "kulko.txt.tmp-812-0".
+inline constexpr const char* kTemporaryTag = ".tmp-";
+// Every file that a temporary file may be written beside: start-up removes
+// the temporary files of these whose writer is gone.
+inline constexpr const char* kReplacedFiles[] = {
+    kResultsFile,          kResultsDownload,
+    kServerVersionNote,    kLocalVersionNote,
+    kRenumberingScratch,   kDrawLog,
+    kMemoryFile,           kExpensesLedger,
+    kIncomesLedger,        kDatabaseUpdateSetting,
+    kProgramUpdateSetting, kDatabaseCheckSetting,
+};
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.
 inline constexpr const char* kBallPictureFolder = "Ikonki";
 inline constexpr const char* kBallPictureSuffix = ".jpg";

@@ -6,11 +6,18 @@
 
 namespace kulko {
 
-int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+namespace {
+
+// Writes all bytes, retrying short and interrupted writes; offset < 0: at
+// the descriptor's own position.
+int WriteAllBytes(int fd, std::string_view bytes, off_t offset) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t wrote = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                       offset + static_cast<off_t>(done));
+        const char* from = bytes.data() + done;
+        const std::size_t left = bytes.size() - done;
+        const ssize_t wrote = offset < 0
+                                  ? ::write(fd, from, left)
+                                  : ::pwrite(fd, from, left, offset + static_cast<off_t>(done));
         if (wrote < 0) {
             if (errno == EINTR) {
                 continue;
@@ -23,6 +30,16 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
         done += static_cast<std::size_t>(wrote);
     }
     return 0;
+}
+
+}  // namespace
+
+int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+    return WriteAllBytes(fd, bytes, offset);
+}
+
+int WriteAll(int fd, std::string_view bytes) {
+    return WriteAllBytes(fd, bytes, -1);
 }
 
 }  // namespace kulko

@@ -96,11 +96,9 @@ void WriteLedgerFile(const std::filesystem::path& path, const Ledger& ledger) {
 }
 
 void CreateLedgerFileIfMissing(const std::filesystem::path& path) {
-    if (!FileExists(path)) {
-        // Written safely too: a half-written new file would be too short to
-        // open ever after.
-        SafeReplaceWrite(path, std::string(kLedgerFileSize, '\0'));
-    }
+    // Written safely too: a half-written new file would be too short to open
+    // ever after; and never over a ledger another program has just made.
+    WriteFileIfMissing(path, std::string(kLedgerFileSize, '\0'));
 }
 
 }  // namespace kulko

@@ -1,19 +1,41 @@
 #include "ledger/ledger_total.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "text/real_number.hpp"
 
 namespace kulko {
+namespace {
+
+constexpr std::string_view kZloty = "z\xB3";  // "zł" in Windows-1250
+
+}  // namespace
+
+double AmountValue(std::string_view amount) {
+    std::string text(amount);
+    if (text.ends_with(kZloty)) {
+        text.resize(text.size() - kZloty.size());
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+    }
+    // Where the text has a ".", that is the point and a comma spoils the
+    // number ("1.234,50" stays 0); otherwise a comma stands for the point.
+    // A second comma spoils it just as a second point would.
+    if (text.find('.') == std::string::npos) {
+        std::replace(text.begin(), text.end(), ',', '.');
+    }
+    return TextToReal(text).value;
+}
 
 double LedgerTotal(const Ledger& ledger) {
     double total = 0.0;
     for (const LedgerEntry& entry : ledger) {
-        // An amount not in the accepted form ("2,50", "10 zł") converts to 0
-        // and so adds nothing; the amounts are free text and no message is
-        // shown for them.
-        total += TextToReal(entry.amount).value;
+        // The amounts are free text: one in no form the value reads adds
+        // nothing, and no message is shown for it.
+        total += AmountValue(entry.amount);
     }
     return total;
 }

@@ -12,7 +12,11 @@ struct Picture;
 
 // The core's plain values as Qt's.
 QColor ToQColor(Rgb color);
-QFont ToQFont(const Font& font);
+// A font drawn at devicePixelRatio device pixels to the window's pixel.
+QFont ToQFont(const Font& font, qreal devicePixelRatio);
+// The window's own face, which every text without a face of its own uses:
+// Tahoma at 8 points.
+QFont WindowFont();
 QPixmap ToQPixmap(const Picture& picture);
 
 }  // namespace kulko

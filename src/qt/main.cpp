@@ -2,10 +2,12 @@
 // started in.
 #include <QApplication>
 
+#include "files/file_size_limit.hpp"
 #include "qt/main_window.hpp"
 #include "system/linux_system.hpp"
 
 int main(int argc, char** argv) {
+    kulko::TreatFileSizeLimitAsFullDisk();
     QApplication application(argc, argv);
     kulko::LinuxSystem system;
     kulko::MainWindow window(".", system);

@@ -1,7 +1,7 @@
 #include "qt/main_window.hpp"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,36 +9,11 @@
 
 #include "qt/canvas_painter.hpp"
 #include "qt/control_widgets.hpp"
+#include "qt/conversions.hpp"
 #include "qt/message_boxes.hpp"
+#include "qt/window_fonts.hpp"
 
 namespace kulko {
-namespace {
-
-// The window was laid out for Windows fonts. Wine's Tahoma has Tahoma's
-// metrics, so the texts keep their designed places; where it or another
-// Windows face is missing, faces of near metrics stand in.
-void ProvideWindowsFonts() {
-    static bool provided = false;
-    if (provided) {
-        return;
-    }
-    provided = true;
-    for (const char* file :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
-                                                               QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Blade Runner Movie Font"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-}
-
-}  // namespace
-
 MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
                        const std::string& updateHost)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -49,9 +24,7 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
     setAutoFillBackground(true);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(WindowFont());
 
     widgets_ = std::make_unique<ControlWidgets>(
         *window_, this, [this](const std::function<void()>& handler) { Run(handler); });
@@ -62,23 +35,18 @@ MainWindow::MainWindow(const std::filesystem::path& workDir, System& system,
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
-    connect(&timer_, &QTimer::timeout, this, [this] { Run([this] { window_->Timer1Timer(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!waiting_) {
+            Run([this] { window_->Timer1Timer(); });
+        }
+    });
     timer_.start(100);
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Run(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A failed file operation (InOutError, the program's one error
-        // type) or any other failure: the user sees its text, and it must
-        // not end the program.
-        Sync();
-        ShowError(this, QString::fromStdString(error.what()));
-    }
-    Sync();
+    RunShowingErrors(this, handler, [this] { Sync(); });
 }
 
 void MainWindow::Sync() {
@@ -109,10 +77,21 @@ void MainWindow::DrawMarks(const Canvas& marks) {
     update();
 }
 
+void MainWindow::AnswerPaints() {
+    // No input reaches the window meanwhile; paints and the window system's
+    // other events are answered.
+    waiting_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    waiting_ = false;
+}
+
 // Closing from the window manager asks as "Koniec" does; only "Tak" ends
 // the program, and it ends it at once, so the close itself never goes on.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (waiting_) {
+        return;
+    }
     Run([this] { window_->SpeedButton1Click(); });
 }
 

@@ -37,6 +37,7 @@ class MainWindow : public QWidget, public Screen {
     void Inform(const std::string& text) override;
     void RepaintNow() override;
     void DrawMarks(const Canvas& marks) override;
+    void AnswerPaints() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +48,9 @@ class MainWindow : public QWidget, public Screen {
     std::unique_ptr<ControlWidgets> widgets_;
     Canvas marks_;
     QTimer timer_;
+    // True while a handler waits for the working directory: the timer and a
+    // close skip their handlers, so none runs inside another.
+    bool waiting_ = false;
 };
 
 }  // namespace kulko

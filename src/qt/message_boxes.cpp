@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <exception>
+
+#include "qt/conversions.hpp"
 
 namespace kulko {
 namespace {
@@ -19,6 +22,7 @@ QString DisplayText(QString text) {
 bool AskYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pytanie"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -29,13 +33,26 @@ bool AskYesNo(QWidget* parent, const QString& text) {
 void ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informacja"), DisplayText(text),
                     QMessageBox::NoButton, parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+void RunShowingErrors(QWidget* parent, const std::function<void()>& handler,
+                      const std::function<void()>& sync) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        sync();
+        ShowError(parent, QString::fromStdString(error.what()));
+    }
+    sync();
 }
 
 void ShowError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Błąd"), text, QMessageBox::NoButton,
                     parent);
+    box.setFont(WindowFont());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -58,7 +58,7 @@ QWidget* CreateBevel(const Control& control, QWidget* parent) {
 }
 
 void SetLook(const Control& control, QWidget* widget) {
-    widget->setFont(ToQFont(control.font));
+    widget->setFont(ToQFont(control.font, widget->devicePixelRatio()));
     QPalette palette = widget->palette();
     const QColor text = ToQColor(control.font.color);
     palette.setColor(QPalette::WindowText,

@@ -1,15 +1,12 @@
 #include "results/renumbering.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <functional>
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
-#include "files/regular_file.hpp"
+#include "files/temporary_file.hpp"
 #include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/write_all.hpp"
 
 namespace kulko {
@@ -38,19 +35,10 @@ void RenumberPieces(TextFileReader& reader, const std::function<void(std::string
 }
 
 // The scratch file written in blocks as the pieces come, so that a results
-// file of any size is held in memory once; synced before it is closed, so
-// that a crash right after the rename cannot leave an empty results file.
+// file of any size is held in memory once.
 class ScratchWriter {
   public:
-    explicit ScratchWriter(const std::filesystem::path& file)
-        : fd_(OpenRegularFile(file, O_WRONLY | O_TRUNC)) {}
-    ~ScratchWriter() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    ScratchWriter(const ScratchWriter&) = delete;
-    ScratchWriter& operator=(const ScratchWriter&) = delete;
+    explicit ScratchWriter(int fd) : fd_(fd) {}
 
     void Add(std::string_view piece) {
         block_ += piece;
@@ -58,19 +46,6 @@ class ScratchWriter {
             Flush();
         }
     }
-    void Finish() {
-        Flush();
-        const int fd = fd_;
-        fd_ = -1;
-        const int error = ::fsync(fd) == 0 ? 0 : errno;
-        if (::close(fd) != 0 || error != 0) {
-            throw InOutError::FromErrno(error != 0 ? error : errno);
-        }
-    }
-
-  private:
-    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-
     void Flush() {
         if (const int error = WriteAllAt(fd_, block_, written_); error != 0) {
             throw InOutError::FromErrno(error);
@@ -78,6 +53,9 @@ class ScratchWriter {
         written_ += static_cast<off_t>(block_.size());
         block_.clear();
     }
+
+  private:
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
     int fd_;
     off_t written_ = 0;
@@ -104,14 +82,27 @@ std::string RenumberedText(std::string resultsBytes) {
 
 void RenumberResults(const std::filesystem::path& resultsFile,
                      const std::filesystem::path& scratchFile) {
+    // No other program changes the directory from the scratch file's making
+    // to its rename.
+    const WorkDirLock lock(DirectoryOf(resultsFile));
     // Create the scratch file before reading, so a directory where it cannot
-    // be written stops the renumbering before anything else happens.
-    WriteNewFile(scratchFile, {});
+    // be written stops the renumbering before anything else happens. It has
+    // no name until it is whole, where the file system allows, and whatever
+    // name it has is gone again when the renumbering fails.
+    TemporaryFile scratch(resultsFile, 0666, scratchFile);
+    if (scratch.Descriptor() < 0) {
+        throw InOutError::FromErrno(scratch.Error());
+    }
+    const FileIdentity read = IdentityOf(resultsFile);
     TextFileReader reader(resultsFile);
-    ScratchWriter scratch(scratchFile);
-    RenumberPieces(reader, [&](std::string_view piece) { scratch.Add(piece); });
-    scratch.Finish();
-    ReplaceFileWith(resultsFile, scratchFile);
+    ScratchWriter writer(scratch.Descriptor());
+    RenumberPieces(reader, [&](std::string_view piece) { writer.Add(piece); });
+    writer.Flush();
+    if (const int error = scratch.Finish(); error != 0) {
+        throw InOutError::FromErrno(error);
+    }
+    ReplaceFileWith(resultsFile, scratch.Name(), read);
+    scratch.Moved();
 }
 
 }  // namespace kulko

@@ -18,12 +18,13 @@ std::string FourDigitNumber(std::size_t number);
 // first Ctrl-Z on.
 std::string RenumberedText(std::string resultsBytes);
 
-// Rewrites the draw numbers of the results file through the scratch file:
-// the scratch file is created (or truncated) first, filled with the
-// renumbered lines and then renamed over the results file in one atomic
-// step. Throws InOutError when the scratch file cannot be written, the
-// results file cannot be read, or the replacement fails; the results file
-// then keeps its old content (and a written scratch file stays).
+// Rewrites the draw numbers of the results file through the scratch file,
+// under the lock of its directory: the renumbered lines go to the scratch
+// file, which is synced and renamed over the results file in one atomic step
+// (only when the results file is still the one read). Throws InOutError when
+// the scratch file cannot be written, the results file cannot be read, or
+// the replacement fails; the results file then keeps its old content and
+// the scratch file is removed.
 void RenumberResults(const std::filesystem::path& resultsFile,
                      const std::filesystem::path& scratchFile);
 

@@ -4,7 +4,10 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <ctime>
+
+#include "system/text_editor.hpp"
 
 namespace kulko {
 
@@ -36,15 +39,22 @@ void LinuxSystem::StartProgram(const std::filesystem::path& workDir, const std::
     }
 }
 
-void LinuxSystem::OpenInTextEditor(const std::filesystem::path& file) {
-    StartProgram(file.parent_path(), "xdg-open", {file.string()});
+bool LinuxSystem::OpenInTextEditor(const std::filesystem::path& file) {
+    const std::string name = file.string();
+    for (const auto& command : EditorCommands(name, ::getenv("VISUAL"), ::getenv("EDITOR"))) {
+        if (StartsWell(command, editorWait_)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void LinuxSystem::Exit() {
     ::_exit(0);
 }
 
-LinuxSystem::LinuxSystem(DownloadLimits limits) : limits_(limits) {
+LinuxSystem::LinuxSystem(DownloadLimits limits, std::chrono::milliseconds editorWait)
+    : limits_(limits), editorWait_(editorWait) {
     // The clock shows the user's long time format: the time category of the
     // locale comes from the environment (LC_ALL, LC_TIME, LANG), once.
     std::setlocale(LC_TIME, "");

@@ -5,14 +5,17 @@
 
 #include "app/system.hpp"
 #include "system/download_limits.hpp"
+#include "system/text_editor.hpp"
 
 namespace kulko {
 
 // The real operating-system services on Linux.
 class LinuxSystem : public System {
   public:
-    // The limits bound every fetch; tests pass short ones.
-    explicit LinuxSystem(DownloadLimits limits = {});
+    // The limits bound every fetch; editorWait, how long a program started
+    // on a file may take to fail (kEditorStartWait). Tests pass short ones.
+    explicit LinuxSystem(DownloadLimits limits = {},
+                         std::chrono::milliseconds editorWait = kEditorStartWait);
 
     int ConnectionFlags() override;
     bool Download(const std::string& url, const std::filesystem::path& target) override;
@@ -20,13 +23,15 @@ class LinuxSystem : public System {
     std::string RunTimeUpdateHost() override;
     void StartProgram(const std::filesystem::path& workDir, const std::string& program,
                       const std::vector<std::string>& args) override;
-    void OpenInTextEditor(const std::filesystem::path& file) override;
+    // The first of EditorCommands that StartsWell.
+    bool OpenInTextEditor(const std::filesystem::path& file) override;
     [[noreturn]] void Exit() override;
     std::string TimeOfDay() override;
     std::uint32_t Seed() override;
 
   private:
     DownloadLimits limits_;
+    std::chrono::milliseconds editorWait_;
     // Hosts ("host:port") that gave no connection, or stopped sending, in this run.
     std::set<std::string> unresponsiveHosts_;
 };

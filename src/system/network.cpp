@@ -11,8 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "files/in_out_error.hpp"
+#include "files/temporary_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "system/linux_system.hpp"
-#include "system/part_file.hpp"
 
 namespace kulko {
 namespace {
@@ -208,7 +210,7 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     // The body goes to a file of its own beside the target, which replaces
     // the target only once the whole answer is on disk: a failed fetch
     // leaves the target exactly as it was.
-    PartFile part(target);
+    TemporaryFile part(target, 0666);
     if (part.Descriptor() < 0) {
         return false;
     }
@@ -220,7 +222,17 @@ bool LinuxSystem::Download(const std::string& url, const std::filesystem::path& 
     if (result == FetchResult::Unresponsive) {
         unresponsiveHosts_.insert(authority);
     }
-    return result == FetchResult::Complete && part.Commit();
+    if (result != FetchResult::Complete) {
+        return false;
+    }
+    // The target is a file of the working directory: it changes under the
+    // directory's lock, like every other.
+    try {
+        const WorkDirLock lock(DirectoryOf(target));
+        return part.ReplaceTarget(target) == 0;
+    } catch (const InOutError&) {
+        return false;
+    }
 }
 
 }  // namespace kulko

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "files/file_size_limit.hpp"
 #include "wyniki/results_tool.hpp"
 
 int main(int argc, char** argv) {
+    kulko::TreatFileSizeLimitAsFullDisk();
     int status = kulko::kToolBadInput;
     try {
         status = kulko::RunResultsTool(std::vector<std::string>(argv + 1, argv + argc), std::cin,

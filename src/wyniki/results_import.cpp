@@ -32,6 +32,9 @@ std::optional<BadInputLine> ReadInputDraws(TextFileReader& reader, const std::st
 
 CheckedHistory ReadCheckedHistory(const std::filesystem::path& resultsFile) {
     CheckedHistory history;
+    // Taken before the read: a file changed while it is read never passes
+    // for the one read.
+    history.identity = IdentityOf(resultsFile);
     TextFileReader reader(resultsFile);
     history.verdict = ValidateResults(reader, true, reader.LineCount(), history.summary);
     if (history.verdict.kind != ValidationVerdict::Kind::Sound) {

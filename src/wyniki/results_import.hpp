@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "files/file_identity.hpp"
 #include "files/text_file.hpp"
-#include "wyniki/draw_input.hpp"
 #include "results/draw_summary.hpp"
 #include "results/validating_read.hpp"
+#include "wyniki/draw_input.hpp"
 
 namespace kulko {
 
@@ -47,6 +48,7 @@ struct CheckedHistory {
     std::multimap<DateKey, NumberSet> draws;  // the first six numbers of each line, ascending
     DateKey lastDate = 0;                     // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;               // the last line's draw number
+    FileIdentity identity;                    // of the file as read
 };
 
 // Throws InOutError when the file cannot be read.

@@ -6,6 +6,7 @@
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "game/number_set.hpp"
 #include "results/summary_texts.hpp"
@@ -79,7 +80,7 @@ std::string ReadAll(std::istream& in) {
 }
 
 int Add(const ToolOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    const std::optional<CheckedHistory> history = SoundHistory(options, err);
+    std::optional<CheckedHistory> history = SoundHistory(options, err);
     if (!history) {
         err << kUnchanged;
         return kToolBadInput;
@@ -101,17 +102,34 @@ int Add(const ToolOptions& options, std::istream& in, std::ostream& out, std::os
             return kToolBadInput;
         }
     }
+    // From here to the rename no other program changes the directory; the
+    // input, which may come slowly through a pipe, was read before. A history
+    // changed meanwhile (a renumbering, an update) is read again.
+    std::optional<WorkDirLock> lock;
+    if (!OnFile(options.resultsFile, err,
+                [&] {
+                    lock.emplace(DirectoryOf(options.resultsFile));
+                    if (!(IdentityOf(options.resultsFile) == history->identity)) {
+                        history.reset();
+                    }
+                }) ||
+        (!history && !(history = SoundHistory(options, err)))) {
+        err << kUnchanged;
+        return kToolBadInput;
+    }
     const ImportPlan plan = PlanImport(*history, draws);
     if (plan.conflict) {
         err << kToolName << ConflictText(*plan.conflict) << "\n" << kUnchanged;
         return kToolBadInput;
     }
     if (!plan.added.empty() && !OnFile(options.resultsFile, err, [&] {
-            SafeReplaceWrite(options.resultsFile, ImportedText(*history, plan.added));
+            SafeReplaceWrite(options.resultsFile, ImportedText(*history, plan.added),
+                             history->identity);
         })) {
         err << kUnchanged;
         return kToolBadInput;
     }
+    lock.reset();
     out << "Dodano losowań: " << plan.added.size() << "\n";
     if (plan.alreadyKnown > 0) {
         out << "Pominięto już obecnych w bazie: " << plan.alreadyKnown << "\n";
@@ -139,7 +157,9 @@ int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
     const std::filesystem::path results = folder / kResultsFile;
     const std::filesystem::path version = folder / kPublishedVersionNote;
     // The results first: a server that gives out a new version note must
-    // already give out the results that go with it.
+    // already give out the results that go with it. Both under the lock of
+    // the folder, so that two publishers never mix their files.
+    std::optional<WorkDirLock> lock;
     const bool published =
         OnFile(folder, err,
                [&] {
@@ -148,6 +168,7 @@ int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
                    if (error) {
                        throw InOutError::FromErrno(error.value());
                    }
+                   lock.emplace(folder);
                }) &&
         OnFile(results, err, [&] { SafeReplaceWrite(results, history->bytes); }) &&
         OnFile(version, err, [&] { SafeReplaceWrite(version, options.version + "\r\n"); });

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "files/work_files.hpp"
+#include "text/command_line.hpp"
 #include "text/digits.hpp"
 #include "update/program_version.hpp"
 
@@ -32,10 +33,6 @@ bool IsVersionNumber(std::string_view text) {
            (dot == std::string_view::npos || AllDigits(text.substr(dot + 1)));
 }
 
-std::string Quoted(std::string_view text) {
-    return "„" + std::string(text) + "”";
-}
-
 }  // namespace
 
 std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::string>& args) {
@@ -58,20 +55,11 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
             options.help = true;
             continue;
         }
-        const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        if (name != "--baza" && name != "--wersja") {
-            return "nieznana opcja " + Quoted(arg);
+        const auto option = ReadOptionValue(args, i, {"--baza", "--wersja"});
+        if (const auto* wrong = std::get_if<std::string>(&option)) {
+            return *wrong;
         }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        }
-        if (value.empty()) {
-            return "opcja " + name + " wymaga wartości";
-        }
+        const auto& [name, value] = std::get<std::pair<std::string, std::string>>(option);
         if (name == "--baza") {
             options.resultsFile = value;
         } else {

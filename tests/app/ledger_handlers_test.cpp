@@ -92,7 +92,9 @@ TEST_F(LedgerHandlers, TotalsAreShownWhenThePanelOpens) {
     const Case cases[] = {
         {{"10", "2.5", ""}, "Razem wydatki 12.50 zł"},
         {{"10", "-3"}, "Razem wydatki 7.00 zł"},
-        {{"2,50", "4"}, "Razem wydatki 4.00 zł"},
+        {{"2,50", "4"}, "Razem wydatki 6.50 zł"},
+        // The Polish way: counted, and the text stays as typed.
+        {{"12,50 zł", "1.234,50", "3zł"}, "Razem wydatki 15.50 zł"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expenses);
@@ -106,6 +108,7 @@ TEST_F(LedgerHandlers, TotalsAreShownWhenThePanelOpens) {
         Close();
         Open();
         EXPECT_EQ(window->Label21.caption, c.expenses);
+        EXPECT_EQ(window->wydatki.cells.Cell(1, 1), c.amounts[0]);
         EXPECT_EQ(window->Label22.caption, "Razem przychody -3.00 zł");
         // Opening again without edits shows the same.
         Close();

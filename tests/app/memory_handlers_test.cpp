@@ -124,6 +124,7 @@ TEST_F(MemoryStoreTest, OpenHandsTheFileToTheTextEditorAndRepaints) {
     Window().SpeedButton7Click();
     EXPECT_EQ(system.opened, std::vector<std::string>{"wyniki_kulko.txt"});
     EXPECT_EQ(screen.repaints, 1);
+    EXPECT_TRUE(screen.notices.empty());
     EXPECT_FALSE(dir.Exists("wyniki_kulko.txt"));
 }
 class CheckTest : public WindowTest {
@@ -198,6 +199,18 @@ TEST_F(CheckTest, WithoutAMemoryFileTheListIsEmpty) {
 TEST_F(CheckTest, HandEditedPolishTextShowsAsTyped) {
     dir.Write("wyniki_kulko.txt", Lines({"1;2 \xB3\xF3\x64\x9F"}));  // "łódź" in Windows-1250
     EXPECT_EQ(Check("2"), std::vector<std::string>{Item("1;2 łódź", 1)});
+}
+
+TEST_F(MemoryStoreTest, OpenWithNoEditorNamesTheFullPathInAnInformationBox) {
+    system.editorStarts = false;  // in the program's directory given as "."
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    Tgenerator(".", screen, system).SpeedButton7Click();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(screen.notices.at(0),
+              "Nie udało się uruchomić edytora tekstu.\rPlik pamięci można "
+              "otworzyć w dowolnym edytorze:\r" +
+                  (std::filesystem::canonical(dir.Path()) / "wyniki_kulko.txt").string());
 }
 
 }  // namespace

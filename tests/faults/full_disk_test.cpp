@@ -117,19 +117,29 @@ TEST_F(FullDiskTest, SettingsAndRenumberingKeepTheirFiles) {
     });
 }
 
-TEST_F(FullDiskTest, AFirstStartOnAFullDiskStopsWithDiskFull) {
+// The small files of start-up fail alone: the rest of start-up is done, and
+// the error box comes last.
+TEST_F(FullDiskTest, AFirstStartOnAFullDiskDoesAllButItsSmallFilesAndSaysDiskFull) {
     TempDir empty;
     empty.Write("kulko.txt", SampleHistory());
+    empty.Write("kulko.wer", "1.12\r\n");
     const std::string failures =
         RunInChild({.unprivileged = false, .fileSizeLimit = 0}, [&](ChildReport& report) {
             FakeScreen screen;
             FakeSystem system;
             Tgenerator window(empty.Path(), screen, system, "updates.test");
             report.Equal(ErrorOf([&] { window.FormCreate(); }), kDiskFull, "start-up");
+            report.Check(window.los1.checked && window.los7.checked && window.prz1.checked,
+                         "option defaults");
+            report.Equal(window.ile_los.items.Size(), std::size_t{50}, "ile_los");
+            report.Equal(window.liczby.text, "1", "liczby");
+            report.Equal(window.Label24.caption, "Struktura bazy wynikow prawidłowa", "verdict");
             report.Equal(ErrorOf([&] { window.SpeedButton3Click(); }), "", "frequency view after");
         });
     EXPECT_EQ(failures, "");
     EXPECT_EQ(empty.Read("kulko.txt"), SampleHistory());
+    EXPECT_EQ(empty.Read("kulko.wer"), "1.12\r\n");
+    EXPECT_EQ(Snapshot(empty).size(), 3u);  // and the empty first-run marker
 }
 
 }  // namespace

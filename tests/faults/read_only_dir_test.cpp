@@ -37,7 +37,8 @@ TEST(ReadOnlyWorkDirTest, WritesFailWithAccessDeniedAndNothingChanges) {
             FakeScreen screen;
             FakeSystem system;
             Tgenerator window(dir.Path(), screen, system, "updates.test");
-            // Start-up stops at the version note it writes.
+            // Start-up cannot write the version note; it does the rest and
+            // then says so.
             report.Equal(ErrorOf([&] { window.FormCreate(); }), kDenied, "start-up");
             report.Equal(window.Caption, "Kulko 1.13", "caption set before the failure");
 

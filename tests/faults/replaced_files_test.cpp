@@ -6,6 +6,8 @@
 // new file still lets writable files be stored.
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -112,6 +114,34 @@ TEST(ReplacedFilesTest, ModesAndLinksAreKeptAndAWriteProtectedFileIsRefused) {
             ::chmod(dir.Path().c_str(), 0755);
         });
     EXPECT_EQ(failures, "");
+}
+
+// A history mounted on its own (a bind mount) takes no rename: it is
+// renumbered in place, and no scratch file stays.
+TEST(ReplacedFilesTest, AHistoryMountedOnItsOwnIsRenumberedInPlace) {
+    TempDir dir;
+    WriteUserFiles(dir);
+    dir.Write("elsewhere.txt", "17" + SampleHistory().substr(4));
+    const std::string failures = RunInChild({}, [&](ChildReport& report) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount((dir / "elsewhere.txt").c_str(), (dir / "kulko.txt").c_str(), nullptr, MS_BIND,
+                    nullptr) != 0) {
+            report.Check(false, "cannot mount");
+            return;
+        }
+        FakeScreen screen;
+        FakeSystem system;
+        Tgenerator window(dir.Path(), screen, system, "updates.test");
+        report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "", "renumbering");
+        report.Equal(screen.notices.size(), std::size_t{1}, "notices");
+    });
+    if (failures == "cannot mount\n") {
+        GTEST_SKIP() << "no right to mount a file here";
+    }
+    EXPECT_EQ(failures, "");
+    EXPECT_EQ(dir.Read("elsewhere.txt"), SampleHistory());
+    EXPECT_FALSE(dir.Exists("baza.txt"));
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <numeric>
 
+#include "app/controls.hpp"
 #include "gui/gui_support.hpp"
+#include "qt/conversions.hpp"
 
 namespace kulko::test {
 namespace {
@@ -78,6 +82,26 @@ TEST_F(WindowLookGui, TheLineAboveTheMainButtonsShowsOnWhite) {
         white += image.pixelColor(x, 541) == Qt::white ? 1 : 0;
     }
     EXPECT_EQ(white, 0);
+}
+
+TEST_F(WindowLookGui, BoldCaptionsAreBoldAtEveryScale) {
+    const auto ink = [](const Font& font, qreal scale) {
+        QImage image(QSize(120, 24) * scale, QImage::Format_Grayscale8);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(ToQFont(font, scale));
+        painter.drawText(2, 16, QStringLiteral("Koniec"));
+        return image.sizeInBytes() * 255.0 -
+               std::accumulate(image.constBits(), image.constBits() + image.sizeInBytes(), 0.0);
+    };
+    for (const qreal scale : {1.0, 2.0}) {
+        for (const int points : {8, 12}) {  // "Koniec", the check numbers; the panel titles
+            EXPECT_GT(ink({"Tahoma", points, 0, true}, scale),
+                      1.15 * ink({"Tahoma", points}, scale))
+                << points << " points at scale " << scale;
+        }
+    }
 }
 
 }  // namespace

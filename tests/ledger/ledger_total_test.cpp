@@ -28,8 +28,8 @@ TEST(LedgerTotal, SumsTheAmountsInTheAcceptedForm) {
         {{"-3"}, "-3.00"},
         {{" +.5", "5.", "1e2", "2E-1"}, "105.70"},
         {{"   "}, "0.00"},
-        // Not in the accepted form: adds nothing.
-        {{"2,50", "10 zł", "5", "12 ", "abc", "0x10", "inf"}, "5.00"},
+        // In no form the value reads: adds nothing.
+        {{"5", "12 ", "abc", "0x10", "inf"}, "5.00"},
         {{"0.005"}, "0.01"},
         {{"-0.001"}, "0.00"},
         {{"1234567.891"}, "1234567.89"},
@@ -38,6 +38,17 @@ TEST(LedgerTotal, SumsTheAmountsInTheAcceptedForm) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(TotalText(LedgerTotal(WithAmounts(c.amounts))), c.text);
+    }
+}
+
+TEST(LedgerTotal, ReadsAmountsWrittenThePolishWay) {
+    // "zł" as stored, in Windows-1250.
+    for (const char* amount : {"12,50", "+12,5e0", "12,5 z\xB3", "12,50z\xB3", "12.5  z\xB3"}) {
+        EXPECT_EQ(AmountValue(amount), 12.5) << amount;
+    }
+    // Spoilt by a comma beside a ".", a second comma, anything after "zł".
+    for (const char* amount : {"1.234,50", "1,2,3", "10 z\xB3 ", "z\xB3 10", "z\xB3"}) {
+        EXPECT_EQ(AmountValue(amount), 0.0) << amount;
     }
 }
 

@@ -2,8 +2,8 @@
 # Builds the Debian package with scripts/package.sh and checks it: every file
 # `cmake --install` puts in place is in it, each command has its manual page,
 # the control fields name the libraries and the run-time packages, the
-# AppStream entry is valid, lintian finds no error, and the unpacked launcher
-# starts the real program on the offscreen platform in the user's directory.
+# AppStream and desktop entries are valid, lintian finds no error, and the unpacked
+# launcher starts the real program on the offscreen platform in the user's directory.
 #
 #   package_test.sh <source dir> <version>
 set -eu
@@ -43,7 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = kulko ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$version-1" ] || fail "version $(field Version)"
 [ "$(field Architecture)" = "$arch" ] || fail "architecture $(field Architecture)"
-for needed in libqt6widgets6 libcurl4 libjpeg62-turbo qt6-qpa-plugins \
+for needed in libqt6widgets6 libqt6printsupport6 libcurl4 libjpeg62-turbo qt6-qpa-plugins \
     fonts-liberation2 fonts-dejavu-core xdg-utils; do
     field Depends | tr ',' '\n' | grep -q "^ *$needed\( \|$\)" || fail "does not depend on $needed"
 done
@@ -53,6 +53,11 @@ root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$scratch/appstream" ||
     { cat "$scratch/appstream" >&2; fail "AppStream entry not valid"; }
+# Desktop entries as Debian's own tools read them: no error, not even a warning.
+for entry in "$root"/usr/share/applications/*.desktop; do
+    said="$(desktop-file-validate "$entry" 2>&1)" || true
+    [ -z "$said" ] || fail "desktop entry not valid: $said"
+done
 # Lintian warns on stderr that it runs as root; that says nothing of the package.
 lintian --fail-on error "$deb" 2>&1 | grep -v '^running with root privileges' >"$scratch/lintian" ||
     true
@@ -60,8 +65,14 @@ if grep -q '^E: ' "$scratch/lintian"; then
     cat "$scratch/lintian" >&2
     fail "lintian errors"
 fi
-grep -qx "Exec=/usr/bin/kulko-start" "$root/usr/share/applications/kulko.desktop" ||
-    fail "desktop entry does not start /usr/bin/kulko-start"
+grep -qx "Exec=/usr/bin/kulko" "$root/usr/share/applications/kulko.desktop" ||
+    fail "desktop entry does not start /usr/bin/kulko"
+file -b "$root/usr/libexec/kulko/kulko" | grep -q "^ELF.*, stripped" || fail "program not stripped"
+grep -qx "Exec=/usr/bin/kulko-start --systemy" "$root/usr/share/applications/kulko-systemy.desktop" ||
+    fail "systems entry does not start /usr/bin/kulko-start --systemy"
+# The systems program, stripped, builds a system from the packaged table.
+"$root/usr/libexec/kulko/kulko-systemy" system 1-12 --gwarancja 5z5 --czas 1 >"$scratch/system" 2>&1 ||
+    fail "kulko-systemy: $(cat "$scratch/system")"
 # The results tool, stripped like the program, checks the shipped history.
 "$root/usr/bin/kulko-wyniki" sprawdz --baza "$root/usr/share/kulko/kulko.txt" >/dev/null ||
     fail "kulko-wyniki does not accept the shipped history"
@@ -76,7 +87,7 @@ mkdir -p "$work"
 printf '\000' >"$work/ustalenia_kulko.dat"
 printf '\000' >"$work/ustalenia_kulko_apli.dat"
 printf '\001' >"$work/ustalenia_kulko_kontrola.dat"
-"$root/usr/bin/kulko-start" >"$scratch/program.log" 2>&1 &
+"$root/usr/bin/kulko" >"$scratch/program.log" 2>&1 &
 program=$!
 tries=0
 until [ -f "$work/losowania_kulko.txt" ]; do

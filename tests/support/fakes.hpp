@@ -94,8 +94,9 @@ class FakeSystem : public System {
             started.back() += " " + arg;
         }
     }
-    void OpenInTextEditor(const std::filesystem::path& file) override {
+    bool OpenInTextEditor(const std::filesystem::path& file) override {
         opened.push_back(file.filename().string());
+        return editorStarts;
     }
     [[noreturn]] void Exit() override {
         ++exits;
@@ -114,6 +115,8 @@ class FakeSystem : public System {
     std::uint32_t seed = 12345;
     // On: every call gives the next seed, as the clock would.
     bool freshSeeds = false;
+    // Whether a program takes the file to open in an editor.
+    bool editorStarts = true;
 
     // The record.
     int connectionQueries = 0;

@@ -1,0 +1,103 @@
+// The page "System skrócony": its start, and the choice of numbers and of
+// the guarantee.
+#include "systemy/system_page.hpp"
+
+#include "files/in_out_error.hpp"
+#include "files/work_files.hpp"
+#include "systemy/stake.hpp"
+#include "systemy/system_report.hpp"
+#include "text/polish_text.hpp"
+#include "wheels/number_choice.hpp"
+
+namespace kulko {
+namespace {
+
+constexpr Guarantee kFirstGuarantee{3, 6};
+
+}  // namespace
+
+SystemPage::SystemPage(std::filesystem::path workDir, SystemyScreen& screen)
+    : workDir_(std::move(workDir)), screen_(screen) {
+    const std::vector<Guarantee> all = AllGuarantees();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        gwarancja.items.push_back(GuaranteeName(all[i]));
+        if (all[i] == kFirstGuarantee) {
+            gwarancja.index = static_cast<int>(i);
+        }
+    }
+    czas.text = std::to_string(kDefaultSeconds);
+    ziarno.text = std::to_string(kDefaultSeed);
+    uwaga.text = kSpreadNote;
+    ShowChoice(0);
+    GuaranteeChosen();
+}
+
+void SystemPage::Start(const std::filesystem::path& tablePath) {
+    std::string error;
+    try {
+        table_ = WheelTable::Load(tablePath, error);
+        const std::size_t count = table_.Entries().size();
+        tabela.text =
+            "Dołączone systemy: " + std::to_string(count) + " z pliku " + tablePath.string() + ".";
+        if (!error.empty()) {
+            tabela.text = "Tabela dołączonych systemów " + tablePath.string() +
+                          " jest uszkodzona (" + error + "); użyto " + std::to_string(count) +
+                          " systemów sprzed uszkodzenia.";
+        }
+    } catch (const InOutError& failure) {
+        tabela.text = "Tabeli dołączonych systemów " + tablePath.string() +
+                      " nie można odczytać (" + failure.what() +
+                      "); każdy system powstaje od nowa.";
+    }
+    savedStake_ = LoadStake(workDir_ / kStakeFile);
+    stawka.text = savedStake_;
+}
+
+NumberMask SystemPage::ChosenNumbers() const {
+    NumberMask numbers = 0;
+    for (std::size_t i = 0; i < liczby.size(); ++i) {
+        if (liczby[i].checked) {
+            numbers |= Bit(static_cast<int>(i) + 1);
+        }
+    }
+    return numbers;
+}
+
+void SystemPage::ShowChoice(NumberMask numbers) {
+    for (std::size_t i = 0; i < liczby.size(); ++i) {
+        liczby[i].checked = (numbers & Bit(static_cast<int>(i) + 1)) != 0;
+    }
+    wybrano.text = "Wybrano: " + Counted(static_cast<std::uint64_t>(CountOf(numbers)), "liczbę",
+                                         "liczby", "liczb");
+    // What "Szukaj dłużej" would go on with is no longer what is chosen.
+    build_.reset();
+    szukajDluzej.enabled = false;
+}
+
+void SystemPage::NumberClicked(int n) {
+    const NumberMask numbers = ChosenNumbers() ^ Bit(n);
+    wybrane.text = NumberChoiceText(numbers);
+    ShowChoice(numbers);
+}
+
+void SystemPage::NumbersTyped() {
+    const NumberChoice choice = ParseNumberChoice(wybrane.text);
+    if (!choice.error.empty()) {
+        // The grid keeps the last numbers that could be read.
+        wybrano.text = choice.error;
+        build_.reset();
+        szukajDluzej.enabled = false;
+        return;
+    }
+    ShowChoice(choice.numbers);
+}
+
+void SystemPage::GuaranteeChosen() {
+    const std::vector<Guarantee> all = AllGuarantees();
+    const auto index = static_cast<std::size_t>(gwarancja.index);
+    znaczenie.text = index < all.size() ? GuaranteeMeaning(all[index]) : std::string();
+    build_.reset();
+    szukajDluzej.enabled = false;
+}
+
+}  // namespace kulko

@@ -1,0 +1,104 @@
+// The page "System skrócony": what the player does with the tickets, and
+// the stake.
+#include "files/file_ops.hpp"
+#include "files/text_file.hpp"
+#include "files/work_files.hpp"
+#include "memory/memory_file.hpp"
+#include "systemy/stake.hpp"
+#include "systemy/system_page.hpp"
+#include "text/polish_text.hpp"
+#include "wheels/number_choice.hpp"
+
+namespace kulko {
+namespace {
+
+std::string TicketsCount(std::size_t n) {
+    return Counted(n, "zakład", "zakłady", "zakładów");
+}
+
+}  // namespace
+
+std::vector<std::string> SystemPage::TicketLines() const {
+    std::vector<std::string> lines;
+    if (shown_) {
+        for (const NumberMask ticket : shown_->tickets) {
+            lines.push_back(TicketLine(ticket));
+        }
+    }
+    return lines;
+}
+
+void SystemPage::DoPamieciClick() {
+    const std::vector<std::string> lines = TicketLines();
+    if (lines.empty()) {
+        return;
+    }
+    // One append for the whole system, through the store of the main
+    // window: all tickets are kept, or none.
+    std::string text = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        text += "\r\n" + lines[i];
+    }
+    StoreSetLine(workDir_ / kMemoryFile, text);
+    stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFile +
+                "); „Sprawdź” w Kulko policzy ich trafienia.";
+}
+
+void SystemPage::ZapiszClick() {
+    const std::vector<std::string> lines = TicketLines();
+    if (lines.empty()) {
+        return;
+    }
+    const std::string suggested = "system_" + GuaranteeKey(shownGuarantee_) + "_" +
+                                  std::to_string(CountOf(shownNumbers_)) + "_liczb.txt";
+    const std::optional<std::filesystem::path> path = screen_.AskSavePath(suggested);
+    if (!path) {
+        return;
+    }
+    SafeReplaceWrite(*path, JoinLinesCrLf(lines));
+    stan.text = "Zapisano " + TicketsCount(lines.size()) + " w pliku " + path->string() + ".";
+}
+
+void SystemPage::KopiujClick() {
+    const std::vector<std::string> lines = TicketLines();
+    if (lines.empty()) {
+        return;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    screen_.CopyToClipboard(text);
+    stan.text = "Skopiowano do schowka " + TicketsCount(lines.size()) + ".";
+}
+
+void SystemPage::DrukujClick() {
+    if (!shown_) {
+        return;
+    }
+    PrintedSystem document;
+    document.title = shownGuarantee_.Full() ? "Pełny system"
+                                            : "System skrócony " + GuaranteeName(shownGuarantee_);
+    document.heading = {
+        "Gwarancja: " + GuaranteeName(shownGuarantee_) + " – " + GuaranteeMeaning(shownGuarantee_),
+        "Wybrane liczby (" + std::to_string(CountOf(shownNumbers_)) +
+            "): " + TicketLine(shownNumbers_),
+        "Zakładów: " + WithThousands(shown_->tickets.size())};
+    document.lines = zaklady.all;
+    if (screen_.Print(document)) {
+        stan.text = "Wysłano do druku " + TicketsCount(shown_->tickets.size()) + ".";
+    }
+}
+
+void SystemPage::StakeTyped() {
+    ShowCost();
+}
+
+void SystemPage::StakeConfirmed() {
+    if (stawka.text != savedStake_) {
+        SaveStake(workDir_ / kStakeFile, stawka.text);
+        savedStake_ = stawka.text;
+    }
+}
+
+}  // namespace kulko

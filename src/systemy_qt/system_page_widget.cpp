@@ -1,0 +1,266 @@
+#include "systemy_qt/system_page_widget.hpp"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStringListModel>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kulko {
+namespace {
+
+constexpr int kGridSide = 7;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void SetText(QLabel* label, const std::string& text) {
+    if (label->text() != Q(text)) {
+        label->setText(Q(text));
+    }
+}
+
+// An edit keeps its cursor unless the page changed its text.
+void SetText(QLineEdit* edit, const std::string& text) {
+    if (edit->text() != Q(text)) {
+        edit->setText(Q(text));
+    }
+}
+
+void Fill(QTableWidget* widget, const TextTable& table) {
+    widget->setColumnCount(static_cast<int>(table.columns.size()));
+    widget->setRowCount(static_cast<int>(table.rows.size()));
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        widget->setHorizontalHeaderItem(static_cast<int>(c),
+                                        new QTableWidgetItem(Q(table.columns[c])));
+    }
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            const QString text = Q(table.rows[r][c]);
+            QTableWidgetItem* item = widget->item(static_cast<int>(r), static_cast<int>(c));
+            if (item == nullptr || item->text() != text) {
+                widget->setItem(static_cast<int>(r), static_cast<int>(c),
+                                new QTableWidgetItem(text));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+SystemPageWidget::SystemPageWidget(SystemPage& page, RunHandler run, QWidget* parent)
+    : QWidget(parent), page_(page), run_(std::move(run)) {
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(BuildChoice());
+    splitter->addWidget(BuildSystem());
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    Sync();
+}
+
+QPushButton* SystemPageWidget::MakeButton(const char* name, Button& button,
+                                          void (SystemPage::*handler)()) {
+    auto* widget = new QPushButton(Q(button.caption));
+    widget->setObjectName(QString::fromLatin1(name));
+    SystemPage* page = &page_;
+    connect(widget, &QPushButton::clicked, this,
+            [this, page, handler] { run_([page, handler] { (page->*handler)(); }); });
+    buttons_.emplace_back(widget, &button);
+    return widget;
+}
+
+QLineEdit* SystemPageWidget::MakeEdit(const char* name, TextField& field) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    connect(edit, &QLineEdit::textEdited, this,
+            [&field](const QString& text) { field.text = text.toStdString(); });
+    return edit;
+}
+
+QLabel* SystemPageWidget::MakeLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QTableWidget* SystemPageWidget::MakeTable(const char* name) {
+    auto* table = new QTableWidget;
+    table->setObjectName(QString::fromLatin1(name));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    return table;
+}
+
+// The left side: numbers, guarantee, the search and its progress.
+QWidget* SystemPageWidget::BuildChoice() {
+    auto* side = new QWidget;
+    auto* layout = new QVBoxLayout(side);
+
+    auto* numbersBox = new QGroupBox(QStringLiteral("Twoje liczby"));
+    auto* numbersLayout = new QVBoxLayout(numbersBox);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int n = 1; n <= kGridSide * kGridSide; ++n) {
+        auto* toggle = new QToolButton;
+        toggle->setObjectName(QStringLiteral("liczba%1").arg(n));
+        toggle->setText(QString::number(n));
+        toggle->setCheckable(true);
+        toggle->setMinimumSize(28, 24);
+        connect(toggle, &QToolButton::clicked, this,
+                [this, n] { run_([this, n] { page_.NumberClicked(n); }); });
+        grid->addWidget(toggle, (n - 1) / kGridSide, (n - 1) % kGridSide);
+        numbers_[static_cast<std::size_t>(n - 1)] = toggle;
+    }
+    numbersLayout->addLayout(grid);
+    wybrane_ = MakeEdit("wybrane", page_.wybrane);
+    wybrane_->setPlaceholderText(QStringLiteral("np. 1;5;7-12;40"));
+    connect(wybrane_, &QLineEdit::textEdited, this,
+            [this] { run_([this] { page_.NumbersTyped(); }); });
+    numbersLayout->addWidget(wybrane_);
+    wybrano_ = MakeLabel("wybrano");
+    numbersLayout->addWidget(wybrano_);
+    layout->addWidget(numbersBox);
+
+    auto* guaranteeBox = new QGroupBox(QStringLiteral("Gwarancja"));
+    auto* guaranteeLayout = new QVBoxLayout(guaranteeBox);
+    gwarancja_ = new QComboBox;
+    gwarancja_->setObjectName(QStringLiteral("gwarancja"));
+    for (const std::string& item : page_.gwarancja.items) {
+        gwarancja_->addItem(Q(item));
+    }
+    connect(gwarancja_, &QComboBox::activated, this, [this](int index) {
+        page_.gwarancja.index = index;
+        run_([this] { page_.GuaranteeChosen(); });
+    });
+    guaranteeLayout->addWidget(gwarancja_);
+    znaczenie_ = MakeLabel("znaczenie");
+    guaranteeLayout->addWidget(znaczenie_);
+    layout->addWidget(guaranteeBox);
+
+    auto* form = new QFormLayout;
+    czas_ = MakeEdit("czas", page_.czas);
+    ziarno_ = MakeEdit("ziarno", page_.ziarno);
+    form->addRow(QStringLiteral("Czas szukania (s):"), czas_);
+    form->addRow(QStringLiteral("Ziarno:"), ziarno_);
+    layout->addLayout(form);
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(MakeButton("rozpisz", page_.rozpisz, &SystemPage::RozpiszClick));
+    searchRow->addWidget(MakeButton("przerwij", page_.przerwij, &SystemPage::PrzerwijClick));
+    searchRow->addWidget(
+        MakeButton("szukajDluzej", page_.szukajDluzej, &SystemPage::SzukajDluzejClick));
+    layout->addLayout(searchRow);
+    postep_ = new QProgressBar;
+    postep_->setObjectName(QStringLiteral("postep"));
+    layout->addWidget(postep_);
+    stan_ = MakeLabel("stan");
+    layout->addWidget(stan_);
+    layout->addStretch(1);
+    tabela_ = MakeLabel("tabela");
+    layout->addWidget(tabela_);
+    return side;
+}
+
+// The right side: the system, its proof, its odds and what to do with it.
+QWidget* SystemPageWidget::BuildSystem() {
+    auto* side = new QWidget;
+    auto* layout = new QVBoxLayout(side);
+    wynik_ = MakeLabel("wynik");
+    layout->addWidget(wynik_);
+    auto* list = new QListView;
+    list->setObjectName(QStringLiteral("zaklady"));
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    zaklady_ = new QStringListModel(this);
+    list->setModel(zaklady_);
+    layout->addWidget(list, 1);
+    trafienia_ = MakeTable("trafienia");
+    layout->addWidget(trafienia_);
+    szanse_ = MakeTable("szanse");
+    layout->addWidget(szanse_);
+    uwaga_ = MakeLabel("uwaga");
+    layout->addWidget(uwaga_);
+
+    auto* costRow = new QHBoxLayout;
+    costRow->addWidget(new QLabel(QStringLiteral("Stawka za zakład (zł):")));
+    stawka_ = MakeEdit("stawka", page_.stawka);
+    stawka_->setMaximumWidth(90);
+    connect(stawka_, &QLineEdit::textEdited, this,
+            [this] { run_([this] { page_.StakeTyped(); }); });
+    connect(stawka_, &QLineEdit::editingFinished, this,
+            [this] { run_([this] { page_.StakeConfirmed(); }); });
+    costRow->addWidget(stawka_);
+    koszt_ = MakeLabel("koszt");
+    costRow->addWidget(koszt_, 1);
+    layout->addLayout(costRow);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(MakeButton("doPamieci", page_.doPamieci, &SystemPage::DoPamieciClick));
+    actions->addWidget(MakeButton("zapisz", page_.zapisz, &SystemPage::ZapiszClick));
+    actions->addWidget(MakeButton("kopiuj", page_.kopiuj, &SystemPage::KopiujClick));
+    actions->addWidget(MakeButton("drukuj", page_.drukuj, &SystemPage::DrukujClick));
+    actions->addStretch(1);
+    layout->addLayout(actions);
+    return side;
+}
+
+void SystemPageWidget::Sync() {
+    for (std::size_t i = 0; i < numbers_.size(); ++i) {
+        numbers_[i]->setChecked(page_.liczby[i].checked);
+        numbers_[i]->setEnabled(page_.inputsEnabled);
+    }
+    SetText(wybrane_, page_.wybrane.text);
+    wybrane_->setEnabled(page_.inputsEnabled);
+    SetText(wybrano_, page_.wybrano.text);
+    if (gwarancja_->currentIndex() != page_.gwarancja.index) {
+        gwarancja_->setCurrentIndex(page_.gwarancja.index);
+    }
+    gwarancja_->setEnabled(page_.inputsEnabled);
+    SetText(znaczenie_, page_.znaczenie.text);
+    SetText(czas_, page_.czas.text);
+    SetText(ziarno_, page_.ziarno.text);
+    czas_->setEnabled(page_.inputsEnabled);
+    ziarno_->setEnabled(page_.inputsEnabled);
+    for (const auto& [widget, button] : buttons_) {
+        widget->setEnabled(button->enabled);
+    }
+    postep_->setVisible(page_.postep.visible);
+    postep_->setValue(page_.postep.percent);
+    SetText(wynik_, page_.wynik.text);
+    if (zakladyRevision_ != page_.zaklady.revision) {
+        zakladyRevision_ = page_.zaklady.revision;
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(page_.zaklady.all.size()));
+        for (const std::string& line : page_.zaklady.all) {
+            lines.append(Q(line));
+        }
+        zaklady_->setStringList(lines);
+    }
+    Fill(trafienia_, page_.trafienia);
+    Fill(szanse_, page_.szanse);
+    trafienia_->setVisible(!page_.trafienia.rows.empty());
+    szanse_->setVisible(!page_.szanse.rows.empty());
+    SetText(uwaga_, page_.uwaga.text);
+    SetText(stawka_, page_.stawka.text);
+    SetText(koszt_, page_.koszt.text);
+    SetText(stan_, page_.stan.text);
+    SetText(tabela_, page_.tabela.text);
+}
+
+}  // namespace kulko

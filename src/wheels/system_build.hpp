@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "wheels/best_hits.hpp"
+#include "wheels/draw_odds.hpp"
+#include "wheels/guarantee.hpp"
+#include "wheels/lower_bound.hpp"
+#include "wheels/ticket.hpp"
+#include "wheels/wheel_search.hpp"
+#include "wheels/wheel_table.hpp"
+
+namespace kulko {
+
+inline constexpr int kFewestChosenNumbers = 7;
+
+// Why no system can be built for these numbers and this guarantee, in
+// Polish; empty when one can.
+std::string RefusalOf(NumberMask numbers, Guarantee guarantee);
+
+// A system as shown: its tickets over the player's numbers, sorted, with
+// the proof of its guarantee and what it brings.
+struct BuiltSystem {
+    Tickets tickets;
+    bool keepsGuarantee = false;  // checked exhaustively
+    bool fromTable = false;       // the shipped system was smaller than any found
+    LowerBound bound;
+    BestHits hits;
+    DrawOdds odds;
+};
+
+// One system being built for the player's numbers: the full system at
+// once, any other by the search, which starts from the shipped system for
+// as many numbers where the table has one and looks for a smaller one.
+//
+// Where many numbers make every change of a ticket touch too many targets
+// (3 z 5 and 3 z 6 for some forty numbers or more), the numbers are split
+// into two halves and each half gets a system "3 z 3" of its own: m drawn
+// numbers among the chosen ones put at least three in one half, so the
+// two together keep the guarantee, and the small searches go much faster.
+class SystemBuild {
+  public:
+    // The numbers and guarantee must not be refused (RefusalOf).
+    SystemBuild(NumberMask numbers, Guarantee guarantee, std::uint32_t seed,
+                const WheelTable* table);
+
+    // Searches on until nothing smaller can exist or stop() returns true;
+    // stop is asked about every millisecond, and may look at the progress.
+    void Run(const std::function<bool()>& stop);
+    std::size_t BestSize() const;
+    // Whether a first system is complete; until then, how much of it is.
+    bool HasSystem() const;
+    double StartShare() const;
+    // True when searching longer cannot give a smaller system.
+    bool Finished() const;
+    // True when the system would need more tickets than the program takes.
+    bool TooLarge() const;
+
+    // The best system so far, checked and weighed (up to a second for many
+    // numbers); not while Run runs, and only once HasSystem().
+    BuiltSystem Result() const;
+
+    NumberMask Numbers() const { return numbers_; }
+    Guarantee Promise() const { return guarantee_; }
+
+  private:
+    // A search over some of the positions, in a row from `first`.
+    struct Part {
+        int first;
+        std::unique_ptr<WheelSearch> search;
+    };
+    Tickets BestPositions() const;
+
+    NumberMask numbers_;
+    Guarantee guarantee_;
+    int v_;
+    std::vector<Part> parts_;  // none for the full system
+    std::size_t shippedSize_ = 0;
+};
+
+}  // namespace kulko

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "systemy/systemy_screen.hpp"
+
+namespace kulko::test {
+
+// Records what the systems window shows; the save dialog answers with a
+// preset path (cancelled when none), printing with a preset answer.
+class FakeSystemyScreen : public SystemyScreen {
+  public:
+    void Inform(const std::string& text) override { notices.push_back(text); }
+    std::optional<std::filesystem::path> AskSavePath(const std::string& suggested) override {
+        suggestedNames.push_back(suggested);
+        return savePath;
+    }
+    void CopyToClipboard(const std::string& text) override { clipboard = text; }
+    bool Print(const PrintedSystem& document) override {
+        printed.push_back(document);
+        return printAccepted;
+    }
+
+    std::vector<std::string> notices;
+    std::optional<std::filesystem::path> savePath;
+    std::vector<std::string> suggestedNames;
+    std::string clipboard;
+    bool printAccepted = true;
+    std::vector<PrintedSystem> printed;
+};
+
+}  // namespace kulko::test
