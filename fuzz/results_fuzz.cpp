@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "files/text_file.hpp"
+#include "files/text_file_stream.hpp"
 #include "fuzz_support.hpp"
 #include "results/results_listing.hpp"
 #include "results/validating_read.hpp"
@@ -44,5 +45,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "damage reported past the end");
         fuzz::Require(bytes.find(verdict.line) != std::string::npos, "damaged line not in file");
     }
+
+    // Read a piece at a time (as the results tool reads), the same verdict
+    // and counts; only the newest fifty rows are left out.
+    DrawSummary streamed;
+    TextFileStream stream(file);
+    const ValidationVerdict pieces = ValidateResults(stream, true, 0, streamed);
+    fuzz::Require(pieces.kind == verdict.kind && pieces.line == verdict.line,
+                  "the streamed read gives another verdict");
+    fuzz::Require(streamed.readDrawCount == checked.readDrawCount &&
+                      streamed.numberFrequency == checked.numberFrequency &&
+                      streamed.pairDraws == checked.pairDraws &&
+                      streamed.tripleDraws == checked.tripleDraws &&
+                      streamed.lastDate == checked.lastDate,
+                  "the streamed read counts otherwise");
     return 0;
 }

@@ -143,8 +143,8 @@ void Tgenerator::FormCreate() {
 }
 
 void Tgenerator::ValidatingRead() {
-    // The file is read once, in one pass; the newest fifty draws find their
-    // rows when its end is known.
+    // The file is read once: a first pass over it counts its lines, which
+    // tells the summary where the newest fifty draws begin.
     const bool check = kontrola1.checked;
     const NumberCounts countedBefore = Summary.numberFrequency;
     FileIdentity readIdentity;

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "files/disk_sync.hpp"
@@ -44,16 +46,76 @@ std::filesystem::path FollowLinks(std::filesystem::path path) {
     throw InOutError::FromErrno(ELOOP);
 }
 
+using Pieces = std::span<const WritePiece>;
+
+// Copies a stretch of one file into another at the offset: by the system
+// where it can, else through a buffer.
+int CopyStretch(const FileStretch& stretch, int fd, off_t at) {
+    auto from = static_cast<off_t>(stretch.offset);
+    std::uint64_t left = stretch.length;
+    while (left > 0) {
+        const ssize_t copied = ::copy_file_range(stretch.fd, &from, fd, &at, left, 0);
+        if (copied > 0) {
+            left -= static_cast<std::uint64_t>(copied);
+            continue;
+        }
+        if (copied == 0) {
+            return EIO;  // the file is shorter than it was when read
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+            return errno;
+        }
+        std::string buffer(std::min<std::uint64_t>(left, std::uint64_t{1} << 20), '\0');
+        const ssize_t got = ::pread(stretch.fd, buffer.data(), buffer.size(), from);
+        if (got <= 0) {
+            return got == 0 ? EIO : errno;
+        }
+        if (const int error =
+                WriteAllAt(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)), at);
+            error != 0) {
+            return error;
+        }
+        from += got;
+        at += got;
+        left -= static_cast<std::uint64_t>(got);
+    }
+    return 0;
+}
+
+// Writes the pieces one after the other from the start of the file.
+int WritePieces(int fd, Pieces pieces, off_t& size) {
+    size = 0;
+    for (const WritePiece& piece : pieces) {
+        if (const auto* bytes = std::get_if<std::string_view>(&piece)) {
+            if (const int error = WriteAllAt(fd, *bytes, size); error != 0) {
+                return error;
+            }
+            size += static_cast<off_t>(bytes->size());
+        } else {
+            const FileStretch& stretch = std::get<FileStretch>(piece);
+            if (const int error = CopyStretch(stretch, fd, size); error != 0) {
+                return error;
+            }
+            size += static_cast<off_t>(stretch.length);
+        }
+    }
+    return 0;
+}
+
 // Writes the bytes to a new file and renames it over the path. Returns 0 or
 // the error number; on failure the path keeps its old file.
-int ReplaceThroughTemporaryFile(const std::filesystem::path& path, std::string_view bytes,
+int ReplaceThroughTemporaryFile(const std::filesystem::path& path, Pieces bytes,
                                 std::optional<mode_t> mode) {
     // Private to the owner until it has the mode of the file it replaces.
     TemporaryFile temp(path, mode ? 0600 : 0666);
     if (temp.Descriptor() < 0) {
         return temp.Error();
     }
-    int error = WriteAllAt(temp.Descriptor(), bytes, 0);
+    off_t size = 0;
+    int error = WritePieces(temp.Descriptor(), bytes, size);
     if (error == 0 && mode && ::fchmod(temp.Descriptor(), *mode) != 0) {
         error = errno;
     }
@@ -68,9 +130,10 @@ void ExpectVersion(const struct stat& now, const std::optional<FileIdentity>& re
 }
 
 // Overwrites the open file from its start and cuts it to the new length.
-int RewriteInPlace(int fd, std::string_view bytes) {
-    int error = WriteAllAt(fd, bytes, 0);
-    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+int RewriteInPlace(int fd, Pieces bytes) {
+    off_t size = 0;
+    int error = WritePieces(fd, bytes, size);
+    if (error == 0 && ::ftruncate(fd, size) != 0) {
         error = errno;
     }
     if (error == 0 && ::fsync(fd) != 0) {
@@ -114,6 +177,12 @@ void WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void SafeReplaceWrite(const std::filesystem::path& name, std::string_view bytes,
+                      const std::optional<FileIdentity>& read) {
+    const WritePiece piece = bytes;
+    SafeReplaceWrite(name, Pieces(&piece, 1), read);
+}
+
+void SafeReplaceWrite(const std::filesystem::path& name, Pieces bytes,
                       const std::optional<FileIdentity>& read) {
     const WorkDirLock lock(DirectoryOf(name));
     const std::filesystem::path path = FollowLinks(name);

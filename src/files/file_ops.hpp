@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <variant>
 
 #include "files/file_identity.hpp"
 
@@ -49,6 +52,21 @@ void SafeReplaceWrite(const std::filesystem::path& path, std::string_view bytes,
 // Writes the file as SafeReplaceWrite does, but only when it does not exist
 // yet; true when it was written. An existing file is never touched.
 bool WriteFileIfMissing(const std::filesystem::path& path, std::string_view bytes);
+
+// A stretch of an open file, to be copied into a file being written.
+struct FileStretch {
+    int fd = -1;
+    std::uint64_t offset = 0;
+    std::uint64_t length = 0;
+};
+// What goes into a file: bytes in memory, or a stretch of another file.
+using WritePiece = std::variant<std::string_view, FileStretch>;
+
+// The same for pieces written one after the other, so that a large file
+// with a few lines added is copied by the system and never held in memory.
+// A stretch that turns out shorter than its length fails the write.
+void SafeReplaceWrite(const std::filesystem::path& path, std::span<const WritePiece> pieces,
+                      const std::optional<FileIdentity>& read = std::nullopt);
 
 // Puts a finished file (the renumbered or the downloaded history) in place
 // of the target by one atomic rename; throws InOutError on failure (the

@@ -6,11 +6,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
 #include "files/in_out_error.hpp"
+#include "files/line_ends.hpp"
 #include "files/regular_file.hpp"
 
 namespace kulko {
@@ -48,7 +50,25 @@ void AdviseLargePages(char* buffer, std::size_t size) {
     }
 }
 
-std::string ReadOpenFile(int fd) {
+}  // namespace
+
+void TextFileReader::Survey::Add(const char* bytes, std::size_t offset, std::size_t size) {
+    if (ctrlZ != std::string::npos) {
+        return;
+    }
+    const void* mark = std::memchr(bytes, kCtrlZ, size);
+    const std::size_t counted =
+        mark == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(mark) - bytes);
+    lineFeeds += CountLineFeeds(bytes, bytes + counted);
+    if (mark != nullptr) {
+        ctrlZ = offset + counted;
+    }
+}
+
+namespace {
+
+// Reads in chunks that still sit in the cache when the survey looks at them.
+std::string ReadOpenFile(int fd, TextFileReader::Survey* survey = nullptr) {
     // One buffer sized from the file, read straight into: the bytes are held
     // once, however long the file or its lines.
     struct stat info {};
@@ -60,7 +80,15 @@ std::string ReadOpenFile(int fd) {
     data.reserve(size);
     AdviseLargePages(data.data(), size);
     data.resize(size);
-    data.resize(ReadInto(fd, data.data(), size));
+    constexpr std::size_t kChunk = 1 << 18;
+    std::size_t done = 0;
+    for (std::size_t got = 1; got != 0 && done < size; done += got) {
+        got = ReadInto(fd, data.data() + done, std::min(kChunk, size - done));
+        if (survey != nullptr) {
+            survey->Add(data.data() + done, done, got);
+        }
+    }
+    data.resize(done);
     // A file that grew since, or one whose size the system does not tell
     // beforehand, is read on to its end; the probe does not grow the buffer
     // of a file that had its size.
@@ -70,16 +98,17 @@ std::string ReadOpenFile(int fd) {
         if (got == 0) {
             return data;
         }
+        if (survey != nullptr) {
+            survey->Add(more, data.size(), got);
+        }
         data.append(more, got);
     }
 }
 
-}  // namespace
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
+std::string ReadFile(const std::filesystem::path& path, TextFileReader::Survey* survey) {
     const int fd = OpenRegularFile(path, O_RDONLY);
     try {
-        std::string data = ReadOpenFile(fd);
+        std::string data = ReadOpenFile(fd, survey);
         ::close(fd);
         return data;
     } catch (...) {
@@ -88,59 +117,62 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     }
 }
 
-TextFileReader::TextFileReader(const std::filesystem::path& path) : buffer_(ReadWholeFile(path)) {
-    FindEnd();
+}  // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    return ReadFile(path, nullptr);
+}
+
+TextFileReader::TextFileReader(const std::filesystem::path& path) {
+    Survey survey;
+    buffer_ = ReadFile(path, &survey);
+    Take(survey);
 }
 
 TextFileReader TextFileReader::FromBytes(std::string bytes) {
     TextFileReader reader;
     reader.buffer_ = std::move(bytes);
-    reader.FindEnd();
+    Survey survey;
+    survey.Add(reader.buffer_.data(), 0, reader.buffer_.size());
+    reader.Take(survey);
     return reader;
 }
 
-void TextFileReader::FindEnd() {
-    const std::size_t ctrlZ = buffer_.find(kCtrlZ);
-    end_ = ctrlZ == std::string::npos ? buffer_.size() : ctrlZ;
+void TextFileReader::Take(const Survey& survey) {
+    end_ = std::min(survey.ctrlZ, buffer_.size());
+    lineFeeds_ = survey.lineFeeds;
 }
 
 bool TextFileReader::ReadLine(std::string_view& line) {
     if (pos_ >= end_) {
         return false;
     }
-    const char* base = buffer_.data();
-    const char* start = base + pos_;
-    const std::size_t remaining = end_ - pos_;
-    // The line ends at the first CR or LF. Look for the LF first and for a
-    // CR only before it, so that files with LF-only or CR-only line ends
-    // are still read in one pass.
-    const void* lf = std::memchr(start, '\n', remaining);
-    const std::size_t lineSpan =
-        lf == nullptr ? remaining : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-    const void* cr = std::memchr(start, '\r', lineSpan);
-    const std::size_t length =
-        cr == nullptr ? lineSpan : static_cast<std::size_t>(static_cast<const char*>(cr) - start);
-    line = std::string_view(start, length);
-    // Skip up to and including the next LF.
-    pos_ = lf == nullptr ? end_ : pos_ + lineSpan + 1;
+    const char* start = buffer_.data() + pos_;
+    const char* const end = buffer_.data() + end_;
+    // The line ends at the first CR or LF; a line is a few dozen bytes, so
+    // both are looked for in one pass, eight bytes at a time.
+    const char* stop = FindLineEnd(start, end);
+    line = std::string_view(start, static_cast<std::size_t>(stop - start));
+    // Skip up to and including the next LF: mostly the byte after a CR.
+    if (stop != end && *stop == '\r') {
+        stop = end - stop > 1 && stop[1] == '\n'
+                   ? stop + 1
+                   : static_cast<const char*>(
+                         std::memchr(stop, '\n', static_cast<std::size_t>(end - stop)));
+    }
+    pos_ =
+        stop == nullptr || stop == end ? end_ : static_cast<std::size_t>(stop - buffer_.data()) + 1;
     return true;
 }
 
 std::string TextFileReader::ReleaseBytes() {
-    pos_ = end_ = 0;
+    pos_ = end_ = lineFeeds_ = 0;
     return std::move(buffer_);
 }
 
 std::size_t TextFileReader::LineCount() const {
     // Every line but an unended last one ends with the LF that closes it.
-    const char* at = buffer_.data();
-    const char* const end = at + end_;
-    std::size_t count = 0;
-    while (const void* lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
-        ++count;
-        at = static_cast<const char*>(lf) + 1;
-    }
-    return count + (at < end ? 1 : 0);
+    return lineFeeds_ + (end_ > 0 && buffer_[end_ - 1] != '\n' ? 1 : 0);
 }
 
 std::vector<std::string> ReadAllLines(const std::filesystem::path& path) {

@@ -40,13 +40,22 @@ class TextFileReader {
     // so they are not held twice; the reader is then empty.
     std::string ReleaseBytes();
 
+    // What the reader learns of the bytes while they are fresh from the
+    // disk: where the first Ctrl-Z stands and how many LFs come before it.
+    struct Survey {
+        std::size_t ctrlZ = std::string::npos;
+        std::size_t lineFeeds = 0;
+        void Add(const char* bytes, std::size_t offset, std::size_t size);
+    };
+
   private:
     TextFileReader() = default;
-    void FindEnd();
+    void Take(const Survey& survey);
 
     std::string buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    std::size_t lineFeeds_ = 0;  // before end_
 };
 
 // Every line of a text file, as copies.

@@ -8,6 +8,11 @@ namespace kulko {
 // The history of draws, one line a draw: read at start-up, charted, searched,
 // listed, renumbered, replaced by a newer download, kept by the results tool.
 inline constexpr const char* kResultsFile = "kulko.txt";
+// Added to the results file's name for the history as it was before the
+// results tool last added draws to it, kept beside it so that an import can
+// be undone: kPreviousHistory in the working directory.
+inline constexpr const char* kPreviousHistorySuffix = ".poprzednia";
+inline constexpr const char* kPreviousHistory = "kulko.txt.poprzednia";
 // Where the results update downloads the server's results file to; it
 // replaces the results file only when it is sound and newer.
 inline constexpr const char* kResultsDownload = "kulko.bak";
@@ -46,12 +51,20 @@ inline constexpr const char* kTemporaryTag = ".tmp-";
 // Every file that a temporary file may be written beside: start-up removes
 // the temporary files of these whose writer is gone.
 inline constexpr const char* kReplacedFiles[] = {
-    kResultsFile,          kResultsDownload,
-    kServerVersionNote,    kLocalVersionNote,
-    kRenumberingScratch,   kDrawLog,
-    kMemoryFile,           kExpensesLedger,
-    kIncomesLedger,        kDatabaseUpdateSetting,
-    kProgramUpdateSetting, kDatabaseCheckSetting,
+    kResultsFile,
+    kResultsDownload,
+    kServerVersionNote,
+    kLocalVersionNote,
+    kRenumberingScratch,
+    kDrawLog,
+    kMemoryFile,
+    kStakeFile,
+    kExpensesLedger,
+    kIncomesLedger,
+    kDatabaseUpdateSetting,
+    kProgramUpdateSetting,
+    kDatabaseCheckSetting,
+    kPreviousHistory,
 };
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.
 inline constexpr const char* kBallPictureFolder = "Ikonki";

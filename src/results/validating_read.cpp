@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "files/line_blocks.hpp"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "results/results_line.hpp"
+#include "text/digits.hpp"
 
 namespace kulko {
 
@@ -86,191 +90,168 @@ class ScannedLine {
     std::size_t found_ = 0;
 };
 
-// The start-up read as it goes through the text: the checks, the counts and
-// the per-draw statistics line by line, and the newest fifty draws kept aside
-// until the read knows how many lines the file holds.
-class StartupRead {
-  public:
-    StartupRead(bool check, DrawSummary& summary) : check_(check), summary_(summary) {}
-
-    // Reads the lines of `text` (whole lines, the Ctrl-Z cut off); false when
-    // a damaged line stopped the read, and `rest` is then what follows it.
-    bool ReadText(std::string_view text, std::string_view& rest) {
-        std::size_t at = 0;
-        UsualResultsLine usual{};
-        bool read = true;
-        const std::size_t countedBefore = summary_.readDrawCount;
-        while (read && at < text.size()) {
-            ++lines_;
-            if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
-                read = ReadUsualLine(text.substr(at), usual);
-                at += usual.next;
-            } else {
-                std::string_view after = text.substr(at);
-                read = ReadLine(TakeLine(after));
-                at = text.size() - after.size();
-            }
-        }
-        summary_.Add(bitCounts_);
-        bitCounts_ = {};
-        // The date of the last counted line outlives the text it stands in.
-        if (summary_.readDrawCount != countedBefore) {
-            summary_.lastDate.assign(lastDate_);
-        }
-        lastDate_ = {};
-        rest = text.substr(at);
-        return read;
+// The usual line, "0001;27.01.1957;8;12;31;39;43;45": a draw number, the
+// ten date characters with digits in their day, month and year, the second
+// ";" right after them and six numbers of one or two digits up to 49. Such
+// a line is read straight through, to what the cutting below gives for it:
+// seven semicolons, a date whose parts convert completely, six tokens in
+// range. Any other line is left to that cutting.
+// The first ";" of a line: the draw number before it is four digits or
+// seven, so the first sixteen bytes are looked at in one go where they can be.
+std::size_t FirstSemicolon(std::string_view line) {
+#if defined(__SSE2__)
+    if (line.size() >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data()));
+        const auto marks =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(';'))));
+        return marks != 0 ? static_cast<std::size_t>(std::countr_zero(marks)) : FindSemicolon(line);
     }
+#endif
+    return FindSemicolon(line);
+}
 
-    // The lines read so far, a stopping damaged line included.
-    std::size_t Lines() const { return lines_; }
-    ValidationVerdict TakeVerdict() { return std::move(verdict_); }
-
-    // The newest fifty draws into their rows, for a file of `lineTotal`
-    // lines; the maximum and minimum when the read reached the end.
-    void Finish(std::size_t lineTotal) {
-        for (const Recent& recent : recent_) {
-            if (recent.count > 0) {
-                summary_.PlaceRecentDraw(recent.six, recent.count, lineTotal);
-            }
-        }
-        for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-            summary_.numberFrequency[static_cast<std::size_t>(n - 1)] +=
-                usualCounts_[static_cast<std::size_t>(n)];
-        }
-        usualCounts_ = {};
-        if (verdict_.kind == ValidationVerdict::Kind::Sound) {
-            summary_.Finish();
+bool ReadUsualLine(std::string_view line, std::string_view& date, NumberSet& six) {
+    const std::size_t first = FirstSemicolon(line);
+    if (first == std::string_view::npos || line.size() < first + kDateLength + 2) {
+        return false;
+    }
+    const char* at = line.data() + first + 1;
+    const char* const end = line.data() + line.size();
+    constexpr std::size_t kDigits[] = {0, 1, 3, 4, 6, 7, 8, 9};
+    for (const std::size_t digit : kDigits) {
+        if (!IsDigit(at[digit])) {
+            return false;
         }
     }
-
-  private:
-    struct Recent {
-        std::size_t count = 0;
-        NumberSet six{};
+    if (at[2] == ';' || at[5] == ';' || at[kDateLength] != ';') {
+        return false;
+    }
+    date = std::string_view(at, kDateLength);
+    at += kDateLength + 1;
+    // Whether a number has one digit or two is a coin toss from line to
+    // line: it is taken without a branch on it. The first five numbers are
+    // each followed by ";", the last by the end of the line.
+    const auto digit = [](char c) {
+        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
     };
-
-    bool ReadUsualLine(std::string_view line, const UsualResultsLine& usual) {
-        // Seven semicolons and a well-formed date: counted.
-        lastDate_ = line.substr(usual.dateAt, kDateLength);
-        ++summary_.readDrawCount;
-        NumberBits numbers = 0;
-        NumberBits repeated = 0;
-        std::int32_t largest = 0;
-        int odd = 0;
-        int low = 0;
-        NumberSet six{};
-        for (std::size_t i = 0; i < six.size(); ++i) {
-            const std::int32_t value = usual.numbers[i];
-            ++usualCounts_[static_cast<std::size_t>(value)];
-            largest = std::max(largest, value);
-            const NumberBits bit = NumberBits{1} << (value & 63);
-            repeated |= numbers & bit;
-            numbers |= bit;
-            odd += value & 1;
-            low += value < kFirstHighNumber ? 1 : 0;
-            six[i] = value;
-        }
-        if (check_ && largest > kHighestNumber) {
-            verdict_ = Damage(ValidationVerdict::Kind::RangeError, TakeLine(line));
+    unsigned bad = 0;
+    for (std::size_t i = 0; i + 1 < six.size(); ++i) {
+        if (end - at < 3) {
             return false;
         }
-        // Six different numbers 1 to 49 are read from their bits.
-        if (largest <= kHighestNumber && (numbers & 1u) == 0 && repeated == 0) {
-            bitCounts_.Add(numbers, odd, low);
-        } else {
-            summary_.AddDraw(six);
-        }
-        KeepRecent(six);
-        return true;
+        const unsigned tens = digit(at[0]);
+        const unsigned ones = digit(at[1]);
+        const auto two = static_cast<unsigned>(ones < 10);
+        const unsigned value = tens * (1 + 9 * two) + ones * two;
+        bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(value > kHighestNumber) |
+               static_cast<unsigned>(at[1 + two] != ';');
+        six[i] = static_cast<int>(value);
+        at += 2 + two;
     }
-
-    bool ReadLine(std::string_view line) {
-        using Kind = ValidationVerdict::Kind;
-        const ScannedLine scanned(line);
-        if (check_ && scanned.HasMoreSemicolonsThan(7)) {
-            verdict_ = Damage(Kind::SemicolonError, line);
-            return false;
-        }
-        const std::string_view date = scanned.Date();
-        if (check_ && !IsDateWellFormed(date)) {
-            verdict_ = Damage(Kind::DateError, line);
-            return false;
-        }
-        lastDate_ = date;
-        ++summary_.readDrawCount;
-
-        NumberSet six{};
-        std::size_t index = 0;
-        bool rangeError = false;
-        scanned.ForEachNumber([&](int value) {
-            summary_.CountToken(value);
-            rangeError = rangeError || value > kHighestNumber;
-            if (index < six.size()) {
-                six[index++] = value;
-            }
-        });
-        if (check_ && rangeError) {
-            verdict_ = Damage(Kind::RangeError, line);
-            return false;
-        }
-        summary_.AddDraw(six);
-        KeepRecent(six);
-        return true;
+    const std::ptrdiff_t last = end - at;
+    if (last != 1 && last != 2) {
+        return false;
     }
-
-    void KeepRecent(const NumberSet& six) {
-        recent_[nextRecent_] = {summary_.readDrawCount, six};
-        nextRecent_ = nextRecent_ + 1 == recent_.size() ? 0 : nextRecent_ + 1;
-    }
-
-    bool check_;
-    DrawSummary& summary_;
-    std::size_t lines_ = 0;
-    std::string_view lastDate_;
-    std::array<int, 100> usualCounts_{};
-    std::array<Recent, kRecentDrawRows> recent_{};
-    std::size_t nextRecent_ = 0;
-    DrawBitCounts bitCounts_;
-    ValidationVerdict verdict_;
-};
+    const unsigned tens = digit(at[0]);
+    const unsigned ones = digit(at[last - 1]);
+    const unsigned value = last == 2 ? tens * 10 + ones : tens;
+    bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(ones > 9) |
+           static_cast<unsigned>(value > kHighestNumber);
+    six.back() = static_cast<int>(value);
+    return bad == 0;
+}
 
 }  // namespace
 
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary) {
-    StartupRead read(check, summary);
-    std::string_view rest;
-    read.ReadText(reader.Rest(), rest);
-    read.Finish(resultsLineTotal);
-    return read.TakeVerdict();
+template <typename Lines>
+ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t resultsLineTotal,
+                                  DrawSummary& summary, CountedLines* counted) {
+    using Kind = ValidationVerdict::Kind;
+    // The date of the last counted line is kept in a few bytes of its own
+    // (a line read a piece at a time does not outlive the next one) and
+    // stored when the read ends.
+    const std::size_t countedBefore = summary.readDrawCount;
+    std::array<char, kDateLength> lastDateBytes{};
+    std::string_view lastDate;
+    const auto keepDate = [&](std::string_view date) {
+        if (date.size() == kDateLength) {
+            std::memcpy(lastDateBytes.data(), date.data(), kDateLength);
+        } else if (!date.empty()) {
+            std::memcpy(lastDateBytes.data(), date.data(), date.size());
+        }
+        lastDate = std::string_view(lastDateBytes.data(), date.size());
+    };
+    const auto storeLastDate = [&] {
+        if (summary.readDrawCount != countedBefore) {
+            summary.lastDate.assign(lastDate);
+        }
+    };
+    const auto stop = [&](Kind kind, std::string_view line) {
+        storeLastDate();
+        return Damage(kind, line);
+    };
+    std::string_view line;
+    while (reader.ReadLine(line)) {
+        NumberSet six{};
+        std::string_view date;
+        if (ReadUsualLine(line, date, six)) {
+            for (const int value : six) {
+                summary.CountToken(value);
+            }
+        } else {
+            const ScannedLine scanned(line);
+            if (check && scanned.HasMoreSemicolonsThan(7)) {
+                return stop(Kind::SemicolonError, line);
+            }
+            date = scanned.Date();
+            if (check && !IsDateWellFormed(date)) {
+                return stop(Kind::DateError, line);
+            }
+            std::size_t index = 0;
+            bool rangeError = false;
+            scanned.ForEachNumber([&](int value) {
+                summary.CountToken(value);
+                rangeError = rangeError || value > kHighestNumber;
+                if (index < six.size()) {
+                    six[index++] = value;
+                }
+            });
+            if (check && rangeError) {
+                // The line is counted before its numbers are looked at.
+                keepDate(date);
+                ++summary.readDrawCount;
+                return stop(Kind::RangeError, line);
+            }
+        }
+        keepDate(date);
+        ++summary.readDrawCount;
+        summary.AddDraw(six, resultsLineTotal);
+        if (counted != nullptr) {
+            counted->Counted(line, date, six);
+        }
+    }
+    storeLastDate();
+    summary.Finish();
+    return {};
 }
+
+template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
+                                           CountedLines*);
+template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
+                                           CountedLines*);
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity) {
-    const ReadOnlyFile opened(file);
-    const FileIdentity& identity = opened.OpenedIdentity();
-    LineBlocks blocks(opened.Fd());
-    StartupRead read(check, summary);
-    std::size_t lineTotal = 0;
-    std::string_view piece;
-    std::string_view rest;
-    bool whole = true;
-    while (blocks.Next(piece)) {
-        if (whole && !read.ReadText(piece, rest)) {
-            // Stopped at a damaged line: the lines after it are only counted,
-            // which tells the newest fifty rows where the file ends.
-            whole = false;
-            lineTotal = read.Lines() + CountTextLines(rest);
-        } else if (!whole) {
-            lineTotal += CountTextLines(piece);
-        }
+    // The identity before the read: a change made after it gives the file
+    // another identity, so the counts are never taken for a later state.
+    FileIdentity before;
+    const bool identified = FileIdentity::OfPath(file.c_str(), before);
+    TextFileReader reader(file);
+    ValidationVerdict verdict = ValidateResults(reader, check, reader.LineCount(), summary);
+    if (identified && readIdentity != nullptr && verdict.kind == ValidationVerdict::Kind::Sound) {
+        *readIdentity = before;
     }
-    read.Finish(whole ? read.Lines() : lineTotal);
-    if (whole && readIdentity != nullptr) {
-        *readIdentity = identity;
-    }
-    return read.TakeVerdict();
+    return verdict;
 }
 
 const char* DamageReportText(ValidationVerdict::Kind kind) {

@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "files/file_identity.hpp"
 #include "files/text_file.hpp"
+#include "files/text_file_stream.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {
@@ -21,17 +23,35 @@ struct ValidationVerdict {
 
 inline constexpr std::size_t kShownLineLength = 4096;
 
-// Goes through the results file once: checks each line (when check is on,
-// stopping at the first damaged one) and feeds the summary. The summary is
-// finished only when the read reaches the end of the file.
-ValidationVerdict ValidateResults(TextFileReader& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary);
+// Told of every line the validating read counts, once its checks passed:
+// the line, its date field and its first six numbers as they stand.
+class CountedLines {
+  public:
+    virtual void Counted(std::string_view line, std::string_view date, const NumberSet& six) = 0;
 
-// The start-up read of a results file on disk, in one pass over it with one
-// buffer: every line checked and summarised, the newest fifty draws put in
-// their rows once the end of the file is known. When the read went through
-// the whole file, `readIdentity` (if given) receives the identity of the file
-// it read. Throws InOutError when the file cannot be read.
+  protected:
+    ~CountedLines() = default;
+};
+
+// Goes through the results file once: checks each line (when check is on,
+// stopping at the first damaged one) and feeds the summary, and counted
+// when given. The summary is finished only when the read reaches the end of
+// the file. The lines come from a TextFileReader or, a piece at a time,
+// from a TextFileStream.
+template <typename Lines>
+ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
+                                  DrawSummary& summary, CountedLines* counted = nullptr);
+extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
+extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
+                                                  CountedLines*);
+
+// The start-up read of a results file on disk: the file is read once, its
+// lines counted (which tells the summary where the newest fifty draws begin)
+// and then checked and summarised. When the read went through the whole
+// file, `readIdentity` (if given) receives the identity the file had before
+// it was read, so that its counts can stand for it while it is provably
+// unchanged. Throws InOutError when it cannot be read.
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity = nullptr);
 

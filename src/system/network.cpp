@@ -14,6 +14,7 @@
 #include "files/in_out_error.hpp"
 #include "files/temporary_file.hpp"
 #include "files/work_dir_lock.hpp"
+#include "system/fetch_into_memory.hpp"
 #include "system/linux_system.hpp"
 
 namespace kulko {
@@ -38,9 +39,12 @@ bool UsableAddress(const sockaddr* address) {
     return false;
 }
 
-// The file being written and the bounds of one transfer.
+// The file (or, without one, the memory) being written and the bounds of
+// one transfer.
 struct Transfer {
     int fd = -1;
+    std::string* memory = nullptr;
+    bool overCap = false;
     std::uint64_t written = 0;
     std::uint64_t maxBytes = 0;
     std::chrono::milliseconds stallTimeout{0};
@@ -53,7 +57,13 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
     auto& transfer = *static_cast<Transfer*>(user);
     const std::size_t bytes = size * count;
     if (bytes > transfer.maxBytes - transfer.written) {
+        transfer.overCap = true;
         return 0;
+    }
+    if (transfer.memory != nullptr) {
+        transfer.memory->append(data, bytes);
+        transfer.written += bytes;
+        return bytes;
     }
     std::size_t done = 0;
     while (done < bytes) {
@@ -117,11 +127,21 @@ FetchResult Classify(CURLcode code) {
     }
 }
 
+// How a fetch ended, for the words that tell a user.
+struct FetchDetail {
+    CURLcode code = CURLE_OK;
+    long status = 0;  // the HTTP status, when an answer came
+};
+
 // Runs the fetch into the open file.
-FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits) {
+FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimits& limits,
+                  FetchDetail* detail = nullptr) {
     InitCurlOnce();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl) {
+        if (detail != nullptr) {
+            detail->code = CURLE_FAILED_INIT;
+        }
         return FetchResult::Failed;
     }
     CURL* handle = curl.get();
@@ -154,12 +174,16 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     transfer.lastProgress = Clock::now();
     // Any error (time-out, a body shorter than its declared length, a broken
     // chunked body, the cap, a failed write) makes the fetch fail.
-    const FetchResult result = Classify(curl_easy_perform(handle));
+    const CURLcode code = curl_easy_perform(handle);
+    long status = 0;
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    if (detail != nullptr) {
+        *detail = {code, status};
+    }
+    const FetchResult result = Classify(code);
     if (result != FetchResult::Complete) {
         return result;
     }
-    long status = 0;
-    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     return status >= 200 && status <= 299 ? FetchResult::Complete : FetchResult::Failed;
 }
 
@@ -171,7 +195,59 @@ std::string Authority(const std::string& url) {
     return url.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+// Why a fetch brought no whole answer, in Polish.
+std::string FailureText(const FetchDetail& detail, const Transfer& transfer) {
+    if (transfer.overCap || detail.code == CURLE_FILESIZE_EXCEEDED) {
+        const std::uint64_t cap = transfer.maxBytes;
+        return "odpowiedź serwera ma ponad " +
+               (cap >= (1u << 20) ? std::to_string(cap >> 20) + " MB"
+                                  : std::to_string(cap >> 10) + " KB") +
+               ", więc nie jest listą wyników";
+    }
+    switch (detail.code) {
+        case CURLE_HTTP_RETURNED_ERROR:
+            return "serwer odpowiedział kodem " + std::to_string(detail.status) +
+                   (detail.status == 404 ? " (nie ma takiej strony)" : "");
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+            return "nie znaleziono serwera o tej nazwie";
+        case CURLE_COULDNT_CONNECT:
+            return "serwer nie przyjmuje połączeń";
+        case CURLE_OPERATION_TIMEDOUT:
+            return "serwer nie odpowiedział w wyznaczonym czasie";
+        case CURLE_ABORTED_BY_CALLBACK:
+            return "serwer przestał przysyłać dane";
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return "przekierowanie na adres innego rodzaju niż http:// i https://";
+        case CURLE_FAILED_INIT:
+            return "nie udało się uruchomić biblioteki libcurl";
+        case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_CONNECT_ERROR:
+            return "nie udało się sprawdzić połączenia szyfrowanego z serwerem";
+        default:
+            break;
+    }
+    if (detail.code == CURLE_OK) {
+        return "serwer odpowiedział kodem " + std::to_string(detail.status);
+    }
+    return std::string("nie udało się pobrać (") + curl_easy_strerror(detail.code) + ")";
+}
+
 }  // namespace
+
+MemoryFetch FetchIntoMemory(const std::string& url, const DownloadLimits& limits) {
+    MemoryFetch fetched;
+    Transfer transfer;
+    transfer.memory = &fetched.bytes;
+    transfer.maxBytes = limits.maxBytes;
+    transfer.stallTimeout = limits.stallTimeout;
+    FetchDetail detail;
+    if (Fetch(url, transfer, limits, &detail) != FetchResult::Complete) {
+        fetched.bytes.clear();
+        fetched.error = FailureText(detail, transfer);
+    }
+    return fetched;
+}
 
 int LinuxSystem::ConnectionFlags() {
     ifaddrs* list = nullptr;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,11 @@ class SystemPage {
     void WaitForSearch();
 
   private:
+    // What a handler does while another program holds the working
+    // directory (WorkDirLock): the window goes on answering its paint.
+    std::function<void()> PaintWhileWaiting() {
+        return [this] { screen_.AnswerPaints(); };
+    }
     NumberMask ChosenNumbers() const;
     void ShowChoice(NumberMask numbers);
     void StartSearch(std::shared_ptr<SystemBuild> build);

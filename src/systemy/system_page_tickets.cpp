@@ -2,6 +2,7 @@
 // the stake.
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
 #include "memory/memory_file.hpp"
 #include "systemy/stake.hpp"
@@ -39,6 +40,7 @@ void SystemPage::DoPamieciClick() {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         text += "\r\n" + lines[i];
     }
+    const WorkDirLock lock(workDir_, PaintWhileWaiting());
     StoreSetLine(workDir_ / kMemoryFile, text);
     stan.text = "Dopisano do pamięci " + TicketsCount(lines.size()) + " (" + kMemoryFile +
                 "); „Sprawdź” w Kulko policzy ich trafienia.";
@@ -96,6 +98,7 @@ void SystemPage::StakeTyped() {
 
 void SystemPage::StakeConfirmed() {
     if (stawka.text != savedStake_) {
+        const WorkDirLock lock(workDir_, PaintWhileWaiting());
         SaveStake(workDir_ / kStakeFile, stawka.text);
         savedStake_ = stawka.text;
     }

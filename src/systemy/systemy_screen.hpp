@@ -27,6 +27,10 @@ class SystemyScreen {
     virtual void CopyToClipboard(const std::string& text) = 0;
     // Prints (or makes a PDF, as the player chooses); false when cancelled.
     virtual bool Print(const PrintedSystem& document) = 0;
+    // Called again and again while a handler waits for the working
+    // directory that another program is changing: the window answers its
+    // paint meanwhile instead of freezing.
+    virtual void AnswerPaints() {}
 };
 
 }  // namespace kulko

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -36,7 +37,11 @@ SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
     resize(1000, 700);
 
     Run([this] { window_->FormCreate(); });
-    connect(&timer_, &QTimer::timeout, this, [this] { Run([this] { window_->Timer(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!waiting_) {
+            Run([this] { window_->Timer(); });
+        }
+    });
     timer_.start(100);
 }
 
@@ -90,7 +95,19 @@ bool SystemyMainWindow::Print(const PrintedSystem& document) {
     return true;
 }
 
+void SystemyMainWindow::AnswerPaints() {
+    // No input reaches the window meanwhile; paints and the window system's
+    // other events are answered.
+    waiting_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    waiting_ = false;
+}
+
 void SystemyMainWindow::closeEvent(QCloseEvent* event) {
+    if (waiting_) {
+        event->ignore();
+        return;
+    }
     timer_.stop();
     Run([this] { window_->FormClose(); });
     event->accept();

@@ -36,6 +36,7 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     std::optional<std::filesystem::path> AskSavePath(const std::string& suggested) override;
     void CopyToClipboard(const std::string& text) override;
     bool Print(const PrintedSystem& document) override;
+    void AnswerPaints() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,6 +46,9 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     QTabWidget* tabs_ = nullptr;
     SystemPageWidget* systemPage_ = nullptr;
     QTimer timer_;
+    // A handler is waiting for the working directory: the timer's ticks and
+    // a close wait for it.
+    bool waiting_ = false;
 };
 
 }  // namespace kulko

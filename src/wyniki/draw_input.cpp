@@ -1,178 +1,186 @@
 #include "wyniki/draw_input.hpp"
 
 #include <algorithm>
-#include <vector>
 
-#include "results/results_line.hpp"
 #include "text/digits.hpp"
 #include "text/text_to_number.hpp"
+#include "wyniki/line_fields.hpp"
 
 namespace kulko {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kNumberFields = kNumbersPerDraw;
+using Words = std::vector<std::string_view>;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+LineFault Fault(std::string reason) {
+    return {std::move(reason)};
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+std::string Quoted(std::string_view text) {
+    return "„" + std::string(text) + "”";
 }
 
-std::string_view Unquoted(std::string_view field) {
-    field = Trim(field);
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
-        field = Trim(field.substr(1, field.size() - 2));
-    }
-    return field;
+// "1 liczbę", "3 liczby", "5 liczb", "22 liczby", "12 liczb".
+std::string NumbersText(std::size_t count) {
+    const std::size_t tens = count % 100 / 10;
+    const std::size_t ones = count % 10;
+    const char* word = count == 1                            ? "liczbę"
+                       : tens != 1 && ones >= 2 && ones <= 4 ? "liczby"
+                                                             : "liczb";
+    return std::to_string(count) + " " + word;
 }
 
-// The fields between separators, each trimmed and unquoted; a separator
-// closing the line does not open an empty last field.
-std::vector<std::string_view> Fields(std::string_view text, char separator) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(separator, start);
-        fields.push_back(Unquoted(text.substr(start, end - start)));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        start = end + 1;
+// "7297" or "7297." as a draw number; nothing for anything else.
+std::optional<std::size_t> DrawNumberWord(std::string_view word) {
+    if (word.ends_with('.')) {
+        word.remove_suffix(1);
     }
-    if (fields.size() > 1 && fields.back().empty()) {
-        fields.pop_back();
-    }
-    return fields;
-}
-
-char TableSeparator(std::string_view line) {
-    if (line.find('\t') != std::string_view::npos) {
-        return '\t';
-    }
-    return line.find(';') != std::string_view::npos ? ';' : ',';
-}
-
-// A number of one up to maxWidth digits; -1 for anything else.
-int DigitsValue(std::string_view text, std::size_t maxWidth) {
-    return AllDigits(text) && text.size() <= maxWidth ? TextToNumberValue(text) : -1;
-}
-
-int DaysInMonth(int year, int month) {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-// "D.M.YYYY" (one or two digits for day and month) or "YYYY-MM-DD".
-std::optional<DateKey> ReadDate(std::string_view text) {
-    int year = -1;
-    int month = -1;
-    int day = -1;
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        year = DigitsValue(text.substr(0, 4), 4);
-        month = DigitsValue(text.substr(5, 2), 2);
-        day = DigitsValue(text.substr(8, 2), 2);
-    } else {
-        const std::size_t first = text.find('.');
-        const std::size_t second = text.find('.', first == std::string_view::npos ? 0 : first + 1);
-        if (first == std::string_view::npos || second == std::string_view::npos) {
-            return std::nullopt;
-        }
-        day = DigitsValue(text.substr(0, first), 2);
-        month = DigitsValue(text.substr(first + 1, second - first - 1), 2);
-        const std::string_view yearText = text.substr(second + 1);
-        year = yearText.size() == 4 ? DigitsValue(yearText, 4) : -1;
-    }
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+    if (!AllDigits(word) || word.size() > 9) {
         return std::nullopt;
     }
-    return MakeDateKey(year, month, day);
+    return static_cast<std::size_t>(TextToNumberValue(word));
 }
 
-std::variant<InputDraw, InputLineFault> ReadDraw(std::string_view date,
-                                                 const std::vector<std::string_view>& numbers) {
-    // A field that does not even begin like a date is not a draw's line.
-    if (numbers.size() != kNumberFields || date.empty() || !IsDigit(date.front())) {
-        return InputLineFault::Layout;
+std::optional<LineFault> DateFault(const DateToken& date, std::string_view word) {
+    switch (date.kind) {
+        case DateToken::Kind::Date:
+        case DateToken::Kind::Slash:
+            return std::nullopt;
+        case DateToken::Kind::NoSuchDay:
+            return Fault("nieistniejąca data");
+        case DateToken::Kind::UnknownForm:
+            return Fault(Quoted(word) + " to data w nieznanej postaci; " + kDateForms);
+        case DateToken::Kind::NotADate:
+            break;
     }
-    const std::optional<DateKey> key = ReadDate(date);
-    if (!key) {
-        return InputLineFault::Date;
+    return Fault("brak daty; " + std::string(kDateForms));
+}
+
+// The draw of a date, an optional draw number and six number words; where
+// names the words in a message ("po dacie", "w polu „Liczby”").
+LineReading MakeDraw(std::string_view dateWord, std::optional<std::size_t> drawNumber,
+                     const Words& numbers, const std::string& where) {
+    const DateToken date = ReadDateToken(dateWord);
+    if (auto fault = DateFault(date, dateWord)) {
+        return *fault;
+    }
+    if (drawNumber == std::size_t{0}) {
+        return Fault("numer losowania 0: losowania liczy się od 1");
+    }
+    const auto notNumber = std::find_if(numbers.begin(), numbers.end(),
+                                        [](std::string_view word) { return !AllDigits(word); });
+    if (notNumber != numbers.end()) {
+        return Fault(Quoted(*notNumber) + " " + where + " nie jest liczbą");
+    }
+    if (numbers.size() != kNumbersPerDraw) {
+        return Fault("wiersz ma " + NumbersText(numbers.size()) + " " + where +
+                     ", a powinien mieć " + std::to_string(kNumbersPerDraw));
     }
     InputDraw draw;
-    draw.dateKey = *key;
-    draw.date = DateText(*key);
-    for (std::size_t i = 0; i < kNumberFields; ++i) {
-        draw.numbers[i] = DigitsValue(numbers[i], 2);
-        if (!IsGameNumber(draw.numbers[i])) {
-            return InputLineFault::Numbers;
-        }
+    draw.dateKey = date.key;
+    draw.slash = date.slash;
+    draw.drawNumber = drawNumber.value_or(0);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        draw.numbers[i] = numbers[i].size() <= 2 ? TextToNumberValue(numbers[i]) : -1;
     }
     std::sort(draw.numbers.begin(), draw.numbers.end());
-    if (std::adjacent_find(draw.numbers.begin(), draw.numbers.end()) != draw.numbers.end()) {
-        return InputLineFault::Numbers;
+    if (!std::all_of(draw.numbers.begin(), draw.numbers.end(), IsGameNumber) ||
+        std::adjacent_find(draw.numbers.begin(), draw.numbers.end()) != draw.numbers.end()) {
+        return Fault("to nie jest sześć różnych liczb od 1 do 49");
     }
     return draw;
 }
 
-// "N. DD.MM.YYYY a,b,c,d,e,f": the draw number and its dot open the line.
-std::optional<std::variant<InputDraw, InputLineFault>> ReadListForm(std::string_view line) {
-    std::size_t pos = 0;
-    while (pos < line.size() && IsDigit(line[pos])) {
-        ++pos;
-    }
-    if (pos == 0 || pos + 1 >= line.size() || line[pos] != '.' || !IsBlank(line[pos + 1])) {
-        return std::nullopt;
-    }
-    const std::string_view rest = Trim(line.substr(pos + 1));
-    const std::size_t dateEnd = std::min(rest.find(' '), rest.find('\t'));
-    if (dateEnd == std::string_view::npos) {
-        return InputLineFault::Layout;
-    }
-    return ReadDraw(rest.substr(0, dateEnd), Fields(Trim(rest.substr(dateEnd)), ','));
+std::string FieldName(const Columns& columns, std::size_t column) {
+    const std::string& name = columns.names[column];
+    return name.empty() ? "pole " + std::to_string(column + 1) : "pole " + Quoted(name);
 }
 
 }  // namespace
 
-std::string_view TrimmedLine(std::string_view line) {
-    if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        line.remove_prefix(kByteOrderMark.size());
+LineReading ReadInputLine(std::string_view line) {
+    const Words fields = LineFields(TrimmedLine(line));
+    Words words;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].empty()) {
+            return Fault("pole " + std::to_string(i + 1) + " jest puste");
+        }
+        const Words fieldWords = FieldWords(fields[i]);
+        words.insert(words.end(), fieldWords.begin(), fieldWords.end());
     }
-    return Trim(line);
-}
-
-std::variant<InputDraw, InputLineFault> ReadInputLine(std::string_view line) {
-    line = TrimmedLine(line);
-    if (auto listed = ReadListForm(line)) {
-        return *listed;
-    }
-    std::vector<std::string_view> fields = Fields(line, TableSeparator(line));
-    if (fields.size() == kNumberFields + 2 && AllDigits(fields.front())) {
-        fields.erase(fields.begin());  // the draw number
-    }
-    if (fields.size() != kNumberFields + 1) {
-        return InputLineFault::Layout;
-    }
-    return ReadDraw(fields.front(), {fields.begin() + 1, fields.end()});
-}
-
-bool IsHeaderLine(std::string_view line) {
-    line = TrimmedLine(line);
-    if (line.empty()) {
-        return false;
-    }
-    const std::vector<std::string_view> fields = Fields(line, TableSeparator(line));
-    return std::none_of(fields.begin(), fields.end(), [](std::string_view field) {
-        return !field.empty() && IsDigit(field.front());
+    const auto date = std::find_if(words.begin(), words.end(), [](std::string_view word) {
+        return ReadDateToken(word).kind != DateToken::Kind::NotADate;
     });
+    if (date == words.end()) {
+        return Fault("brak daty; " + std::string(kDateForms));
+    }
+    std::optional<std::size_t> drawNumber;
+    if (date != words.begin()) {
+        drawNumber = DrawNumberWord(words.front());
+        if (date - words.begin() > 1 || !drawNumber) {
+            return Fault("przed datą może stać tylko numer losowania, a stoi " +
+                         Quoted(words.front()));
+        }
+    }
+    auto numbers = date + 1;
+    if (numbers != words.end() && IsTimeOfDay(*numbers)) {
+        ++numbers;
+    }
+    return MakeDraw(*date, drawNumber, Words(numbers, words.end()), "po dacie");
+}
+
+LineReading ReadInputRow(std::string_view line, const Columns& columns) {
+    const Words fields = LineFields(TrimmedLine(line));
+    const auto field = [&](std::size_t column) -> std::optional<std::string_view> {
+        if (column < fields.size() && !fields[column].empty()) {
+            return fields[column];
+        }
+        return std::nullopt;
+    };
+    const auto missing = [&](std::size_t column) {
+        return Fault(column < fields.size()
+                         ? FieldName(columns, column) + " jest puste"
+                         : "brak pola " + Quoted(columns.names[column]) + ": wiersz ma pól " +
+                               std::to_string(fields.size()));
+    };
+    const std::optional<std::string_view> date = field(columns.date);
+    if (!date) {
+        return missing(columns.date);
+    }
+    std::optional<std::size_t> drawNumber;
+    if (columns.drawNumber != Columns::kNone) {
+        if (const auto text = field(columns.drawNumber)) {
+            drawNumber = DrawNumberWord(*text);
+            if (!drawNumber) {
+                return Fault("w polu " + Quoted(columns.names[columns.drawNumber]) + " stoi " +
+                             Quoted(*text) + ", a nie numer losowania");
+            }
+        }
+    }
+    Words numbers;
+    std::string where;
+    if (columns.numberList != Columns::kNone) {
+        const auto list = field(columns.numberList);
+        if (!list) {
+            return missing(columns.numberList);
+        }
+        numbers = FieldWords(*list);
+        where = "w polu " + Quoted(columns.names[columns.numberList]);
+        // One name over six columns, as a merged cell of a spreadsheet is saved.
+        const std::size_t first = columns.numberList;
+        if (numbers.size() == 1 && first + kNumbersPerDraw <= fields.size()) {
+            numbers.assign(fields.begin() + first, fields.begin() + first + kNumbersPerDraw);
+        }
+    } else {
+        for (const std::size_t column : columns.numbers) {
+            const auto number = field(column);
+            if (!number) {
+                return missing(column);
+            }
+            numbers.push_back(*number);
+        }
+        where = "w kolumnach liczb";
+    }
+    return MakeDraw(FieldWords(*date).front(), drawNumber, numbers, where);
 }
 
 }  // namespace kulko

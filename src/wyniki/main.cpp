@@ -1,18 +1,28 @@
 // kulko-wyniki: the command-line front of the results tool.
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "files/file_size_limit.hpp"
+#include "system/fetch_into_memory.hpp"
 #include "wyniki/results_tool.hpp"
 
 int main(int argc, char** argv) {
     kulko::TreatFileSizeLimitAsFullDisk();
+    kulko::ToolEnvironment environment = kulko::LocalEnvironment();
+    environment.inputIsTerminal = ::isatty(STDIN_FILENO) == 1;
+    // Addresses are fetched under the limits of the program's own update.
+    environment.fetch = [](const std::string& address) {
+        kulko::MemoryFetch fetched = kulko::FetchIntoMemory(address);
+        return kulko::FetchedInput{std::move(fetched.bytes), std::move(fetched.error)};
+    };
     int status = kulko::kToolBadInput;
     try {
         status = kulko::RunResultsTool(std::vector<std::string>(argv + 1, argv + argc), std::cin,
-                                       std::cout, std::cerr);
+                                       std::cout, std::cerr, environment);
     } catch (const std::exception& error) {
         // Only running out of memory gets here; the files are untouched then.
         std::cerr << "kulko-wyniki: " << error.what() << "\n";

@@ -1,153 +1,47 @@
 #include "wyniki/results_tool.hpp"
 
-#include <iostream>
-#include <iterator>
+#include <ostream>
 #include <system_error>
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
 #include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
-#include "game/number_set.hpp"
 #include "results/summary_texts.hpp"
 #include "text/cp1250.hpp"
-#include "wyniki/results_import.hpp"
+#include "wyniki/add_command.hpp"
+#include "wyniki/tool_files.hpp"
 #include "wyniki/tool_options.hpp"
 
 namespace kulko {
 namespace {
 
-constexpr const char* kToolName = "kulko-wyniki: ";
-constexpr const char* kUnchanged = "Baza nie została zmieniona.\n";
-
-bool IsSound(const CheckedHistory& history) {
-    return history.verdict.kind == ValidationVerdict::Kind::Sound;
-}
-
-const char* FaultText(InputLineFault fault) {
-    switch (fault) {
-        case InputLineFault::Layout:
-            return "nierozpoznany wiersz";
-        case InputLineFault::Date:
-            return "nieistniejąca data";
-        case InputLineFault::Numbers:
-            return "to nie jest sześć różnych liczb od 1 do 49";
+ChosenResultsFile ResultsFileOf(const ToolOptions& options, const ToolEnvironment& environment,
+                                std::ostream& out) {
+    const ChosenResultsFile file =
+        ChooseResultsFile(options.resultsFile ? &*options.resultsFile : nullptr, environment);
+    if (file.fromPlayerDirectory) {
+        out << "Baza wyników: " << file.path.string() << "\n";
     }
-    return "";
+    return file;
 }
 
-std::string PlaceText(const InputPlace& place) {
-    return place.source + ", wiersz " + std::to_string(place.lineNumber);
-}
-
-std::string ConflictText(const DrawConflict& conflict) {
-    const InputDraw& draw = conflict.incoming.draw;
-    return PlaceText(conflict.incoming.place) + ": losowanie z " + draw.date + " ma liczby " +
-           NumberSetText(draw.numbers) + ", a " +
-           (conflict.otherPlace ? PlaceText(*conflict.otherPlace) : std::string("baza")) +
-           " podaje dla tej daty liczby " + NumberSetText(conflict.other);
-}
-
-// Runs one operation on a file; when it fails, tells which file and how.
+// Runs one write; when it fails, tells which file and how.
 template <typename Operation>
-bool OnFile(const std::filesystem::path& file, std::ostream& err, Operation&& operation) {
+bool Written(const std::filesystem::path& file, std::ostream& err, Operation&& operation) {
     try {
         operation();
         return true;
     } catch (const InOutError& error) {
-        err << kToolName << file.string() << ": " << error.what() << "\n";
+        err << kToolName << WriteFaultText(file, error) << "\n";
         return false;
     }
 }
 
-// The results file read and checked, or nothing after telling why it cannot be used.
-std::optional<CheckedHistory> SoundHistory(const ToolOptions& options, std::ostream& err) {
-    std::optional<CheckedHistory> history;
-    if (!OnFile(options.resultsFile, err,
-                [&] { history = ReadCheckedHistory(options.resultsFile); })) {
-        return std::nullopt;
-    }
-    if (!IsSound(*history)) {
-        err << kToolName << options.resultsFile.string()
-            << " nie przechodzi sprawdzenia programu: " << VerdictText(history->verdict) << "\n";
-        return std::nullopt;
-    }
-    return history;
-}
-
-std::string ReadAll(std::istream& in) {
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int Add(const ToolOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    std::optional<CheckedHistory> history = SoundHistory(options, err);
-    if (!history) {
-        err << kUnchanged;
-        return kToolBadInput;
-    }
-    std::vector<PlacedDraw> draws;
-    for (const std::string& source : options.operands) {
-        std::optional<TextFileReader> reader;
-        if (!OnFile(source, err, [&] {
-                reader.emplace(source == "-" ? TextFileReader::FromBytes(ReadAll(in))
-                                             : TextFileReader(source));
-            })) {
-            err << kUnchanged;
-            return kToolBadInput;
-        }
-        if (const auto bad = ReadInputDraws(*reader, source, draws)) {
-            err << kToolName << PlaceText(bad->place) << ": " << FaultText(bad->fault) << ": "
-                << bad->place.content << "\n"
-                << kUnchanged;
-            return kToolBadInput;
-        }
-    }
-    // From here to the rename no other program changes the directory; the
-    // input, which may come slowly through a pipe, was read before. A history
-    // changed meanwhile (a renumbering, an update) is read again.
-    std::optional<WorkDirLock> lock;
-    if (!OnFile(options.resultsFile, err,
-                [&] {
-                    lock.emplace(DirectoryOf(options.resultsFile));
-                    if (!(IdentityOf(options.resultsFile) == history->identity)) {
-                        history.reset();
-                    }
-                }) ||
-        (!history && !(history = SoundHistory(options, err)))) {
-        err << kUnchanged;
-        return kToolBadInput;
-    }
-    const ImportPlan plan = PlanImport(*history, draws);
-    if (plan.conflict) {
-        err << kToolName << ConflictText(*plan.conflict) << "\n" << kUnchanged;
-        return kToolBadInput;
-    }
-    if (!plan.added.empty() && !OnFile(options.resultsFile, err, [&] {
-            SafeReplaceWrite(options.resultsFile, ImportedText(*history, plan.added),
-                             history->identity);
-        })) {
-        err << kUnchanged;
-        return kToolBadInput;
-    }
-    lock.reset();
-    out << "Dodano losowań: " << plan.added.size() << "\n";
-    if (plan.alreadyKnown > 0) {
-        out << "Pominięto już obecnych w bazie: " << plan.alreadyKnown << "\n";
-    }
-    if (plan.olderUnknown > 0) {
-        out << "Pominięto starszych od ostatniego losowania w bazie, których w niej brak: "
-            << plan.olderUnknown << "\n";
-    }
-    const std::string lastDate =
-        plan.added.empty() ? Cp1250ToUtf8(history->summary.lastDate) : plan.added.back().date;
-    if (!lastDate.empty()) {
-        out << "Ostatnie losowanie: " << lastDate << "\n";
-    }
-    return kToolSuccess;
-}
-
-int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
-    const std::optional<CheckedHistory> history = SoundHistory(options, err);
+int Publish(const ToolOptions& options, const ToolEnvironment& environment, std::ostream& out,
+            std::ostream& err) {
+    const std::optional<ScannedHistory> history =
+        ReadHistory(ResultsFileOf(options, environment, out), environment, true, {}, err);
     if (!history) {
         err << "Nic nie opublikowano.\n";
         return kToolBadInput;
@@ -161,17 +55,21 @@ int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
     // the folder, so that two publishers never mix their files.
     std::optional<WorkDirLock> lock;
     const bool published =
-        OnFile(folder, err,
-               [&] {
-                   std::error_code error;
-                   std::filesystem::create_directories(folder, error);
-                   if (error) {
-                       throw InOutError::FromErrno(error.value());
-                   }
-                   lock.emplace(folder);
-               }) &&
-        OnFile(results, err, [&] { SafeReplaceWrite(results, history->bytes); }) &&
-        OnFile(version, err, [&] { SafeReplaceWrite(version, options.version + "\r\n"); });
+        Written(folder, err,
+                [&] {
+                    std::error_code error;
+                    std::filesystem::create_directories(folder, error);
+                    if (error) {
+                        throw InOutError::FromErrno(error.value());
+                    }
+                    lock.emplace(folder);
+                }) &&
+        Written(results, err,
+                [&] {
+                    const WritePiece pieces[] = {history->Lines(), std::string_view(history->tail)};
+                    SafeReplaceWrite(results, pieces);
+                }) &&
+        Written(version, err, [&] { SafeReplaceWrite(version, options.version + "\r\n"); });
     if (!published) {
         return kToolBadInput;
     }
@@ -181,14 +79,15 @@ int Publish(const ToolOptions& options, std::ostream& out, std::ostream& err) {
     return kToolSuccess;
 }
 
-int Check(const ToolOptions& options, std::ostream& out, std::ostream& err) {
-    std::optional<CheckedHistory> history;
-    if (!OnFile(options.resultsFile, err,
-                [&] { history = ReadCheckedHistory(options.resultsFile); })) {
+int Check(const ToolOptions& options, const ToolEnvironment& environment, std::ostream& out,
+          std::ostream& err) {
+    const std::optional<ScannedHistory> history =
+        ReadHistory(ResultsFileOf(options, environment, out), environment, false, {}, err);
+    if (!history) {
         return kToolBadInput;
     }
-    out << VerdictText(history->verdict) << "\n";
-    if (!IsSound(*history)) {
+    out << ShownVerdict(history->verdict) << "\n";
+    if (history->verdict.kind != ValidationVerdict::Kind::Sound) {
         return kToolBadInput;
     }
     for (const std::string& text : SummaryTexts(history->summary)) {
@@ -200,7 +99,7 @@ int Check(const ToolOptions& options, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const ToolEnvironment& environment) {
     const auto parsed = ParseToolOptions(args);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         err << kToolName << *problem << "\nPomoc: kulko-wyniki --help\n";
@@ -212,12 +111,17 @@ int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::
         return kToolSuccess;
     }
     if (options.command == "dodaj") {
-        return Add(options, in, out, err);
+        return AddDraws(options, environment, in, out, err);
     }
     if (options.command == "publikuj") {
-        return Publish(options, out, err);
+        return Publish(options, environment, out, err);
     }
-    return Check(options, out, err);
+    return Check(options, environment, out, err);
+}
+
+int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    return RunResultsTool(args, in, out, err, LocalEnvironment());
 }
 
 }  // namespace kulko

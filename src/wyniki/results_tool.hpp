@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "wyniki/tool_environment.hpp"
+
 namespace kulko {
 
 // Exit status of the command-line tool.
@@ -12,10 +14,15 @@ inline constexpr int kToolBadInput = 1;  // bad input, a damaged or unreadable f
 inline constexpr int kToolWrongUsage = 2;
 
 // The command-line tool "kulko-wyniki" that keeps the results file current:
-// "dodaj" imports draws from results lists, "publikuj" puts the results
-// file where an update server serves it, "sprawdz" runs the program's
-// validating read. args come without the program's name; "-" as an input
-// file reads in. Messages go to out and err in Polish.
+// "dodaj" imports draws from results lists (files, "-" for standard input,
+// http:// and https:// addresses), "publikuj" puts the results file where an
+// update server serves it, "sprawdz" runs the program's validating read.
+// args come without the program's name. Messages go to out and err in
+// Polish.
+int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, const ToolEnvironment& environment);
+
+// The same in the local environment, without addresses.
 int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err);
 

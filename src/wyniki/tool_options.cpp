@@ -55,6 +55,10 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
             options.help = true;
             continue;
         }
+        if (arg == "--proba") {
+            options.trial = true;
+            continue;
+        }
         const auto option = ReadOptionValue(args, i, {"--baza", "--wersja"});
         if (const auto* wrong = std::get_if<std::string>(&option)) {
             return *wrong;
@@ -90,6 +94,9 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
     if (versionGiven && options.command != "publikuj") {
         return "opcja --wersja dotyczy tylko polecenia publikuj";
     }
+    if (options.trial && options.command != "dodaj") {
+        return "opcja --proba dotyczy tylko polecenia dodaj";
+    }
     if (!IsVersionNumber(options.version)) {
         return "wersja musi być liczbą dziesiętną, np. 1.14";
     }
@@ -101,7 +108,7 @@ std::string ToolHelpText() {
     const std::string note = kPublishedVersionNote;
     const std::string published = std::string("KATALOG/") + kServerFolder + "/";
     return R"(Użycie:
-  kulko-wyniki dodaj PLIK... [--baza ŚCIEŻKA]
+  kulko-wyniki dodaj ŹRÓDŁO... [--baza ŚCIEŻKA] [--proba]
   kulko-wyniki publikuj KATALOG [--baza ŚCIEŻKA] [--wersja WERSJA]
   kulko-wyniki sprawdz [--baza ŚCIEŻKA]
 
@@ -109,21 +116,32 @@ Utrzymuje aktualną bazę wyników losowań programu Kulko (plik )" +
            results + R"().
 
 Polecenia:
-  dodaj     Dopisuje do bazy losowania z podanych plików („-” to wejście
-            standardowe) o datach późniejszych niż ostatnie losowanie w bazie:
-            w kolejności dat, z kolejnymi numerami, w formacie programu.
+  dodaj     Dopisuje do bazy losowania z podanych źródeł: plików, potoków,
+            wejścia standardowego („-”) i adresów http:// lub https://.
             Wiersze mogą mieć postać:
               7297;06.01.2026;9;10;14;26;28;47    (format programu)
               7297. 06.01.2026 9,10,14,26,28,47   (lista wyników)
               06.01.2026,9,10,14,26,28,47         (CSV)
-            W CSV data może mieć też postać 2026-01-06, pola mogą być
-            rozdzielone przecinkami, średnikami lub tabulatorami i ujęte
-            w cudzysłowy, a pierwszy wiersz może być nagłówkiem.
-            Losowania już obecne w bazie są pomijane, a starszych od
-            ostatniego w bazie, których w niej brak, nie dopisuje (numery
-            losowań w bazie się nie zmieniają). Błędny wiersz albo
-            losowanie z tą samą datą, lecz innymi liczbami, przerywa
-            dodawanie: baza zostaje bez zmian.
+              2026-01-06 9 10 14 26 28 47         (liczby po spacjach)
+            Pola mogą być rozdzielone przecinkami, średnikami, tabulatorami
+            lub spacjami i ujęte w cudzysłowy. Tabela z nagłówkiem jest
+            czytana według nazw kolumn (data, numer losowania, sześć liczb
+            albo kolumna ze wszystkimi; po polsku, angielsku i niemiecku),
+            a pozostałe kolumny (liczba dodatkowa, Superzahl, Plus, dzień
+            tygodnia, suma) są pomijane. Daty: 06.01.2026, 6.1.2026,
+            2026-01-06, 2026/01/06, 2026-01-06T00:00:00; datę 06/01/2026
+            czyta tylko wtedy, gdy któryś wiersz rozstrzyga, co jest dniem,
+            a co miesiącem.
+            Losowanie z numerem musi zgadzać się z losowaniem o tym numerze
+            w bazie albo następować po ostatnim bez luki; brak losowań
+            przerywa dodawanie z ich numerami. Losowaniom bez numerów nadaje
+            kolejne numery i mówi o tym. Losowania już obecne w bazie są
+            pomijane, starszych od ostatniego, których w bazie brak, nie
+            dopisuje. Błędny wiersz, data z przyszłości albo losowanie
+            niezgodne z bazą przerywa dodawanie: baza zostaje bez zmian.
+            Przed zmianą zachowuje poprzednią bazę obok niej w pliku )" +
+           results + kPreviousHistorySuffix + R"(
+            i wypisuje dodane losowania.
   publikuj  Zapisuje )" +
            published + results + " (bazę) i " + published + note + R"(
             (numer wersji programu) dla serwera aktualizacji; wystarczy
@@ -134,7 +152,9 @@ Polecenia:
 
 Opcje:
   --baza ŚCIEŻKA   plik bazy wyników (domyślnie )" +
-           results + R"( w bieżącym katalogu)
+           results + R"( w bieżącym katalogu, a bez niego
+                   ten w katalogu roboczym programu, ~/.local/share/kulko)
+  --proba          tylko wypisuje, co zostałoby dodane, niczego nie zmieniając
   --wersja WERSJA  wersja programu zapisywana w )" +
            note + " (domyślnie " + kProgramVersion + R"()
   -h, --help       ta pomoc

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
-
-#include "files/work_files.hpp"
 
 namespace kulko {
 
@@ -13,8 +12,9 @@ namespace kulko {
 struct ToolOptions {
     std::string command;  // "dodaj", "publikuj" or "sprawdz"; empty with help
     std::vector<std::string> operands;
-    std::filesystem::path resultsFile = kResultsFile;
-    std::string version;  // the published program version
+    std::optional<std::filesystem::path> resultsFile;  // given with --baza
+    std::string version;                               // the published program version
+    bool trial = false;  // --proba: show what would be added, change nothing
     bool help = false;
 };
 

@@ -1,11 +1,11 @@
-// Programs of the project writing one working directory at once: two
-// windows, the results tool and the results update. Whatever the timing,
-// nothing reported done is lost and no line is torn; a directory kept busy
-// for too long ends the handler with a message and changes nothing.
+// Two windows, the results tool and the results update write one working
+// directory at once: nothing reported done is lost and no line is torn. A
+// directory kept busy too long ends the handler with a message, unchanged.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <future>
 #include <regex>
 #include <sstream>
@@ -17,155 +17,110 @@
 #include "files/work_dir_lock.hpp"
 #include "support/fakes.hpp"
 #include "support/scoped_environment.hpp"
-#include "update/results_update.hpp"
 #include "wyniki/results_tool.hpp"
 
 namespace kulko::test {
 namespace {
 
-class ConcurrentWritersTest : public ::testing::Test {
-  protected:
-    void SetUp() override { WriteUserFiles(dir); }
-
-    ScopedEnvironment tmpdir{"TMPDIR", MemoryFileSystem()};
-    TempDir dir;
-    TempDir notes;  // what the children report done, one line each
-};
-
-void CheckAllSetLines(const std::filesystem::path& file, std::size_t count) {
-    const std::vector<std::string> lines = ReadAllLines(file);
-    EXPECT_EQ(lines.size(), count) << file;
-    const std::regex set("([0-9]{1,2};){5}[0-9]{1,2}");
-    for (const std::string& line : lines) {
-        EXPECT_TRUE(std::regex_match(line, set)) << file << ": \"" << line << "\"";
-    }
-}
-
-TEST_F(ConcurrentWritersTest, TwoWindowsDrawingAndStoringAtOnceLoseNoLine) {
-    constexpr int kPresses = 1000;
-    const auto window = [&](ChildReport& report) {
-        FakeScreen screen;
-        FakeSystem system;
-        Tgenerator window(dir.Path(), screen, system, "updates.test");
-        window.FormCreate();
-        for (int press = 0; press < kPresses; ++press) {
-            system.seed = static_cast<std::uint32_t>(press);
-            report.Equal(ErrorOf([&] { window.SpeedButton2Click(); }), "", "Losuj");
-            report.Equal(ErrorOf([&] { window.SpeedButton6Click(); }), "", "Do pamięci");
-        }
-    };
-    EXPECT_EQ(RunAtOnce({window, window}), "");
-    CheckAllSetLines(dir / "losowania_kulko.txt", 2 + 2 * kPresses);
-    CheckAllSetLines(dir / "wyniki_kulko.txt", 2 + 2 * kPresses);
-}
-
-// Draw k of the draws after the history's last one, in the history's form.
+// Draw k after the history's last one, as a history line.
 std::string NewDraw(int k) {
-    std::string line = "00" + std::to_string(60 + k) + (k < 10 ? ";0" : ";") + std::to_string(k) +
-                       ".02.2006";
-    for (int n = k; n < k + 6; ++n) {
-        line += ";" + std::to_string(n);
-    }
-    return line;
+    // One a day in March 2006: after the history, never in the future.
+    const std::string day = (k < 10 ? "0" : "") + std::to_string(k);
+    return "00" + std::to_string(60 + k) + ";" + day + ".03.2006;1;2;3;4;5;" +
+           std::to_string(5 + k);
 }
 
-TEST_F(ConcurrentWritersTest, RenumberingsImportsAndUpdatesAtOnceLoseNothing) {
-    constexpr int kDraws = 25;
-    const auto note = [&](const char* name, const std::string& text) {
-        std::ofstream(notes / name, std::ios::app) << text << "\n";
-    };
-    const auto renumberings = [&](ChildReport& report) {
-        FakeScreen screen;
-        FakeSystem system;
-        Tgenerator window(dir.Path(), screen, system, "updates.test");
-        for (int i = 0; i < kDraws; ++i) {
-            report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "", "renumbering");
-        }
-    };
-    const auto imports = [&](ChildReport& report) {
-        for (int k = 1; k <= kDraws; ++k) {
-            notes.Write("input.txt", NewDraw(k) + "\r\n");
-            std::istringstream in;
-            std::ostringstream out;
-            std::ostringstream err;
-            const int status = RunResultsTool(
-                {"dodaj", (notes / "input.txt").string(), "--baza", (dir / "kulko.txt").string()},
-                in, out, err);
-            report.Equal(err.str(), "", "import");
-            if (status == kToolSuccess && out.str().find("Dodano losowań: 1\n") == 0) {
-                note("imported", NewDraw(k).substr(4));
-            }
-        }
-    };
-    // The server's history has every draw up to k at the k-th update.
-    const auto updates = [&](ChildReport& report) {
-        FakeScreen screen;
-        FakeSystem system;
-        system.connectionFlags = kConnectionLan;
-        Tgenerator window(dir.Path(), screen, system, "updates.test");
-        std::string server = SampleHistory();
-        for (int k = 1; k <= kDraws; ++k) {
-            server += NewDraw(k) + "\r\n";
-            system.downloads["http://updates.test/Kulko/kulko.txt"] = server;
-            screen.notices.clear();
-            report.Equal(ErrorOf([&] { window.Aktualizacja(); }), "", "update");
-            if (screen.notices ==
-                std::vector<std::string>{"Baza losowań została zaktualizowana."}) {
-                for (int i = 1; i <= k; ++i) {
-                    note("updated", NewDraw(i).substr(4));
-                }
-            }
-        }
-    };
-    EXPECT_EQ(RunAtOnce({renumberings, renumberings, imports, updates}), "");
-
-    const std::string history = dir.Read("kulko.txt");
-    EXPECT_TRUE(ResultsFileIsSound(dir / "kulko.txt")) << history;
-    for (const char* done : {"imported", "updated"}) {
-        std::istringstream lines(notes.Read(done));
-        for (std::string draw; std::getline(lines, draw);) {
-            EXPECT_NE(history.find(draw), std::string::npos) << done << " but lost: " << draw;
-        }
-    }
-    EXPECT_FALSE(dir.Exists("baza.txt"));
-}
-
-// A screen that counts the paints answered while a handler waits.
 struct WaitingScreen : FakeScreen {
     void AnswerPaints() override { ++answered; }
     int answered = 0;
 };
 
-TEST_F(ConcurrentWritersTest, ABusyDirectoryIsWaitedForThenLeftUnchanged) {
+TEST(ConcurrentWritersTest, ProgramsAtOnceLoseNothingAndABusyDirectoryStaysAsItWas) {
+    const ScopedEnvironment inMemory("TMPDIR", "/dev/shm");  // syncs there take no time
+    TempDir dir;
+    WriteUserFiles(dir);
+    using Program = std::function<void(ChildReport&)>;
+    constexpr int kPresses = 1000;
+    const Program aWindow = [&](ChildReport& report) {
+        FakeScreen screen;
+        FakeSystem system;
+        system.freshSeeds = true;
+        Tgenerator window(dir.Path(), screen, system, "updates.test");
+        window.FormCreate();
+        for (int press = 1; press <= kPresses; ++press) {
+            report.Equal(ErrorOf([&] { window.SpeedButton2Click(); }), "", "Losuj");
+            report.Equal(ErrorOf([&] { window.SpeedButton6Click(); }), "", "Do pamięci");
+            report.Equal(ErrorOf([&] { press % 8 ? void() : window.BitBtn4Click(); }), "", "Renum");
+        }
+    };
+    // The tool adds the draws one by one, so none may be missing at the end.
+    const Program theTool = [&](ChildReport& report) {
+        for (int k = 1; k <= 25; ++k) {
+            dir.Write("input.txt", NewDraw(k));
+            std::istringstream in;
+            std::ostringstream out, err;
+            RunResultsTool(
+                {"dodaj", (dir / "input.txt").string(), "--baza", (dir / "kulko.txt").string()}, in,
+                out, err);
+            report.Equal(err.str(), "", "import");
+        }
+    };
+    // At the k-th update the server has every draw up to k.
+    const Program theUpdate = [&](ChildReport& report) {
+        FakeScreen screen;
+        FakeSystem system;
+        system.connectionFlags = kConnectionLan;
+        Tgenerator window(dir.Path(), screen, system, "updates.test");
+        std::string& server =
+            (system.downloads["http://updates.test/Kulko/kulko.txt"] = SampleHistory());
+        for (int k = 1; k <= 25; ++k) {
+            server += NewDraw(k) + "\r\n";
+            report.Equal(ErrorOf([&] { window.Aktualizacja(); }), "", "update");
+        }
+    };
+    std::vector<pid_t> programs;
+    for (const Program* program : {&aWindow, &aWindow, &theTool, &theUpdate}) {
+        if (programs.push_back(::fork()); programs.back() == 0) {
+            ChildReport report;
+            (*program)(report);
+            std::fputs(report.Failures().c_str(), stderr);
+            ::_exit(report.Failures().empty() ? 0 : 1);
+        }
+    }
+    for (int status = -1; const pid_t program : programs) {
+        EXPECT_EQ(::waitpid(program, &status, 0) == program ? status : -1, 0);
+    }
+
+    const std::regex set("([0-9]{1,2};){5}[0-9]{1,2}");
+    for (const char* log : {"losowania_kulko.txt", "wyniki_kulko.txt"}) {
+        const std::vector<std::string> lines = ReadAllLines(dir / log);
+        EXPECT_EQ(lines.size(), 2u + 2 * kPresses) << log;
+        for (const std::string& line : lines) {
+            EXPECT_TRUE(std::regex_match(line, set)) << log << ": \"" << line << "\"";
+        }
+    }
+    for (int k = 1; k <= 25; ++k) {
+        EXPECT_NE(dir.Read("kulko.txt").find(NewDraw(k).substr(4)), std::string::npos) << k;
+    }
+
+    // Another program holds the directory for too long.
     WaitingScreen screen;
     FakeSystem system;
     Tgenerator window(dir.Path(), screen, system, "updates.test");
+    std::promise<void> taken;
+    std::thread other([&] {
+        const WorkDirLock lock(dir.Path());
+        taken.set_value();
+        std::this_thread::sleep_for(kLockPatience + std::chrono::seconds(1));
+    });
+    taken.get_future().wait();
     const std::string memory = dir.Read("wyniki_kulko.txt");
-    // Another program holds the directory for a while, then for too long.
-    for (const auto held : {std::chrono::milliseconds(300), kLockPatience * 2}) {
-        std::promise<void> taken;
-        std::promise<void> release;
-        std::thread other([&] {
-            const WorkDirLock lock(dir.Path());
-            taken.set_value();
-            release.get_future().wait_for(held);
-        });
-        taken.get_future().wait();
-        screen.answered = 0;
-        window.PendingSetText = "1;2;3;4;5;6";
-        const std::string error = ErrorOf([&] { window.SpeedButton6Click(); });
-        release.set_value();
-        other.join();
-        EXPECT_GT(screen.answered, 0);
-        if (held < kLockPatience) {
-            EXPECT_EQ(error, "");
-            EXPECT_EQ(dir.Read("wyniki_kulko.txt"), memory + "1;2;3;4;5;6\r\n");
-        } else {
-            EXPECT_EQ(error, kDirectoryBusy);
-            EXPECT_EQ(dir.Read("wyniki_kulko.txt"), memory + "1;2;3;4;5;6\r\n");
-            EXPECT_EQ(window.PendingSetText, "1;2;3;4;5;6");
-        }
-    }
+    window.PendingSetText = "1;2;3;4;5;6";
+    EXPECT_EQ(ErrorOf([&] { window.SpeedButton6Click(); }), kDirectoryBusy);
+    other.join();
+    EXPECT_GT(screen.answered, 0);
+    EXPECT_EQ(dir.Read("wyniki_kulko.txt"), memory);
+    EXPECT_EQ(window.PendingSetText, "1;2;3;4;5;6");
     EXPECT_FALSE(dir.Exists("kulko.lck"));
 }
 

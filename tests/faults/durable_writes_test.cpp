@@ -1,15 +1,15 @@
-// A change reported done survives a power cut: watched by strace, every
-// file is synced before it is renamed into place, and its directory after
-// the rename or the making of the file, all before the handler returns.
+// Under strace, a file is synced before its rename and its directory after
+// the rename or its making, before the handler returns. A writer killed at
+// any moment leaves nothing behind once the next start has looked.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 #include "app/tgenerator.hpp"
@@ -19,78 +19,51 @@
 namespace kulko::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Whether strace has attached to the process.
 bool Traced(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("TracerPid:", 0) == 0) {
-            return std::stoi(line.substr(10)) != 0;
-        }
-    }
-    return false;
+    return std::string(std::istreambuf_iterator<char>(status), {}).find("TracerPid:\t0\n") ==
+           std::string::npos;
 }
 
-// The syncs, links and renames of the trace in their order, named by file;
-// "done" where the child marked a handler's return (a sync of no file).
-std::vector<std::string> Steps(const std::string& trace, const TempDir& dir) {
+// The traced calls, each with its file's name without digits: "dir" for the
+// directory, "#" for a file not yet named, none where a handler returned.
+std::string Steps(const std::string& trace, const std::string& dir) {
     const std::regex call(
-        "(f(?:data)?sync)\\((-1|\\d+<([^>]*)>(?:\\(deleted\\))?)\\)|linkat\\(.*\"([^\"]*)\", "
-        "AT_SYMLINK_FOLLOW|rename(?:at2?)?\\(.*\"([^\"]*)\"");
-    std::vector<std::string> steps;
-    std::istringstream lines(trace);
-    for (std::string line; std::getline(lines, line);) {
-        std::smatch m;
-        if (!std::regex_search(line, m, call)) {
-            continue;
-        }
-        const auto name = [&](int group) { return fs::path(m[group].str()).filename().string(); };
-        if (m[2] == "-1") {
-            steps.push_back("done");
-        } else if (m[1].matched) {
-            const bool unnamed = name(3).rfind('#', 0) == 0;  // an O_TMPFILE file
-            steps.push_back(m[3] == dir.Path().string() ? "sync dir"
-                            : unnamed                   ? "sync new file"
-                                                        : "sync " + name(3));
-        } else if (m[4].matched) {
-            steps.push_back("link " + std::regex_replace(name(4), std::regex("-\\d+-\\d+$"), ""));
-        } else {
-            steps.push_back("rename " + name(5));
-        }
+        "(fsync|linkat|rename)(?:at2?)?\\((?:-1|\\d+<([^>]*)>|.*\"([^\"\\n]*)\")");
+    std::string steps;
+    for (std::sregex_iterator m(trace.begin(), trace.end(), call), end; m != end; ++m) {
+        std::string name = (*m)[2].str() + (*m)[3].str();
+        name = name == dir ? "dir" : name.substr(std::min(name.size(), dir.size() + 1));
+        steps += (*m)[1].str() + " " + std::regex_replace(name, std::regex("\\d"), "") + "\n";
     }
     return steps;
 }
 
 TEST(DurableWritesTest, EveryChangeIsOnTheDiskBeforeTheHandlerReturns) {
     TempDir dir;
-    TempDir notes;
     WriteUserFiles(dir);
-    fs::remove(dir / "wyniki_kulko.txt");
+    std::filesystem::remove(dir / "wyniki_kulko.txt");
     int go[2];
     ASSERT_EQ(::pipe(go), 0);
     const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        char byte;
-        if (::read(go[0], &byte, 1) == 1) {
-            FakeScreen screen;
-            FakeSystem system;
-            Tgenerator window(dir.Path(), screen, system, "updates.test");
-            for (auto handler : {&Tgenerator::SpeedButton6Click, &Tgenerator::SpeedButton6Click,
-                                 &Tgenerator::SpeedButton11Click, &Tgenerator::BitBtn4Click}) {
-                window.PendingSetText = "1;2;3;4;5;6";
+    if (char byte = 0; child == 0) {
+        ::prctl(PR_SET_PTRACER, PR_SET_PTRACER_ANY);  // where only parents may trace
+        FakeScreen screen;
+        FakeSystem system;
+        Tgenerator window(dir.Path(), screen, system, "updates.test");
+        for (auto handler : {&Tgenerator::SpeedButton6Click, &Tgenerator::SpeedButton6Click,
+                             &Tgenerator::SpeedButton11Click, &Tgenerator::BitBtn4Click}) {
+            if (byte != 0 || ::read(go[0], &byte, 1) == 1) {  // strace is there
                 (window.*handler)();
                 ::fsync(-1);
             }
         }
         ::_exit(0);
     }
-    const std::string trace = (notes / "trace").string();
-    const pid_t strace = ::fork();
-    if (strace == 0) {
-        const std::string pid = std::to_string(child);
-        ::execlp("strace", "strace", "-f", "-y", "-qq", "-o", trace.c_str(), "-e",
+    const std::string trace = (dir / "trace").string();
+    const std::string pid = std::to_string(child);
+    if (::fork() == 0) {
+        ::execlp("strace", "strace", "-y", "-qq", "-o", trace.c_str(), "-e",
                  "trace=fsync,fdatasync,rename,renameat,renameat2,linkat", "-p", pid.c_str(),
                  nullptr);
         ::_exit(127);
@@ -98,22 +71,47 @@ TEST(DurableWritesTest, EveryChangeIsOnTheDiskBeforeTheHandlerReturns) {
     for (int wait = 0; wait < 500 && !Traced(child); ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_TRUE(Traced(child)) << "strace (scripts/install-deps.sh installs it) did not attach";
+    EXPECT_TRUE(Traced(child)) << "strace (scripts/install-deps.sh test) did not attach";
     ASSERT_EQ(::write(go[1], "x", 1), 1);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::waitpid(strace, nullptr, 0);
-    const std::string text = notes.Read("trace");
+    while (::wait(nullptr) > 0) {
+    }
+    EXPECT_EQ(Steps(dir.Read("trace"), dir.Path().string()),
+              // "Do pamięci" making the memory file, then adding to it.
+              "fsync wyniki_kulko.txt\nfsync dir\nfsync \nfsync wyniki_kulko.txt\nfsync \n"
+              // "Powrót" replacing both ledger files.
+              "fsync #\nlinkat wydatki_l.dat.tmp--\nrename wydatki_l.dat\nfsync dir\n"
+              "fsync #\nlinkat przychody_l.dat.tmp--\nrename przychody_l.dat\nfsync dir\nfsync \n"
+              // The renumbering.
+              "fsync #\nlinkat baza.txt\nrename kulko.txt\nfsync dir\nfsync \n")
+        << dir.Read("trace");
+}
 
-    const std::vector<std::string> expected = {
-        // "Do pamięci" making the memory file, then adding to it.
-        "sync wyniki_kulko.txt", "sync dir", "done", "sync wyniki_kulko.txt", "done",
-        // "Powrót": both ledger files replaced.
-        "sync new file", "link wydatki_l.dat.tmp", "rename wydatki_l.dat", "sync dir",
-        "sync new file", "link przychody_l.dat.tmp", "rename przychody_l.dat", "sync dir", "done",
-        // The renumbering.
-        "sync new file", "link baza.txt", "rename kulko.txt", "sync dir", "done"};
-    EXPECT_EQ(Steps(text, dir), expected) << text;
+TEST(KilledWritersTest, AWriterKilledDuringItsWritesLeavesNoFileBehind) {
+    TempDir dir;  // on a disk, where syncs take their time
+    WriteUserFiles(dir);
+    const DirSnapshot before = Snapshot(dir);
+    FakeScreen screen;
+    FakeSystem system;
+    Tgenerator window(dir.Path(), screen, system, "updates.test");
+    for (int round = 0; round < 12; ++round) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        while (writer == 0) {
+            // Appends, replace-writes of every size, and the renumbering.
+            for (auto handler : {&Tgenerator::SpeedButton2Click, &Tgenerator::SpeedButton6Click,
+                                 &Tgenerator::SpeedButton11Click, &Tgenerator::BitBtn1Click,
+                                 &Tgenerator::BitBtn4Click}) {
+                ErrorOf([&] { (window.*handler)(); });
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + 13 * round));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+    }
+    EXPECT_EQ(ErrorOf([&] { window.FormCreate(); }), "");
+    for (const auto& [name, bytes] : Snapshot(dir)) {
+        EXPECT_EQ(before.count(name), 1u) << "left behind: " << name;
+    }
 }
 
 }  // namespace

@@ -63,23 +63,18 @@ void WriteAllTo(int fd, const std::string& text) {
     }
 }
 
-// A forked child running the scenario, and the pipe it reports through.
-struct Child {
-    pid_t pid = -1;
-    int channel = -1;
-};
+}  // namespace
 
-Child StartChild(const ChildLimits& limits, const std::function<void(ChildReport&)>& scenario) {
+std::string RunInChild(const ChildLimits& limits,
+                       const std::function<void(ChildReport&)>& scenario) {
     std::fflush(nullptr);
     int channel[2];
     if (::pipe(channel) != 0) {
-        return {};
+        return "cannot make a pipe";
     }
     const pid_t child = ::fork();
     if (child < 0) {
-        ::close(channel[0]);
-        ::close(channel[1]);
-        return {};
+        return "cannot fork";
     }
     if (child == 0) {
         ::close(channel[0]);
@@ -99,17 +94,10 @@ Child StartChild(const ChildLimits& limits, const std::function<void(ChildReport
         ::_exit(report.Failures().empty() ? 0 : 1);
     }
     ::close(channel[1]);
-    return {child, channel[0]};
-}
-
-std::string FinishChild(const Child& child) {
-    if (child.pid < 0) {
-        return "cannot start a child\n";
-    }
     std::string failures;
     char chunk[512];
     for (;;) {
-        const ssize_t got = ::read(child.channel, chunk, sizeof chunk);
+        const ssize_t got = ::read(channel[0], chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -118,33 +106,14 @@ std::string FinishChild(const Child& child) {
         }
         failures.append(chunk, static_cast<std::size_t>(got));
     }
-    ::close(child.channel);
+    ::close(channel[0]);
     int status = 0;
-    while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFSIGNALED(status)) {
         failures += "child ended by signal " + std::to_string(WTERMSIG(status)) + "\n";
     } else if (WIFEXITED(status) && WEXITSTATUS(status) != 0 && failures.empty()) {
         failures += "child exited with " + std::to_string(WEXITSTATUS(status)) + "\n";
-    }
-    return failures;
-}
-
-}  // namespace
-
-std::string RunInChild(const ChildLimits& limits,
-                       const std::function<void(ChildReport&)>& scenario) {
-    return FinishChild(StartChild(limits, scenario));
-}
-
-std::string RunAtOnce(const std::vector<std::function<void(ChildReport&)>>& scenarios) {
-    std::vector<Child> children;
-    for (const auto& scenario : scenarios) {
-        children.push_back(StartChild({}, scenario));
-    }
-    std::string failures;
-    for (const Child& child : children) {
-        failures += FinishChild(child);
     }
     return failures;
 }
@@ -202,13 +171,6 @@ DirSnapshot Snapshot(const TempDir& dir) {
         }
     }
     return files;
-}
-
-std::optional<std::string> MemoryFileSystem() {
-    if (!std::filesystem::is_directory("/dev/shm")) {
-        return std::nullopt;
-    }
-    return "/dev/shm";
 }
 
 std::string SampleHistory() {

@@ -9,7 +9,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "support/temp_dir.hpp"
 
@@ -57,9 +56,6 @@ struct ChildLimits {
 // when every check held; otherwise the failures, or how the child ended.
 std::string RunInChild(const ChildLimits& limits,
                        const std::function<void(ChildReport&)>& scenario);
-// Runs the scenarios at the same time, each in a child of its own, as
-// programs running side by side; returns the failures of all of them.
-std::string RunAtOnce(const std::vector<std::function<void(ChildReport&)>>& scenarios);
 
 // Inside a child: a soft file-size limit (SIGXFSZ ignored), and the limit
 // back to the hard one.
@@ -82,10 +78,6 @@ DirSnapshot Snapshot(const TempDir& dir);
 // note, a draw log, a memory file of two sets and both ledger files with
 // entries.
 void WriteUserFiles(const TempDir& dir);
-
-// A file system in memory ("/dev/shm") where there is one, for TMPDIR: there
-// thousands of synced writes take no time.
-std::optional<std::string> MemoryFileSystem();
 
 // The results file of WriteUserFiles.
 std::string SampleHistory();

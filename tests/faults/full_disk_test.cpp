@@ -6,6 +6,11 @@
 // room.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
+
 #include "app/tgenerator.hpp"
 #include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
@@ -140,6 +145,37 @@ TEST_F(FullDiskTest, AFirstStartOnAFullDiskDoesAllButItsSmallFilesAndSaysDiskFul
     EXPECT_EQ(empty.Read("kulko.txt"), SampleHistory());
     EXPECT_EQ(empty.Read("kulko.wer"), "1.12\r\n");
     EXPECT_EQ(Snapshot(empty).size(), 3u);  // and the empty first-run marker
+}
+
+// With SIGXFSZ at its default, as a shell leaves it, the programs themselves
+// say "Disk full" instead of dying in the middle of a write.
+TEST(FileSizeLimitTest, TheProgramsSayDiskFullAndKeepEveryFile) {
+    TempDir dir;
+    TempDir notes;
+    WriteUserFiles(dir);
+    dir.Write("kulko.wer", "1.12\r\n");
+    notes.Write("input.txt", "0061;01.02.2006;1;2;3;4;5;6\r\n");
+    const DirSnapshot before = Snapshot(dir);
+    const auto run = [&](const std::string& limit, const std::string& program) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        return WEXITSTATUS(std::system(("cd " + dir.Path().string() +
+                                        " && QT_QPA_PLATFORM=offscreen timeout -s KILL 4 prlimit "
+                                        "--fsize=" +
+                                        limit + " " + program + " 2>" + (notes / "errors").string())
+                                           .c_str()));
+    };
+    EXPECT_EQ(run(std::to_string(before.at("kulko.txt").size()),
+                  KULKO_WYNIKI " dodaj " + (notes / "input.txt").string()),
+              1);
+    EXPECT_EQ(notes.Read("errors"),
+              "kulko-wyniki: kulko.txt: brak miejsca na dysku\nBaza nie została zmieniona.\n");
+    EXPECT_EQ(Snapshot(dir), before);
+#ifdef KULKO_PROGRAM
+    // Start-up cannot write the version note: the window shows the error box
+    // and waits for the user until it is ended.
+    EXPECT_EQ(run("3", KULKO_PROGRAM), 128 + SIGKILL);
+    EXPECT_EQ(Snapshot(dir), before);
+#endif
 }
 
 }  // namespace

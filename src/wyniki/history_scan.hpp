@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/file_identity.hpp"
+#include "files/file_ops.hpp"
+#include "files/text_file_stream.hpp"
+#include "game/number_set.hpp"
+#include "results/date_key.hpp"
+#include "results/draw_summary.hpp"
+#include "results/validating_read.hpp"
+
+namespace kulko {
+
+// What an import asks of the history about its draws: the draw numbers and
+// the dates they give, each sorted.
+struct HistoryQuestions {
+    std::vector<std::size_t> numbers;
+    std::vector<DateKey> dates;
+};
+
+// A draw of the history that an import asked about.
+struct HistoryDraw {
+    std::size_t number = 0;  // the line's draw number when it is a plain number, else 0
+    DateKey dateKey = 0;
+    NumberSet numbers{};  // the first six, ascending
+};
+
+// The results file after one read of it by the program's validating read
+// (with the check on), a piece at a time: the file is never held in memory,
+// only kept open, so that what is published or imported is copied from it.
+struct ScannedHistory {
+    ValidationVerdict verdict;
+    DrawSummary summary;         // without the newest fifty draws, which the tool never shows
+    DateKey lastDate = 0;        // of the last line; 0 for an empty file
+    std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
+    std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order
+    std::unique_ptr<TextFileStream> file;  // open on what was read
+    std::uint64_t linesEnd = 0;            // where its lines end: before a Ctrl-Z, or at its end
+    std::string tail;                      // the Ctrl-Z and what follows it, if any
+    std::optional<char> lastByte;          // the byte before linesEnd; none for an empty file
+    FileIdentity identity;                 // of the file as read, taken before the read
+
+    // The lines as a stretch of the open file, up to their end.
+    FileStretch Lines() const { return {file->Descriptor(), 0, linesEnd}; }
+    // The whole file.
+    FileStretch Whole() const { return {file->Descriptor(), 0, linesEnd + tail.size()}; }
+};
+
+// Reads the results file once. The draws asked about are kept only when
+// the file is sound. Throws InOutError when the file cannot be read.
+ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
+                           const HistoryQuestions& questions = {});
+
+}  // namespace kulko

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "wyniki/input_list.hpp"
+
+namespace kulko {
+
+// Why an import adds nothing, in words for the player; each names the
+// input line it stops at. otherPlace is the input line of the other
+// draw, or none when it is the history's.
+
+std::string NumberConflictText(const PlacedDraw& incoming, DateKey otherDate,
+                               const NumberSet& otherNumbers, const InputPlace* otherPlace);
+
+std::string DateConflictText(const PlacedDraw& incoming, const NumberSet& otherNumbers,
+                             const InputPlace* otherPlace);
+
+// gaps: the missing numbers, as ranges first to last.
+std::string MissingNumbersText(const PlacedDraw& afterGap,
+                               const std::vector<std::pair<std::size_t, std::size_t>>& gaps,
+                               std::size_t lastNumber);
+
+// previous: the input's draw before it, or none when that is the history's last.
+std::string OutOfOrderText(const PlacedDraw& incoming, const PlacedDraw* previous,
+                           std::size_t lastNumber, DateKey previousDate);
+
+// A number up to the history's last that no line of the history has.
+std::string UnknownNumberText(const PlacedDraw& incoming);
+
+std::string KnownUnderOtherNumberText(const PlacedDraw& incoming, std::size_t number);
+
+std::string MixedNumberingText(const PlacedDraw& unnumbered, const PlacedDraw& numbered);
+
+// "lista.txt, wiersz 3", or the input's name alone for the input as a whole.
+std::string PlaceText(const InputPlace& place);
+
+}  // namespace kulko

@@ -1,0 +1,129 @@
+// What an import makes of the draws it is given: draw numbers are checked,
+// never invented; draws from the future are refused; a day with two draws
+// goes in whole, as often as it is given.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <ctime>
+
+#include "tool_run.hpp"
+
+namespace kulko::test {
+namespace {
+
+using ImportPlanTest = ToolTest;
+
+std::vector<std::string> ListLines() {
+    return ReadAllLines(Sample("lista.txt"));  // draws 7268 to 7297
+}
+
+// A line of the history as a table row without its draw number.
+std::string WithoutNumber(const std::string& line) {
+    std::string row = line.substr(line.find(';') + 1);
+    std::replace(row.begin(), row.end(), ';', ',');
+    return row;
+}
+
+TEST_F(ImportPlanTest, DrawNumbersOfTheInputAreCheckedNotInvented) {
+    const std::string history = ShippedWithout(30);
+    const std::vector<std::string> list = ListLines();
+    std::vector<std::string> gap = list;
+    gap.erase(gap.begin() + 12);  // 7280
+    const std::vector<std::string> late(list.begin() + 10, list.end());
+    const std::pair<std::vector<std::string>, std::string> missing[] = {{gap, "7280"},
+                                                                        {late, "7268–7277"}};
+    for (const auto& [lines, named] : missing) {
+        SCOPED_TRACE(named);
+        dir.Write("kulko.txt", history);
+        const ToolRun run = Add({Input("lista.txt", JoinLinesCrLf(lines))});
+        EXPECT_EQ(run.status, kToolBadInput) << run.out;
+        EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+        EXPECT_TRUE(Unchanged(history));
+    }
+    // A number the base has with another date or other numbers.
+    for (const char* line :
+         {"7296;04.01.2026;7;10;21;22;42;45", "7296. 03.01.2026 7,10,21,22,42,44"}) {
+        SCOPED_TRACE(line);
+        dir.Write("kulko.txt", ShippedWithout(1));
+        const ToolRun run = Add({Input("lista.txt", std::string(line) + "\n")});
+        EXPECT_EQ(run.status, kToolBadInput) << run.out;
+        EXPECT_NE(run.err.find("7296"), std::string::npos) << run.err;
+        EXPECT_TRUE(Unchanged(ShippedWithout(1)));
+    }
+    // Without numbers in the input the draws are numbered on, and it is said.
+    dir.Write("kulko.txt", history);
+    const ToolRun run = Add({Sample("przecinki.csv")});
+    EXPECT_EQ(run.status, kToolSuccess) << run.err;
+    EXPECT_NE(run.out.find("numery nadano kolejno"), std::string::npos) << run.out;
+    EXPECT_TRUE(Unchanged(Shipped()));
+}
+
+TEST_F(ImportPlanTest, ADrawDatedAfterTodayIsRefused) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char today[16];
+    std::strftime(today, sizeof today, "%d.%m.%Y", &local);
+    const std::string history = ShippedWithout(30);
+    for (const std::string date : {"08.01.2062", "2062-01-08"}) {
+        dir.Write("kulko.txt", history);
+        std::vector<std::string> lines = ListLines();
+        lines.push_back("7298. " + date + " 1,2,3,4,5,6");
+        const std::string list = Input("lista.txt", JoinLinesCrLf(lines));
+        const ToolRun run = Add({list});
+        EXPECT_EQ(run.status, kToolBadInput) << run.out;
+        EXPECT_NE(run.err.find(list + ", wiersz 31: "), std::string::npos) << run.err;
+        EXPECT_TRUE(Unchanged(history));
+    }
+    dir.Write("kulko.txt", Shipped());
+    const ToolRun run = Add({Input("dzis.txt", "7298. " + std::string(today) + " 1,2,3,4,5,6\n")});
+    EXPECT_EQ(run.status, kToolSuccess) << run.err;
+}
+
+TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
+    const std::vector<std::string> shipped = ReadAllLines(KULKO_SHIPPED_HISTORY);
+    const auto is1980 = [](const std::string& line) {
+        return line.find(".1980;") != std::string::npos;
+    };
+    const auto first = std::find_if(shipped.begin(), shipped.end(), is1980);
+    const auto end = std::find_if_not(first, shipped.end(), is1980);
+    const std::vector<std::string> year(first, end);
+    std::vector<std::string> unnumbered;
+    for (const std::string& line : year) {
+        unnumbered.push_back(WithoutNumber(line));
+    }
+    const auto before = static_cast<std::size_t>(first - shipped.begin());
+    const std::string through1980 = ShippedFirst(before + year.size());
+    // From the end of 1979, and from the first of the two draws of 06.01.1980.
+    for (const std::size_t kept : {before, before + 1}) {
+        for (const auto* lines :
+             std::array<const std::vector<std::string>*, 2>{&year, &unnumbered}) {
+            SCOPED_TRACE(testing::Message() << kept << " " << lines->front());
+            dir.Write("kulko.txt", ShippedFirst(kept));
+            const std::string list = Input("1980.txt", JoinLinesCrLf(*lines));
+            ToolRun run = Add({list});
+            EXPECT_EQ(run.status, kToolSuccess) << run.err;
+            EXPECT_TRUE(Unchanged(through1980));
+            run = Add({list});
+            EXPECT_EQ(run.status, kToolSuccess) << run.err;
+            EXPECT_TRUE(run.out.starts_with("Dodano losowań: 0\n")) << run.out;
+            EXPECT_TRUE(Unchanged(through1980));
+        }
+    }
+    // The whole history, numbered and not, into itself.
+    std::vector<std::string> all;
+    for (const std::string& line : shipped) {
+        all.push_back(WithoutNumber(line));
+    }
+    dir.Write("kulko.txt", Shipped());
+    for (const std::string& list :
+         {std::string(KULKO_SHIPPED_HISTORY), Input("all.csv", JoinLinesCrLf(all))}) {
+        const ToolRun run = Add({list});
+        EXPECT_EQ(run.status, kToolSuccess) << run.err;
+        EXPECT_TRUE(Unchanged(Shipped()));
+    }
+}
+
+}  // namespace
+}  // namespace kulko::test
