@@ -32,13 +32,7 @@ void TallyDrawLogText(std::string_view text, NumberTally& tally) {
 
 NumberCounts CountDrawLogNumbers(const std::filesystem::path& drawLogFile) {
     const ReadOnlyFile file(drawLogFile);
-    LineBlocks blocks(file.Fd());
-    NumberTally tally;
-    std::string_view piece;
-    while (blocks.Next(piece)) {
-        TallyDrawLogText(piece, tally);
-    }
-    return tally.Counts();
+    return TallyFile(file.Fd(), TallyDrawLogText).Counts();
 }
 
 }  // namespace kulko

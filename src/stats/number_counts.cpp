@@ -37,15 +37,19 @@ void TallyResultsText(std::string_view text, NumberTally& tally) {
     }
 }
 
-NumberCounts CountResultsNumbers(const std::filesystem::path& resultsFile) {
-    const ReadOnlyFile file(resultsFile);
-    LineBlocks blocks(file.Fd());
+NumberTally TallyFile(int fd, TextTally tallyText, std::uint64_t end) {
+    LineBlocks blocks(fd, 0, end);
     NumberTally tally;
     std::string_view piece;
     while (blocks.Next(piece)) {
-        TallyResultsText(piece, tally);
+        tallyText(piece, tally);
     }
-    return tally.Counts();
+    return tally;
+}
+
+NumberCounts CountResultsNumbers(const std::filesystem::path& resultsFile) {
+    const ReadOnlyFile file(resultsFile);
+    return TallyFile(file.Fd(), TallyResultsText).Counts();
 }
 
 }  // namespace kulko

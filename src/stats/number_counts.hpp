@@ -41,4 +41,9 @@ class NumberTally {
 // Ctrl-Z and what follows it already cut off).
 void TallyResultsText(std::string_view text, NumberTally& tally);
 
+// Tallies the text of the open file `fd` (not taken over) from its start up
+// to `end` at most, piece by piece with `tallyText`. Throws InOutError.
+using TextTally = void (*)(std::string_view text, NumberTally& tally);
+NumberTally TallyFile(int fd, TextTally tallyText, std::uint64_t end = UINT64_MAX);
+
 }  // namespace kulko

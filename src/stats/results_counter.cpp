@@ -15,13 +15,7 @@ NumberCounts ResultsCounter::Count(const std::filesystem::path& resultsFile) {
     // The identity before the read: a change while it reads gives the file
     // other times, so the counts are never taken for a later state.
     const FileIdentity& read = file.OpenedIdentity();
-    LineBlocks blocks(file.Fd(), 0, read.Size());
-    NumberTally tally;
-    std::string_view piece;
-    while (blocks.Next(piece)) {
-        TallyResultsText(piece, tally);
-    }
-    Remember(read, tally.Counts());
+    Remember(read, TallyFile(file.Fd(), TallyResultsText, read.Size()).Counts());
     return counts_;
 }
 
