@@ -9,6 +9,7 @@
 #include "files/file_ops.hpp"
 #include "files/text_file.hpp"
 #include "generator/draw_generator.hpp"
+#include "generator/reference_generator.hpp"
 
 namespace {
 
@@ -85,6 +86,63 @@ void BM_FailingPressNoFiveEveryAttemptTestedMillionLines(benchmark::State& state
     Press(state, kulko::bench::SyntheticHistory(1000000), options);
 }
 BENCHMARK(BM_FailingPressNoFiveEveryAttemptTestedMillionLines)->Unit(benchmark::kMillisecond);
+
+// ---- "bez 4" against the literal algorithm ----
+
+// Presses of "bez 4" (every other option at its default) with the same
+// seeds by the program and by the literal algorithm, which opens the file at
+// every attempt that reaches the history test and reads it record by record
+// up to the first record that rejects. The time shown is the program's;
+// literal_ms is the literal algorithm's and speedup the one over the other.
+// Argument: lines of a synthetic history; 0 for the shipped one.
+void BM_NoFourPressAgainstLiteral(benchmark::State& state) {
+    const auto lines = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path history = lines == 0 ? std::filesystem::path(KULKO_SHIPPED_HISTORY)
+                                                     : kulko::bench::SyntheticHistory(lines);
+    GeneratorOptions options;
+    options.mode = DrawMode::NoFour;
+    std::uint32_t seed = 1;
+    double pressSeconds = 0;
+    double literalSeconds = 0;
+    int differ = 0;
+    for (auto _ : state) {
+        kulko::DrawOutcome outcome;
+        int attempts = 0;
+        const double seconds = kulko::bench::ThreadSecondsOf([&] {
+            kulko::RandomSource random(seed);
+            kulko::ResultsHistory results(history, options.mode);
+            outcome = kulko::DrawRandomSet(options, kulko::StartupStatistics{}, results, random,
+                                           attempts);
+        });
+        kulko::test::ReferenceOutcome literal;
+        literalSeconds += kulko::bench::ThreadSecondsOf([&] {
+            literal =
+                kulko::test::ReferencePress(options, kulko::StartupStatistics{}, history, seed);
+        });
+        differ += literal.accepted != outcome.accepted || literal.attempts != attempts ||
+                          (outcome.accepted && literal.set != outcome.set)
+                      ? 1
+                      : 0;
+        ++seed;
+        pressSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["literal_ms"] = literalSeconds / iterations * 1000;
+    state.counters["speedup"] = literalSeconds / pressSeconds;
+    state.counters["outcomes_differ"] = differ;
+}
+BENCHMARK(BM_NoFourPressAgainstLiteral)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(2000000)
+    ->Arg(4000000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // ---- Whole presses through the window class ----
 

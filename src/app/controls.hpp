@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,30 +52,62 @@ struct Font {
     Rgb color = colors::kBlack;
 };
 
+// Rows of a long list that are made into text only when they are shown
+// (the million lines of a results file).
+class ItemRows {
+  public:
+    virtual ~ItemRows() = default;
+    virtual std::size_t Size() const = 0;
+    virtual std::string Row(std::size_t index) = 0;
+    // Grows when the rows changed by themselves (the file they come from
+    // was changed), so that the screen shows them anew.
+    virtual std::uint64_t Revision() const = 0;
+};
+
 // A list of texts that counts its changes, so the screen can tell cheaply
-// whether a long list (a million results lines) must be shown anew.
+// whether a long list must be shown anew. Its items are texts, or rows made
+// into text when asked for.
 class ItemList {
   public:
     void Clear() {
         items_.clear();
-        ++revision_;
+        rows_.reset();
+        revision_ += kStep;
     }
     void Add(std::string item) {
         items_.push_back(std::move(item));
-        ++revision_;
+        revision_ += kStep;
     }
     void Assign(std::vector<std::string> items) {
         items_ = std::move(items);
-        ++revision_;
+        rows_.reset();
+        revision_ += kStep;
     }
-    std::size_t Size() const { return items_.size(); }
-    bool Empty() const { return items_.empty(); }
-    const std::string& operator[](std::size_t i) const { return items_[i]; }
-    const std::vector<std::string>& All() const { return items_; }
-    std::uint64_t Revision() const { return revision_; }
+    void Assign(std::unique_ptr<ItemRows> rows) {
+        items_.clear();
+        rows_ = std::move(rows);
+        revision_ += kStep;
+    }
+    std::size_t Size() const { return rows_ ? rows_->Size() : items_.size(); }
+    bool Empty() const { return Size() == 0; }
+    std::string operator[](std::size_t i) const { return rows_ ? rows_->Row(i) : items_[i]; }
+    std::vector<std::string> All() const {
+        if (!rows_) {
+            return items_;
+        }
+        std::vector<std::string> all;
+        for (std::size_t i = 0; i < rows_->Size(); ++i) {
+            all.push_back(rows_->Row(i));
+        }
+        return all;
+    }
+    std::uint64_t Revision() const { return revision_ + (rows_ ? rows_->Revision() : 0); }
 
   private:
+    // Room between the list's own changes for those of its rows.
+    static constexpr std::uint64_t kStep = std::uint64_t{1} << 32;
     std::vector<std::string> items_;
+    std::unique_ptr<ItemRows> rows_;
     std::uint64_t revision_ = 0;
 };
 

@@ -41,7 +41,8 @@ void Tgenerator::ShowDrawnSet() {
         Place(Panel5, 8, 407, 350, 115);
     }
 
-    AppendToDrawLog(File(kDrawLog), Panel1.caption);
+    // The chart's last count of the log spares the append a read of it.
+    AppendToDrawLog(File(kDrawLog), Panel1.caption, drawLogCounts_.Known());
 }
 
 }  // namespace kulko

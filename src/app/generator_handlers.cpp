@@ -9,7 +9,6 @@
 #include "generator/draw_generator.hpp"
 #include "generator/minimum_search.hpp"
 #include "generator/random_source.hpp"
-#include "stats/number_counts.hpp"
 #include "text/text_to_number.hpp"
 
 namespace kulko {
@@ -104,8 +103,9 @@ void Tgenerator::SpeedButton2Click() {
 }
 
 void Tgenerator::SzukajMinimum() {
-    // Counted anew from the file as it is now, not from the start-up counts.
-    CurrentSet = SixLeastDrawn(CountResultsNumbers(File(kResultsFile)));
+    // Counted from the file as it is now, not from the start-up counts (the
+    // counts of the last read serve while the file is provably unchanged).
+    CurrentSet = SixLeastDrawn(resultsCounts_.Count(File(kResultsFile)));
     PendingSetText = NumberSetText(CurrentSet);
 }
 

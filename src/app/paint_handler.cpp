@@ -4,9 +4,7 @@
 
 #include "app/tgenerator.hpp"
 #include "files/work_files.hpp"
-#include "stats/draw_log_counts.hpp"
 #include "stats/frequency_chart.hpp"
-#include "stats/number_counts.hpp"
 
 namespace kulko {
 namespace {
@@ -26,13 +24,20 @@ std::optional<NumberCounts> CountsOrNothing(Count count) {
 
 }  // namespace
 
-void Tgenerator::FormPaint(Canvas& canvas) {
-    // Both files are counted anew on every paint, so the chart always shows
-    // them as they are now (the renumbering, the user's editor, new draws).
+void Tgenerator::FormPaint(Canvas& canvas, bool chartShown) {
+    // A paint of another part of the window (the clock's label every
+    // second) shows nothing of the chart and reads nothing.
+    if (!chartShown) {
+        return;
+    }
+    // Both files are looked at on every paint, so the chart always shows
+    // them as they are now (the renumbering, the user's editor, new draws);
+    // what was counted before is reused only while a file is provably
+    // unchanged, and of a draw log that grew only the new lines are read.
     FrequencyChartData data;
     data.columns = HighestNumber;
-    data.results = CountsOrNothing([&] { return CountResultsNumbers(File(kResultsFile)); });
-    data.drawLog = CountsOrNothing([&] { return CountDrawLogNumbers(File(kDrawLog)); });
+    data.results = CountsOrNothing([&] { return resultsCounts_.Count(File(kResultsFile)); });
+    data.drawLog = CountsOrNothing([&] { return drawLogCounts_.Count(File(kDrawLog)); });
     DrawFrequencyChart(canvas, data);
 }
 

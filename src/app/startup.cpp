@@ -146,7 +146,10 @@ void Tgenerator::ValidatingRead() {
     // The file is read once: a first pass over it counts its lines, which
     // tells the summary where the newest fifty draws begin.
     const bool check = kontrola1.checked;
-    const ValidationVerdict verdict = ValidateResultsFile(File(kResultsFile), check, Summary);
+    const NumberCounts countedBefore = Summary.numberFrequency;
+    FileIdentity readIdentity;
+    const ValidationVerdict verdict =
+        ValidateResultsFile(File(kResultsFile), check, Summary, &readIdentity);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
         Label24.caption = VerdictText(verdict);
         LowNumberTotal = Summary.lowNumberTotal;
@@ -162,6 +165,13 @@ void Tgenerator::ValidatingRead() {
         labels[i]->caption = texts[i];
     }
 
+    // A read that went through the whole file counted every number of it:
+    // the first paint of the chart need not read the file again.
+    NumberCounts counted = Summary.numberFrequency;
+    for (std::size_t i = 0; i < counted.size(); ++i) {
+        counted[i] -= countedBefore[i];
+    }
+    resultsCounts_.Remember(readIdentity, counted);
     MostFrequentNumber = Summary.mostFrequentNumber;
     LeastFrequentNumber = Summary.leastFrequentNumber;
     LowNumberTotal = Summary.lowNumberTotal;

@@ -5,7 +5,6 @@
 #include "app/tgenerator.hpp"
 #include "files/work_files.hpp"
 #include "stats/frequency_view.hpp"
-#include "stats/number_counts.hpp"
 #include "stats/number_search.hpp"
 #include "text/cp1250.hpp"
 
@@ -24,7 +23,7 @@ void Tgenerator::SpeedButton3Click() {
     ListBox1.items.Clear();
     ListBox1.itemIndex = -1;
 
-    const NumberCounts counts = CountResultsNumbers(File(kResultsFile));
+    const NumberCounts counts = resultsCounts_.Count(File(kResultsFile));
     ListBox1.items.Assign(FrequencyLines(counts));
     ListBox1.itemIndex = 0;
     Label27.caption = "Częstość występowania liczb ";

@@ -12,6 +12,8 @@
 #include "canvas/canvas.hpp"
 #include "game/number_set.hpp"
 #include "results/draw_summary.hpp"
+#include "stats/draw_log_counter.hpp"
+#include "stats/results_counter.hpp"
 
 namespace kulko {
 
@@ -38,7 +40,9 @@ class Tgenerator {
 
     // ---- Handlers ----
     void FormCreate();
-    void FormPaint(Canvas& canvas);
+    // The chart; `chartShown` false when the part of the window being
+    // painted does not reach the chart's area: then nothing is read or drawn.
+    void FormPaint(Canvas& canvas, bool chartShown = true);
     void Timer1Timer();
     void SpeedButton1Click();   // "Koniec"
     void SpeedButton2Click();   // "Losuj"
@@ -122,6 +126,8 @@ class Tgenerator {
 
     // Every control in creation order.
     const std::vector<Control*>& Controls() const { return controls_; }
+    // Where the chart is painted: inside its frame.
+    Bounds ChartArea() const { return Bevel2.bounds; }
 
   private:
     std::filesystem::path File(const char* name) const { return workDir_ / name; }
@@ -139,6 +145,10 @@ class Tgenerator {
     System& system_;
     std::string updateHost_;
     std::vector<Control*> controls_;
+    // What the last reads counted in the results file and the draw log,
+    // trusted only while the files are provably unchanged.
+    ResultsCounter resultsCounts_;
+    DrawLogCounter drawLogCounts_;
 };
 
 }  // namespace kulko

@@ -61,6 +61,8 @@ class Canvas {
         Add(std::move(step));
     }
 
+    // Room for this many steps, so that a long drawing is not moved as it grows.
+    void Reserve(std::size_t steps) { steps_.reserve(steps); }
     const std::vector<CanvasStep>& Steps() const { return steps_; }
     void Clear() { steps_.clear(); }
     bool Empty() const { return steps_.empty(); }

@@ -60,6 +60,21 @@ int FindInsertPoint(int fd, InsertPoint& point) {
     }
 }
 
+// Takes the insert point from what a reader saw, when the open file is
+// provably what it read and its text had no Ctrl-Z: then the text runs to
+// the file's end and its last byte is known. False when the file must be
+// read.
+bool Trusted(int fd, const KnownTextEnd* known, InsertPoint& point) {
+    struct stat info {};
+    if (known == nullptr || known->ctrlZ || ::fstat(fd, &info) != 0 ||
+        !known->identity.ProvesUnchanged(FileIdentity::Of(info))) {
+        return false;
+    }
+    point.offset = info.st_size;
+    point.before = known->lastByte;
+    return true;
+}
+
 // What the last line needs before a new one can start: nothing after a LF,
 // the LF of a CR LF pair after a lone CR, a whole CR LF otherwise.
 std::string_view MissingLineEnd(char before) {
@@ -99,12 +114,16 @@ int WriteAtInsertPoint(int fd, const InsertPoint& point, std::string_view bytes)
 
 }  // namespace
 
-void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode) {
+void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode,
+                const KnownTextEnd* known) {
     const WorkDirLock lock(DirectoryOf(path));
     const bool create = mode == AppendMode::CreateIfMissing && !FileExists(path);
     const int fd = OpenRegularFile(path, O_RDWR | (create ? O_CREAT : 0));
     InsertPoint point;
-    int error = FindInsertPoint(fd, point);
+    int error = 0;
+    if (!Trusted(fd, known, point)) {
+        error = FindInsertPoint(fd, point);
+    }
     if (error == 0) {
         std::string bytes(MissingLineEnd(point.before));
         bytes += text;

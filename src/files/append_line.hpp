@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "files/file_identity.hpp"
+
 namespace kulko {
 
 // Adds the text as a line of its own, ended by CR LF, to a text file that
@@ -20,7 +22,12 @@ namespace kulko {
 // fails part-way is undone, so the file keeps exactly its old content. When the file must exist and
 // does not, throws "File not found"; anything but a plain file is refused with "File access
 // denied".
+//
+// `known` is what a reader saw of the file's end, when one did: while the
+// file is provably that file still (see FileIdentity) and its text had no
+// Ctrl-Z, the line goes to the end without the file being read again.
 enum class AppendMode { CreateIfMissing, MustExist };
-void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode);
+void AppendLine(const std::filesystem::path& path, std::string_view text, AppendMode mode,
+                const KnownTextEnd* known = nullptr);
 
 }  // namespace kulko

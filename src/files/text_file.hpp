@@ -30,6 +30,10 @@ class TextFileReader {
     // Every byte as read, the Ctrl-Z and what follows it included; the
     // lines are views into it.
     std::string_view Bytes() const { return buffer_; }
+    // The text not yet read, up to where it ends (the Ctrl-Z cut off).
+    std::string_view Rest() const {
+        return std::string_view(buffer_).substr(pos_, end_ > pos_ ? end_ - pos_ : 0);
+    }
     // Back to the first line, so one read of the file serves two passes.
     void Rewind() { pos_ = 0; }
     // Hands the buffer over to a caller that keeps the bytes after reading,

@@ -28,6 +28,19 @@ inline std::uint64_t NumberSetMask(const NumberSet& set) {
     return mask;
 }
 
+// A draw kept as a mask: bit n set for each number n drawn (1 to 49). Pairs
+// of neighbours, parity, and low and high numbers are then bit counts.
+using NumberBits = std::uint64_t;
+
+// How many bits are set, without a library call on processors that have no
+// instruction for it.
+constexpr int CountBits(NumberBits bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ull;
+    bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+}
+
 // "1;2;3;4;5;6": decimal, joined by ";".
 std::string NumberSetText(const NumberSet& set);
 

@@ -4,8 +4,9 @@
 
 namespace kulko {
 
-void AppendToDrawLog(const std::filesystem::path& drawLog, std::string_view setText) {
-    AppendLine(drawLog, setText, AppendMode::MustExist);
+void AppendToDrawLog(const std::filesystem::path& drawLog, std::string_view setText,
+                     const std::optional<KnownTextEnd>& known) {
+    AppendLine(drawLog, setText, AppendMode::MustExist, known ? &*known : nullptr);
 }
 
 }  // namespace kulko

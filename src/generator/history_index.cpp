@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "files/line_blocks.hpp"
 #include "results/results_line.hpp"
 
 namespace kulko {
@@ -87,15 +88,57 @@ HistoryIndex::RecordNumbers HistoryIndex::FirstSixNumbers(std::string_view line)
 
 HistoryIndex HistoryIndex::FromText(TextFileReader& reader, DrawMode mode) {
     HistoryIndex index(mode);
-    if (mode == DrawMode::Normal) {
-        return index;  // no record rejects
-    }
-    std::string_view line;
-    while (reader.ReadLine(line)) {
-        index.Add(FirstSixNumbers(line));
-    }
-    index.Finish();
+    index.AddText(reader.Rest());
     return index;
+}
+
+void HistoryIndex::AddText(std::string_view text) {
+    if (mode_ == DrawMode::Normal) {
+        return;  // no record rejects
+    }
+    std::size_t at = 0;
+    UsualResultsLine usual{};
+    while (at < text.size()) {
+        if (ScanUsualResultsLine(text.data(), text.size(), at, usual)) {
+            // Six different numbers 1 to 49, as nearly every draw is, go in
+            // by their bits, which also give them in order.
+            NumberBits numbers = 0;
+            bool inRange = true;
+            for (std::int32_t value : usual.numbers) {
+                inRange = inRange && IsGameNumber(value);
+                numbers |= NumberBits{1} << (value & 63);
+            }
+            if (inRange && CountBits(numbers) == kNumbersPerDraw) {
+                AddDistinct(numbers);
+            } else {
+                RecordNumbers record;
+                std::copy(std::begin(usual.numbers), std::end(usual.numbers), record.begin());
+                Add(record);
+            }
+            at += usual.next;
+            continue;
+        }
+        std::string_view rest = text.substr(at);
+        Add(FirstSixNumbers(TakeLine(rest)));
+        at = text.size() - rest.size();
+    }
+    Finish();
+}
+
+void HistoryIndex::AddDistinct(NumberBits numbers) {
+    int values[kNumbersPerDraw];
+    for (int& value : values) {
+        value = std::countr_zero(numbers);
+        numbers &= numbers - 1;
+    }
+    if (mode_ == DrawMode::NoSix) {
+        spacings_.Set(SpacingRank(values));
+        return;
+    }
+    for (int& value : values) {
+        --value;  // ranks count from 0
+    }
+    AddSharedParts(values, kNumbersPerDraw);
 }
 
 void HistoryIndex::Add(const RecordNumbers& record) {
@@ -231,7 +274,7 @@ bool HistoryIndex::RepeatedRecordHits(std::uint64_t candidateMask) const {
     for (const RepeatMasks& masks : repeatedRecords_) {
         int hits = 0;
         for (std::uint64_t mask : masks) {
-            hits += std::popcount(candidateMask & mask);  // few such records
+            hits += CountBits(candidateMask & mask);  // few such records
         }
         if (hits >= rejectingHits_) {
             return true;

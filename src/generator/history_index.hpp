@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "files/text_file.hpp"
@@ -21,7 +22,7 @@ namespace kulko {
 // first six number tokens of the record (a missing token is 0).
 //
 // Rather than comparing every record at every attempt, the records are
-// turned once into tables that answer for the whole file at once:
+// turned into tables that answer for all records added so far at once:
 // for "bez 5" and "bez 4" one bit for every five- or four-number part of a
 // past draw, for "bez 6" one bit for every spacing of a past draw. Records
 // that do not fit these tables (a number standing twice, numbers outside
@@ -31,6 +32,8 @@ class HistoryIndex {
   public:
     using RecordNumbers = std::array<std::int32_t, kNumbersPerDraw>;
 
+    // An index of no records yet.
+    explicit HistoryIndex(DrawMode mode);
     // Reads every line of the results file. With "normalny" nothing is kept.
     static HistoryIndex FromText(TextFileReader& reader, DrawMode mode);
 
@@ -44,15 +47,20 @@ class HistoryIndex {
         }
     }
 
-    // The candidate holds six distinct numbers 1 to 49 in ascending order.
+    // Adds the records of `text`: whole lines of the results file, in file
+    // order, the Ctrl-Z cut off. With "normalny" nothing is kept.
+    void AddText(std::string_view text);
+
+    // Whether a record added so far rejects the candidate, which holds six
+    // distinct numbers 1 to 49 in ascending order.
     bool Rejects(const NumberSet& candidate) const;
 
     // The first six number tokens of a results line, 0 for missing ones.
     static RecordNumbers FirstSixNumbers(std::string_view line);
 
   private:
-    explicit HistoryIndex(DrawMode mode);
     void Add(const RecordNumbers& record);
+    void AddDistinct(NumberBits numbers);
     void AddSharedParts(const int* values, int count);
     void AddSpacing(const RecordNumbers& record);
     void Finish();

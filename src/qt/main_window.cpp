@@ -98,9 +98,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
+    // Most paints are of a small part of the window (the clock's label every
+    // second): the chart is read and drawn only when the part reaches it.
+    const Bounds area = window_->ChartArea();
+    const bool chartShown =
+        event->region().intersects(QRect(area.left, area.top, area.width, area.height));
     Canvas chart;
     try {
-        window_->FormPaint(chart);
+        window_->FormPaint(chart, chartShown);
     } catch (const std::exception&) {
         // The chart must never fail the paint nor open a box on every paint;
         // what was filled before the failure is still shown.

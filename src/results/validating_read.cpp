@@ -241,9 +241,17 @@ template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, D
                                            CountedLines*);
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                      DrawSummary& summary) {
+                                      DrawSummary& summary, FileIdentity* readIdentity) {
+    // The identity before the read: a change made after it gives the file
+    // another identity, so the counts are never taken for a later state.
+    FileIdentity before;
+    const bool identified = FileIdentity::OfPath(file.c_str(), before);
     TextFileReader reader(file);
-    return ValidateResults(reader, check, reader.LineCount(), summary);
+    ValidationVerdict verdict = ValidateResults(reader, check, reader.LineCount(), summary);
+    if (identified && readIdentity != nullptr && verdict.kind == ValidationVerdict::Kind::Sound) {
+        *readIdentity = before;
+    }
+    return verdict;
 }
 
 const char* DamageReportText(ValidationVerdict::Kind kind) {

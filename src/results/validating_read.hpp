@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_identity.hpp"
 #include "files/text_file.hpp"
 #include "files/text_file_stream.hpp"
 #include "results/draw_summary.hpp"
@@ -47,9 +48,12 @@ extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::si
 
 // The start-up read of a results file on disk: the file is read once, its
 // lines counted (which tells the summary where the newest fifty draws begin)
-// and then checked and summarised. Throws InOutError when it cannot be read.
+// and then checked and summarised. When the read went through the whole
+// file, `readIdentity` (if given) receives the identity the file had before
+// it was read, so that its counts can stand for it while it is provably
+// unchanged. Throws InOutError when it cannot be read.
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
-                                      DrawSummary& summary);
+                                      DrawSummary& summary, FileIdentity* readIdentity = nullptr);
 
 // The status-row text of a damage report, without the line.
 const char* DamageReportText(ValidationVerdict::Kind kind);

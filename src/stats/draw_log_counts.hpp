@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "stats/number_counts.hpp"
 
@@ -12,5 +13,9 @@ namespace kulko {
 // outside 1 to 49 have no counter and are skipped. Index n - 1.
 // Throws InOutError when the file cannot be read.
 NumberCounts CountDrawLogNumbers(const std::filesystem::path& drawLogFile);
+
+// Counts the fields of the draw log lines in `text` (whole lines, the
+// Ctrl-Z and what follows it already cut off).
+void TallyDrawLogText(std::string_view text, NumberTally& tally);
 
 }  // namespace kulko

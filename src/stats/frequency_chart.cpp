@@ -67,6 +67,8 @@ void DrawDrawLogSeries(Canvas& canvas, const NumberCounts& counts, int columns) 
 
 void DrawFrequencyChart(Canvas& canvas, const FrequencyChartData& data) {
     const int columns = std::clamp(data.columns, 0, kHighestNumber);
+    // The frame, two series of dots and lines, and the captions.
+    canvas.Reserve(canvas.Steps().size() + 32 + 9 * static_cast<std::size_t>(columns));
     DrawChartFrame(canvas, columns);
 
     // A results file that could not be read counts nothing: the caption

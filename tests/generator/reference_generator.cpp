@@ -1,11 +1,16 @@
 #include "generator/reference_generator.hpp"
 
+#include <fcntl.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "files/in_out_error.hpp"
+#include "files/regular_file.hpp"
 #include "generator/random_source.hpp"
-#include "files/text_file.hpp"
 #include "text/text_to_number.hpp"
 
 namespace kulko::test {
@@ -46,6 +51,53 @@ void SortAscending(std::int64_t* values, int count) {
         }
     }
 }
+
+// The results file read record by record, a byte at a time, by the rules of
+// every text file: a line's text ends at its first CR or LF, everything up to
+// and including the next LF is skipped, and a Ctrl-Z or the physical end ends
+// the file. Reading stops wherever the caller stops asking.
+class LiteralRecords {
+  public:
+    explicit LiteralRecords(const std::filesystem::path& file)
+        : stream_(::fdopen(OpenRegularFile(file, O_RDONLY), "rb")) {
+        if (stream_ == nullptr) {
+            throw InOutError::FromErrno(errno);
+        }
+    }
+    ~LiteralRecords() { std::fclose(stream_); }
+    LiteralRecords(const LiteralRecords&) = delete;
+    LiteralRecords& operator=(const LiteralRecords&) = delete;
+
+    bool Next(std::string& line) {
+        line.clear();
+        int c = ended_ ? EOF : Get();
+        if (c == EOF || c == 26) {
+            return false;
+        }
+        while (c != EOF && c != 26 && c != '\r' && c != '\n') {
+            line += static_cast<char>(c);
+            c = Get();
+        }
+        while (c == '\r') {  // the rest of the line up to its LF is skipped
+            do {
+                c = Get();
+            } while (c != EOF && c != 26 && c != '\n');
+        }
+        ended_ = c == EOF || c == 26;
+        return true;
+    }
+
+  private:
+    int Get() {
+        const int c = std::getc(stream_);
+        if (c == EOF && std::ferror(stream_)) {
+            throw InOutError::FromErrno(errno);
+        }
+        return c;
+    }
+    std::FILE* stream_;
+    bool ended_ = false;
+};
 
 int Target(int low, int high) {
     // The same choice as the program for a history without high numbers.
@@ -171,9 +223,11 @@ ReferenceOutcome ReferencePress(const GeneratorOptions& options,
 
         bool rejected = false;
         {
-            TextFileReader reader(resultsFile);  // opened anew for this attempt
-            std::string_view line;
-            while (!rejected && reader.ReadLine(line)) {
+            // Opened anew for this attempt and read up to the first record
+            // that rejects the candidate.
+            LiteralRecords records(resultsFile);
+            std::string line;
+            while (!rejected && records.Next(line)) {
                 rejected = ReferenceRecordRejects(options.mode, set, line);
             }
         }

@@ -11,9 +11,10 @@
 namespace kulko::test {
 
 // A plain, step-by-step rendering of a press of "Losuj" that draws at
-// random, kept only to check the fast generator against it: it opens and
-// reads the whole results file again at every attempt that reaches the
-// history test, and compares every record pair by pair.
+// random, kept to check the fast generator against it and to time it
+// against: at every attempt that reaches the history test it opens the
+// results file again and reads it record by record, comparing pair by pair,
+// up to the first record that rejects the candidate.
 struct ReferenceOutcome {
     bool accepted = false;
     NumberSet set{};

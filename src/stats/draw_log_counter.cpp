@@ -1,0 +1,58 @@
+#include "stats/draw_log_counter.hpp"
+
+#include "files/line_blocks.hpp"
+#include "stats/draw_log_counts.hpp"
+
+namespace kulko {
+
+NumberCounts DrawLogCounter::Count(const std::filesystem::path& drawLog) {
+    FileIdentity now;
+    if (!identity_ || !FileIdentity::OfPath(drawLog.c_str(), now) ||
+        !identity_->ProvesUnchanged(now)) {
+        const std::optional<FileIdentity> before = identity_;
+        identity_.reset();
+        const ReadOnlyFile file(drawLog);
+        now = file.OpenedIdentity();
+        if (before && before->GrewInto(now) && wholeEnd_ <= now.Size()) {
+            // The text ends at a Ctrl-Z among the bytes already counted:
+            // what was added lies after it and counts for nothing.
+            if (!ctrlZ_) {
+                CountFrom(file.Fd(), wholeEnd_, now.Size());
+            }
+        } else {
+            whole_ = {};
+            wholeEnd_ = 0;
+            lastByte_ = '\n';
+            CountFrom(file.Fd(), 0, now.Size());
+        }
+        identity_ = now;
+    }
+    NumberTally all = whole_;
+    all.Add(unended_);
+    return all.Counts();
+}
+
+void DrawLogCounter::CountFrom(int fd, std::uint64_t offset, std::uint64_t end) {
+    unended_ = {};
+    LineBlocks blocks(fd, offset, end);
+    std::string_view piece;
+    while (blocks.Next(piece)) {
+        // Only the last piece can end without a LF.
+        const std::size_t lastLf = piece.rfind('\n');
+        const std::size_t whole = lastLf == std::string_view::npos ? 0 : lastLf + 1;
+        TallyDrawLogText(piece.substr(0, whole), whole_);
+        TallyDrawLogText(piece.substr(whole), unended_);
+        wholeEnd_ = blocks.PieceOffset() + whole;
+        lastByte_ = piece.back();
+    }
+    ctrlZ_ = blocks.EndedByCtrlZ();
+}
+
+std::optional<KnownTextEnd> DrawLogCounter::Known() const {
+    if (!identity_) {
+        return std::nullopt;
+    }
+    return KnownTextEnd{*identity_, ctrlZ_, lastByte_};
+}
+
+}  // namespace kulko

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "text/digits.hpp"
+
+namespace kulko {
+
+// Number fields in their usual form, read at a glance. Nearly every line of
+// the results file and of the draw log holds numbers of one or two decimal
+// digits separated by ";" and ends with CR LF: those are read here, each
+// number without a branch per digit. Anything else (blanks, signs,
+// hexadecimal, longer numbers, lone CRs) is not usual and is left to the
+// program's full conversion, which gives the same values for usual fields.
+
+// The most bytes a usual line is looked at.
+inline constexpr std::size_t kUsualLineReach = 64;
+
+// A line's start in a text, readable kUsualLineReach bytes far without a
+// test at every byte: the text itself, or near its end a copy of its last
+// bytes padded with zeros. A zero is neither a digit nor a separator, so a
+// scan that runs past the end stops there.
+class UsualLineView {
+  public:
+    UsualLineView(const char* text, std::size_t size, std::size_t at) : left_(size - at) {
+        if (left_ >= kUsualLineReach) {
+            bytes_ = text + at;
+        } else {
+            std::memcpy(padded_, text + at, left_);
+            std::memset(padded_ + left_, 0, kUsualLineReach - left_);
+            bytes_ = padded_;
+        }
+    }
+    UsualLineView(const UsualLineView&) = delete;
+    UsualLineView& operator=(const UsualLineView&) = delete;
+
+    char operator[](std::size_t i) const { return bytes_[i]; }
+    // Bytes left in the text from the line's start.
+    std::size_t Left() const { return left_; }
+    // Eight bytes from `i` as one word, the first byte lowest.
+    std::uint64_t Word(std::size_t i) const {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes_ + i, sizeof word);
+        if constexpr (std::endian::native == std::endian::big) {
+            word = __builtin_bswap64(word);
+        }
+        return word;
+    }
+
+  private:
+    const char* bytes_;
+    std::size_t left_;
+    char padded_[kUsualLineReach];
+};
+
+// The high bit of every byte of `word` that is not a decimal digit.
+constexpr std::uint64_t NonDigitBytes(std::uint64_t word) {
+    const std::uint64_t bits = word ^ 0x3030303030303030ull;  // digits become 0 to 9
+    // Seven bits plus 0x76 cannot carry into the next byte; the sum reaches
+    // the high bit from 10 up, and a byte whose own high bit is set is no
+    // digit either.
+    return (((bits & 0x7F7F7F7F7F7F7F7Full) + 0x7676767676767676ull) | bits) &
+           0x8080808080808080ull;
+}
+
+// Reads the usual number tokens that start at line[at]: one or two digits
+// each, ";" between them, at most `most` of them (at most six), the line
+// ended by CR LF, LF or the end of the text. Returns how many were read,
+// with `next` the offset after the line's end (from the line's start); 0
+// when the text is not in that form (no token, a longer or other token,
+// more than `most` tokens, another line end).
+inline int ScanUsualTokens(const UsualLineView& line, std::size_t at, std::int32_t* values,
+                           int most, std::size_t& next) {
+    for (int count = 0; count < most;) {
+        const auto first = static_cast<unsigned>(static_cast<unsigned char>(line[at])) - '0';
+        if (first > 9) {
+            return 0;
+        }
+        const auto second = static_cast<unsigned>(static_cast<unsigned char>(line[at + 1])) - '0';
+        const bool twoDigits = second <= 9;
+        values[count++] = static_cast<std::int32_t>(twoDigits ? first * 10 + second : first);
+        at += twoDigits ? 2 : 1;
+        if (at >= line.Left()) {
+            next = line.Left();
+            return count;
+        }
+        const char separator = line[at];
+        if (separator == ';') {
+            ++at;
+        } else if (separator == '\n') {
+            next = at + 1;
+            return count;
+        } else if (separator == '\r' && at + 1 < line.Left() && line[at + 1] == '\n') {
+            next = at + 2;
+            return count;
+        } else {
+            return 0;
+        }
+    }
+    return 0;
+}
+
+}  // namespace kulko
