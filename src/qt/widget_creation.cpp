@@ -16,6 +16,7 @@
 #include "qt/artwork.hpp"
 #include "qt/control_widgets.hpp"
 #include "qt/conversions.hpp"
+#include "qt/decoration_label.hpp"
 #include "qt/item_models.hpp"
 
 namespace kulko {
@@ -135,16 +136,17 @@ QWidget* ControlWidgets::Create(Control& control, QWidget* parent) {
             break;
         }
         case ControlKind::Image: {
-            auto* image = new QLabel(parent);
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            QLabel* image = nullptr;
             if (control.showsPicture) {
+                image = new QLabel(parent);
                 image->setPixmap(ToQPixmap(control.picture));
                 pictureRevisions_[&control] = control.picture.Revision();
             } else {
-                image->setPixmap(
-                    DecorativePicture(QString::fromStdString(control.name),
-                                      QSize(control.bounds.width, control.bounds.height)));
+                image =
+                    new DecorationLabel(QString::fromStdString(control.name),
+                                        QSize(control.bounds.width, control.bounds.height), parent);
             }
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = image;
             break;
         }
