@@ -3,13 +3,11 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -17,6 +15,7 @@
 #include "qt/control_widgets.hpp"
 #include "qt/conversions.hpp"
 #include "qt/decoration_label.hpp"
+#include "qt/grid_view.hpp"
 #include "qt/item_models.hpp"
 
 namespace kulko {
@@ -121,18 +120,9 @@ QWidget* ControlWidgets::Create(Control& control, QWidget* parent) {
             break;
         }
         case ControlKind::StringGrid: {
-            auto* table = new QTableView(parent);
-            auto* model = new GridCellsModel(control.cells, table);
-            table->setModel(model);
-            table->verticalHeader()->hide();
-            table->verticalHeader()->setDefaultSectionSize(20);
-            table->setTabKeyNavigation(true);
-            table->setEditTriggers(QAbstractItemView::AllEditTriggers);
-            for (std::size_t i = 0; i < control.columnWidths.size(); ++i) {
-                table->setColumnWidth(static_cast<int>(i), control.columnWidths[i]);
-            }
+            auto* model = new GridCellsModel(control.cells, nullptr);
+            widget = new GridView(model, control.columnWidths, parent);
             gridModels_[&control] = model;
-            widget = table;
             break;
         }
         case ControlKind::Image: {
