@@ -52,11 +52,12 @@ sprawdzoną dla każdego układu wybranych liczb i podaje ich dokładne szanse.
 Każdy użytkownik ma swój katalog roboczy ~/.local/share/kulko, który przy
 pierwszym uruchomieniu otrzymuje dołączoną historię losowań od 1957 roku.")
 # Libraries come from dpkg-shlibdeps; the rest is what the program needs
-# without linking it: the Qt platform plugin that opens the window, the
+# without linking it: libcurl, which the window and the results tool load
+# when they first fetch, the Qt platform plugin that opens the window, the
 # fonts it draws with and xdg-open, which opens the memory file in an editor.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
+    "libcurl4, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 # The window is laid out for Tahoma's metrics, which Wine's Tahoma brings;
 # without it the program draws with the fonts above, the texts a little closer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)

@@ -11,7 +11,9 @@ ControlWidgets::ControlWidgets(Tgenerator& window, QWidget* surface, RunHandler 
         widgets_[control] = widget;
         Connect(*control, widget);
     }
-    SyncAll();
+    // No values are pushed yet: the window's creation handler runs next and
+    // sets most of them again, and the widgets are synced after it, before
+    // the window is first shown.
 }
 
 // The list and grid views read the window's items and cells through their

@@ -3,19 +3,19 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "qt/artwork.hpp"
 #include "qt/control_widgets.hpp"
 #include "qt/conversions.hpp"
+#include "qt/decoration_label.hpp"
+#include "qt/grid_view.hpp"
 #include "qt/item_models.hpp"
 
 namespace kulko {
@@ -120,31 +120,23 @@ QWidget* ControlWidgets::Create(Control& control, QWidget* parent) {
             break;
         }
         case ControlKind::StringGrid: {
-            auto* table = new QTableView(parent);
-            auto* model = new GridCellsModel(control.cells, table);
-            table->setModel(model);
-            table->verticalHeader()->hide();
-            table->verticalHeader()->setDefaultSectionSize(20);
-            table->setTabKeyNavigation(true);
-            table->setEditTriggers(QAbstractItemView::AllEditTriggers);
-            for (std::size_t i = 0; i < control.columnWidths.size(); ++i) {
-                table->setColumnWidth(static_cast<int>(i), control.columnWidths[i]);
-            }
+            auto* model = new GridCellsModel(control.cells, nullptr);
+            widget = new GridView(model, control.columnWidths, parent);
             gridModels_[&control] = model;
-            widget = table;
             break;
         }
         case ControlKind::Image: {
-            auto* image = new QLabel(parent);
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            QLabel* image = nullptr;
             if (control.showsPicture) {
+                image = new QLabel(parent);
                 image->setPixmap(ToQPixmap(control.picture));
                 pictureRevisions_[&control] = control.picture.Revision();
             } else {
-                image->setPixmap(
-                    DecorativePicture(QString::fromStdString(control.name),
-                                      QSize(control.bounds.width, control.bounds.height)));
+                image =
+                    new DecorationLabel(QString::fromStdString(control.name),
+                                        QSize(control.bounds.width, control.bounds.height), parent);
             }
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = image;
             break;
         }

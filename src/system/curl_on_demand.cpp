@@ -1,8 +1,9 @@
 // The libcurl functions the download uses, for a program that fetches only
-// now and then (the results tool, for an address): libcurl and the thirty
-// libraries it brings take longer to load than the tool takes to check a
-// long history, so they are loaded on the first call instead of at every
-// start. Linked instead of libcurl; the window links libcurl itself.
+// now and then (the results tool, for an address; the window, for an
+// update): libcurl and the thirty libraries it brings take longer to load
+// than the tool takes to check a long history, and a good part of the time
+// the window takes to come up, so they are loaded on the first call instead
+// of at every start. Linked instead of libcurl.
 #define CURL_DISABLE_TYPECHECK
 #include <curl/curl.h>
 #include <dlfcn.h>

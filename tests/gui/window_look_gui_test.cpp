@@ -11,6 +11,7 @@
 
 #include "app/controls.hpp"
 #include "gui/gui_support.hpp"
+#include "qt/artwork.hpp"
 #include "qt/conversions.hpp"
 
 namespace kulko::test {
@@ -101,6 +102,17 @@ TEST_F(WindowLookGui, BoldCaptionsAreBoldAtEveryScale) {
                       1.15 * ink({"Tahoma", points}, scale))
                 << points << " points at scale " << scale;
         }
+    }
+}
+
+// The decorations are drawn at their first show: on the window, and on a
+// panel hidden at start only once the panel opens.
+TEST_F(WindowLookGui, DecorationsShowTheirPicturesOnceShown) {
+    Find<QWidget>(*window, "Panel2")->show();
+    for (auto [name, size] :
+         {std::pair{"Image1", QSize(133, 93)}, std::pair{"Image2", QSize(140, 140)}}) {
+        const QPixmap shown = Find<QLabel>(*window, name)->pixmap();
+        EXPECT_EQ(shown.toImage(), DecorativePicture(name, size).toImage()) << name;
     }
 }
 
