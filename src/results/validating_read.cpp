@@ -131,7 +131,8 @@ class NewestDraws {
 
 template <typename Lines>
 ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary, CountedLines* counted) {
+                                  DrawSummary& summary, CountedLines* counted, SummaryScope scope) {
+    const bool whole = scope == SummaryScope::Whole;
     using Kind = ValidationVerdict::Kind;
     // The date of the last counted line is kept in a few bytes of its own
     // (a line read a piece at a time does not outlive the next one) and
@@ -149,7 +150,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
     NewestDraws newest;
     const auto count = [&](std::string_view line, std::string_view date, const NumberSet& six) {
         ++summary.readDrawCount;
-        summary.AddDraw(six, resultsLineTotal);
+        if (whole) {
+            summary.AddDraw(six, resultsLineTotal);
+        }
         if (!lineTotalKnown) {
             newest.Add(summary.readDrawCount, six);
         }
@@ -195,7 +198,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
         while (ahead.size() - at >= kUsualLineReach &&
                ReadUsualLine(ahead.data(), ahead.size(), at, usual, six)) {
             for (const int value : six) {
-                ++usualTally[static_cast<std::size_t>(value)];
+                if (whole) {
+                    ++usualTally[static_cast<std::size_t>(value)];
+                }
             }
             newestDate = ahead.data() + at + usual.dateAt;
             count(ahead.substr(at, usual.length), std::string_view(newestDate, kDateLength), six);
@@ -215,7 +220,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
         std::string_view date;
         if (ReadUsualLine(line.data(), line.size(), 0, usual, six)) {
             for (const int value : six) {
-                ++usualTally[static_cast<std::size_t>(value)];
+                if (whole) {
+                    ++usualTally[static_cast<std::size_t>(value)];
+                }
             }
             date = line.substr(usual.dateAt, kDateLength);
         } else {
@@ -231,7 +238,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
             bool rangeError = false;
             six = NumberSet{};
             scanned.ForEachNumber([&](int value) {
-                summary.CountToken(value);
+                if (whole) {
+                    summary.CountToken(value);
+                }
                 rangeError = rangeError || value > kHighestNumber;
                 if (index < six.size()) {
                     six[index++] = value;
@@ -253,9 +262,9 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
 }
 
 template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*);
+                                           CountedLines*, SummaryScope);
 template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*);
+                                           CountedLines*, SummaryScope);
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity) {

@@ -42,13 +42,17 @@ inline constexpr std::size_t kLineTotalUnknown = static_cast<std::size_t>(-1);
 // when given. The summary is finished only when the read reaches the end of
 // the file. The lines come from a TextFileReader or, a piece at a time,
 // from a TextFileStream.
+// With SummaryScope::CountAndLastDate the summary gets only the count of
+// draws and the last date, for a reader that shows nothing more.
+enum class SummaryScope { Whole, CountAndLastDate };
 template <typename Lines>
 ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary, CountedLines* counted = nullptr);
+                                  DrawSummary& summary, CountedLines* counted = nullptr,
+                                  SummaryScope scope = SummaryScope::Whole);
 extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*);
+                                                  CountedLines*, SummaryScope);
 extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*);
+                                                  CountedLines*, SummaryScope);
 
 // The start-up read of a results file on disk: the file is read once, a
 // piece at a time, checked and summarised. When the read went through the whole

@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <bitset>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "files/in_out_error.hpp"
 #include "text/digits.hpp"
+#include "text/usual_numbers.hpp"
 
 namespace kulko {
 namespace {
@@ -28,17 +31,43 @@ std::optional<std::size_t> PlainNumber(std::string_view field) {
     return value;
 }
 
-// The key of a date field; a line's date read straight from its digits
-// where it has them all, as nearly every line has.
-DateKey KeyOf(std::string_view date) {
-    int value = 0;
-    for (const std::size_t at : {6, 7, 8, 9, 3, 4, 0, 1}) {
-        if (!IsDigit(date[at])) {
-            return HistoryDateKey(date);
+// The draw number of a counted line, before its first ";" (which opens its
+// date, so at least eleven bytes follow the number's start). Nearly every
+// number has at most eight digits: they are read as one word.
+std::optional<std::size_t> LineNumber(std::string_view line, std::size_t length) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (length != 0 && length <= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, line.data(), sizeof word);
+            const std::size_t lead = 8 - length;  // zeros to put before the digits
+            if (lead != 0) {
+                word = word << (8 * lead) | 0x3030303030303030ull >> (8 * length);
+            }
+            if (NonDigitBytes(word) != 0) {
+                return std::nullopt;
+            }
+            return EightDigitsValue(word);
         }
-        value = value * 10 + (date[at] - '0');
     }
-    return value;
+    return PlainNumber(line.substr(0, length));
+}
+
+// The key of a date field; a line's date read straight from its digits
+// where it has them all, as nearly every line has: day, month and year put
+// in the key's order in one word.
+DateKey KeyOf(std::string_view date) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t head = 0;
+        std::uint16_t tail = 0;
+        std::memcpy(&head, date.data(), sizeof head);
+        std::memcpy(&tail, date.data() + 8, sizeof tail);
+        const std::uint64_t digits = head >> 48 | std::uint64_t{tail} << 16 |
+                                     (head >> 24 & 0xFFFF) << 32 | (head & 0xFFFF) << 48;
+        if (NonDigitBytes(digits) == 0) {
+            return static_cast<DateKey>(EightDigitsValue(digits));
+        }
+    }
+    return HistoryDateKey(date);
 }
 
 // Picks the asked-about draws out of the lines as the validating read
@@ -57,8 +86,7 @@ class AskedDraws : public CountedLines {
 
     void Counted(std::string_view line, std::string_view date, const NumberSet& six) override {
         // A counted line passed the date check: its first ";" opens the date.
-        lastNumber_ =
-            PlainNumber(line.substr(0, static_cast<std::size_t>(date.data() - line.data()) - 1));
+        lastNumber_ = LineNumber(line, static_cast<std::size_t>(date.data() - line.data()) - 1);
         const std::size_t number = lastNumber_.value_or(0);
         const DateKey key = KeyOf(date);
         if ((numberMarks_[number % kMarks] && Among(questions_.numbers, number)) ||
@@ -120,8 +148,8 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     AskedDraws asked(questions, history.asked);
     const bool asking = !questions.numbers.empty() || !questions.dates.empty();
     // The tool shows no newest draws, so no count of lines is taken first.
-    history.verdict =
-        ValidateResults(*history.file, true, 0, history.summary, asking ? &asked : nullptr);
+    history.verdict = ValidateResults(*history.file, true, 0, history.summary,
+                                      asking ? &asked : nullptr, questions.scope);
     if (history.verdict.kind != ValidationVerdict::Kind::Sound) {
         history.asked.clear();
         return history;
