@@ -97,8 +97,7 @@ class AskedDraws : public CountedLines {
         if (lastIsWord_) {
             lastWord_ = word;
         } else {
-            lastNumber_ = PlainNumber(line.substr(0, length));
-            word = WordOf(lastNumber_.value_or(0) % kBelowWords);
+            word = ReadOtherNumber(line.substr(0, length));
         }
         std::uint64_t dateWord = 0;
         const bool dateIsWord = DateWord(date, dateWord);
@@ -116,8 +115,15 @@ class AskedDraws : public CountedLines {
         return static_cast<std::size_t>((word * 0x9E3779B97F4A7C15ull) >> (64 - kMarkBits));
     }
 
-    void LookUp(std::string_view date, bool dateIsWord, std::uint64_t dateWord,
-                const NumberSet& six) {
+    // Kept out of Counted, which every line passes through: its few steps
+    // then need few registers.
+    [[gnu::noinline]] std::uint64_t ReadOtherNumber(std::string_view field) {
+        lastNumber_ = PlainNumber(field);
+        return WordOf(lastNumber_.value_or(0) % kBelowWords);
+    }
+
+    [[gnu::noinline]] void LookUp(std::string_view date, bool dateIsWord, std::uint64_t dateWord,
+                                  const NumberSet& six) {
         const std::size_t number = LastNumber().value_or(0);
         const DateKey key =
             dateIsWord ? static_cast<DateKey>(EightDigitsValue(dateWord)) : HistoryDateKey(date);
