@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Read a piece at a time (as the results tool reads), the same verdict
-    // and counts; only the newest fifty rows are left out.
+    // and counts; told no count of lines, it leaves the newest fifty rows out.
     DrawSummary streamed;
     TextFileStream stream(file);
     const ValidationVerdict pieces = ValidateResults(stream, true, 0, streamed);
@@ -59,5 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       streamed.tripleDraws == checked.tripleDraws &&
                       streamed.lastDate == checked.lastDate,
                   "the streamed read counts otherwise");
+    // The start-up read, a piece at a time without knowing the count of
+    // lines, puts the newest draws in the same rows.
+    DrawSummary startup;
+    const ValidationVerdict started = ValidateResultsFile(file, true, startup);
+    fuzz::Require(started.kind == verdict.kind && startup.recentDraws == checked.recentDraws &&
+                      startup.lowNumberTotal == checked.lowNumberTotal &&
+                      startup.allEvenDraws == checked.allEvenDraws,
+                  "the start-up read gives other rows or counts");
     return 0;
 }

@@ -34,6 +34,11 @@ class TextFileReader {
     std::string_view Rest() const {
         return std::string_view(buffer_).substr(pos_, end_ > pos_ ? end_ - pos_ : 0);
     }
+    // The text from the start of the next line on, for a caller that reads
+    // whole lines straight from it; Skip(count) then takes count bytes of
+    // it, which must end just after an LF.
+    std::string_view Ahead() const { return Rest(); }
+    void Skip(std::size_t count) { pos_ += count; }
     // Back to the first line, so one read of the file serves two passes.
     void Rewind() { pos_ = 0; }
     // Hands the buffer over to a caller that keeps the bytes after reading,

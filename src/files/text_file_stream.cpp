@@ -15,7 +15,7 @@ namespace kulko {
 
 namespace {
 
-constexpr std::size_t kPiece = std::size_t{1} << 20;
+constexpr std::size_t kPiece = std::size_t{1} << 18;
 
 }  // namespace
 

@@ -25,6 +25,16 @@ class TextFileStream {
     // Throws InOutError when the file cannot be read.
     bool ReadLine(std::string_view& line);
 
+    // The bytes read ahead from the start of the next line, for a caller
+    // that reads whole lines straight from them; Skip(count) then takes
+    // count of them, which must end just after an LF. Empty while the rest
+    // of a line ended by a lone CR is still to be skipped.
+    std::string_view Ahead() const {
+        return skipping_ ? std::string_view{}
+                         : std::string_view(buffer_.data() + begin_, filled_ - begin_);
+    }
+    void Skip(std::size_t count) { begin_ += count; }
+
     // The file as opened, for copying stretches of it; open as long as the
     // stream is.
     int Descriptor() const { return fd_; }

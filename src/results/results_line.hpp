@@ -7,8 +7,8 @@
 
 #include "game/number_set.hpp"
 
+#include "results/usual_results_line.hpp"
 #include "text/text_to_number.hpp"
-#include "text/usual_numbers.hpp"
 
 namespace kulko {
 
@@ -36,8 +36,6 @@ inline std::size_t FindSemicolon(std::string_view text, std::size_t start = 0) {
     }
     return near < text.size() ? text.find(';', near) : std::string_view::npos;
 }
-
-inline constexpr std::size_t kDateLength = 10;
 
 // Calls visit(token) for every token of a numbers part: the part gets one
 // ";" appended and is cut at every ";". An empty part gives one empty token.
@@ -68,50 +66,6 @@ inline bool IsDateWellFormed(std::string_view date) {
     return date.size() >= kDateLength && !TextToNumber(date.substr(0, 2)).stoppedEarly &&
            !TextToNumber(date.substr(3, 2)).stoppedEarly &&
            !TextToNumber(date.substr(6, 4)).stoppedEarly;
-}
-
-// A results line in its usual form, as nearly every line is: a draw number
-// of up to fifteen digits, ";", a date of ten characters with digits where
-// the date check reads its day, month and year and any separator but ";",
-// CR and LF, ";", and six usual number tokens (see ScanUsualTokens), the
-// line ended by CR LF, LF or the end of the text. Such a line holds exactly
-// seven semicolons, passes the date check, and its numbers part is the six
-// tokens.
-struct UsualResultsLine {
-    std::int32_t numbers[kNumbersPerDraw];
-    std::size_t dateAt;  // offset of the date from the line's start
-    std::size_t next;    // offset after the line's end from its start
-};
-
-// Reads the line that starts at text[at]; false when it is not usual, and
-// then it must be read by the general rules (CutResultsLine and the rest).
-// The draw number and the date are looked at eight bytes at a time.
-inline bool ScanUsualResultsLine(const char* text, std::size_t size, std::size_t at,
-                                 UsualResultsLine& usual) {
-    const UsualLineView line(text, size, at);
-    std::uint64_t nonDigits = NonDigitBytes(line.Word(0));
-    std::size_t digits = 0;
-    if (nonDigits == 0) {
-        nonDigits = NonDigitBytes(line.Word(8));
-        digits = 8;
-    }
-    digits += static_cast<std::size_t>(std::countr_zero(nonDigits)) / 8;
-    if (nonDigits == 0 || line[digits] != ';') {
-        return false;
-    }
-    const std::size_t date = digits + 1;
-    // Day, month and year digits; the separators (bytes 2 and 5) may be
-    // anything but ";", CR and LF.
-    constexpr std::uint64_t kSeparators = (0x80ull << 16) | (0x80ull << 40);
-    const auto separatorFits = [&](char c) { return c != ';' && c != '\r' && c != '\n'; };
-    if ((NonDigitBytes(line.Word(date)) & ~kSeparators) != 0 || !IsDigit(line[date + 8]) ||
-        !IsDigit(line[date + 9]) || line[date + kDateLength] != ';' ||
-        !separatorFits(line[date + 2]) || !separatorFits(line[date + 5])) {
-        return false;
-    }
-    usual.dateAt = date;
-    return ScanUsualTokens(line, date + kDateLength + 1, usual.numbers, kNumbersPerDraw,
-                           usual.next) == kNumbersPerDraw;
 }
 
 }  // namespace kulko

@@ -6,12 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "results/results_line.hpp"
-#include "text/digits.hpp"
 
 namespace kulko {
 
@@ -90,82 +85,54 @@ class ScannedLine {
     std::size_t found_ = 0;
 };
 
-// The usual line, "0001;27.01.1957;8;12;31;39;43;45": a draw number, the
-// ten date characters with digits in their day, month and year, the second
-// ";" right after them and six numbers of one or two digits up to 49. Such
-// a line is read straight through, to what the cutting below gives for it:
-// seven semicolons, a date whose parts convert completely, six tokens in
-// range. Any other line is left to that cutting.
-// The first ";" of a line: the draw number before it is four digits or
-// seven, so the first sixteen bytes are looked at in one go where they can be.
-std::size_t FirstSemicolon(std::string_view line) {
-#if defined(__SSE2__)
-    if (line.size() >= 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data()));
-        const auto marks =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(';'))));
-        return marks != 0 ? static_cast<std::size_t>(std::countr_zero(marks)) : FindSemicolon(line);
+// Reads a line by the usual form where it has it: the six numbers and the
+// date as the general cutting gives them. A number past 49 is left to the
+// general reading, which stops the check there.
+bool ReadUsualLine(const char* text, std::size_t size, std::size_t at, UsualResultsLine& usual,
+                   NumberSet& six) {
+    if (!ScanUsualResultsLine(text, size, at, usual)) {
+        return false;
     }
-#endif
-    return FindSemicolon(line);
+    bool inRange = true;
+    for (std::size_t i = 0; i < six.size(); ++i) {
+        six[i] = usual.numbers[i];
+        inRange = inRange && usual.numbers[i] <= kHighestNumber;
+    }
+    return inRange;
 }
 
-bool ReadUsualLine(std::string_view line, std::string_view& date, NumberSet& six) {
-    const std::size_t first = FirstSemicolon(line);
-    if (first == std::string_view::npos || line.size() < first + kDateLength + 2) {
-        return false;
-    }
-    const char* at = line.data() + first + 1;
-    const char* const end = line.data() + line.size();
-    constexpr std::size_t kDigits[] = {0, 1, 3, 4, 6, 7, 8, 9};
-    for (const std::size_t digit : kDigits) {
-        if (!IsDigit(at[digit])) {
-            return false;
+// The newest draws of a read that does not know its count of lines
+// beforehand: the last fifty draws it fed the summary, each with the count
+// it had, put in their rows once the count of lines is known.
+class NewestDraws {
+  public:
+    void Add(std::size_t count, const NumberSet& six) { kept_[count & (kKept - 1)] = {count, six}; }
+    // As the summary puts them when it knows the count of lines beforehand.
+    void PutInto(RecentDrawTable& rows, std::size_t lineTotal) const {
+        for (const Kept& draw : kept_) {
+            if (draw.count != 0 && lineTotal >= draw.count && lineTotal - draw.count <= 49) {
+                NumberSet sorted = draw.six;
+                std::sort(sorted.begin(), sorted.end());
+                rows[kRecentDrawRows - 1 - (lineTotal - draw.count)] = sorted;
+            }
         }
     }
-    if (at[2] == ';' || at[5] == ';' || at[kDateLength] != ';') {
-        return false;
-    }
-    date = std::string_view(at, kDateLength);
-    at += kDateLength + 1;
-    // Whether a number has one digit or two is a coin toss from line to
-    // line: it is taken without a branch on it. The first five numbers are
-    // each followed by ";", the last by the end of the line.
-    const auto digit = [](char c) {
-        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+
+  private:
+    struct Kept {
+        std::size_t count = 0;
+        NumberSet six{};
     };
-    unsigned bad = 0;
-    for (std::size_t i = 0; i + 1 < six.size(); ++i) {
-        if (end - at < 3) {
-            return false;
-        }
-        const unsigned tens = digit(at[0]);
-        const unsigned ones = digit(at[1]);
-        const auto two = static_cast<unsigned>(ones < 10);
-        const unsigned value = tens * (1 + 9 * two) + ones * two;
-        bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(value > kHighestNumber) |
-               static_cast<unsigned>(at[1 + two] != ';');
-        six[i] = static_cast<int>(value);
-        at += 2 + two;
-    }
-    const std::ptrdiff_t last = end - at;
-    if (last != 1 && last != 2) {
-        return false;
-    }
-    const unsigned tens = digit(at[0]);
-    const unsigned ones = digit(at[last - 1]);
-    const unsigned value = last == 2 ? tens * 10 + ones : tens;
-    bad |= static_cast<unsigned>(tens > 9) | static_cast<unsigned>(ones > 9) |
-           static_cast<unsigned>(value > kHighestNumber);
-    six.back() = static_cast<int>(value);
-    return bad == 0;
-}
+    static constexpr std::size_t kKept = 64;  // the fifty rows and more, a power of two
+    std::array<Kept, kKept> kept_{};
+};
 
 }  // namespace
 
 template <typename Lines>
 ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary, CountedLines* counted) {
+                                  DrawSummary& summary, CountedLines* counted, SummaryScope scope) {
+    const bool whole = scope == SummaryScope::Whole;
     using Kind = ValidationVerdict::Kind;
     // The date of the last counted line is kept in a few bytes of its own
     // (a line read a piece at a time does not outlive the next one) and
@@ -174,30 +141,90 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
     std::array<char, kDateLength> lastDateBytes{};
     std::string_view lastDate;
     const auto keepDate = [&](std::string_view date) {
-        if (date.size() == kDateLength) {
-            std::memcpy(lastDateBytes.data(), date.data(), kDateLength);
-        } else if (!date.empty()) {
+        if (!date.empty()) {
             std::memcpy(lastDateBytes.data(), date.data(), date.size());
         }
         lastDate = std::string_view(lastDateBytes.data(), date.size());
     };
-    const auto storeLastDate = [&] {
+    const bool lineTotalKnown = resultsLineTotal != kLineTotalUnknown;
+    NewestDraws newest;
+    const auto count = [&](std::string_view line, std::string_view date, const NumberSet& six) {
+        ++summary.readDrawCount;
+        if (whole) {
+            summary.AddDraw(six, resultsLineTotal);
+        }
+        if (!lineTotalKnown) {
+            newest.Add(summary.readDrawCount, six);
+        }
+        if (counted != nullptr) {
+            counted->Counted(line, date, six);
+        }
+    };
+    // The numbers of usual lines, 0 to 49, are tallied apart without a
+    // test of their range, and added to the summary's counts at the end.
+    std::array<int, kHighestNumber + 1> usualTally{};
+    std::size_t linesRead = 0;
+    const auto finish = [&] {
+        for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+            summary.numberFrequency[static_cast<std::size_t>(n - 1)] +=
+                usualTally[static_cast<std::size_t>(n)];
+        }
         if (summary.readDrawCount != countedBefore) {
             summary.lastDate.assign(lastDate);
         }
+        if (!lineTotalKnown) {
+            newest.PutInto(summary.recentDraws, linesRead);
+        }
     };
     const auto stop = [&](Kind kind, std::string_view line) {
-        storeLastDate();
-        return Damage(kind, line);
+        ValidationVerdict damage = Damage(kind, line);
+        // The newest draws counted before the damage keep their rows, as
+        // counted from the file's end.
+        for (std::string_view rest; !lineTotalKnown && reader.ReadLine(rest);) {
+            ++linesRead;
+        }
+        finish();
+        return damage;
     };
     std::string_view line;
-    while (reader.ReadLine(line)) {
+    for (;;) {
+        // Usual lines straight from the bytes read ahead, while a whole
+        // reach of them is there: no line is cut out first.
+        const std::string_view ahead = reader.Ahead();
+        std::size_t at = 0;
+        const char* newestDate = nullptr;
+        UsualResultsLine usual;
         NumberSet six{};
-        std::string_view date;
-        if (ReadUsualLine(line, date, six)) {
+        while (ahead.size() - at >= kUsualLineReach &&
+               ReadUsualLine(ahead.data(), ahead.size(), at, usual, six)) {
             for (const int value : six) {
-                summary.CountToken(value);
+                if (whole) {
+                    ++usualTally[static_cast<std::size_t>(value)];
+                }
             }
+            newestDate = ahead.data() + at + usual.dateAt;
+            count(ahead.substr(at, usual.length), std::string_view(newestDate, kDateLength), six);
+            at += usual.next;
+            ++linesRead;
+        }
+        if (newestDate != nullptr) {
+            keepDate(std::string_view(newestDate, kDateLength));
+        }
+        reader.Skip(at);
+        // Any other line, and those near the end of what is read ahead.
+        if (!reader.ReadLine(line)) {
+            break;
+        }
+        ++linesRead;
+        six = NumberSet{};
+        std::string_view date;
+        if (ReadUsualLine(line.data(), line.size(), 0, usual, six)) {
+            for (const int value : six) {
+                if (whole) {
+                    ++usualTally[static_cast<std::size_t>(value)];
+                }
+            }
+            date = line.substr(usual.dateAt, kDateLength);
         } else {
             const ScannedLine scanned(line);
             if (check && scanned.HasMoreSemicolonsThan(7)) {
@@ -209,8 +236,11 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
             }
             std::size_t index = 0;
             bool rangeError = false;
+            six = NumberSet{};
             scanned.ForEachNumber([&](int value) {
-                summary.CountToken(value);
+                if (whole) {
+                    summary.CountToken(value);
+                }
                 rangeError = rangeError || value > kHighestNumber;
                 if (index < six.size()) {
                     six[index++] = value;
@@ -224,21 +254,17 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
             }
         }
         keepDate(date);
-        ++summary.readDrawCount;
-        summary.AddDraw(six, resultsLineTotal);
-        if (counted != nullptr) {
-            counted->Counted(line, date, six);
-        }
+        count(line, date, six);
     }
-    storeLastDate();
+    finish();
     summary.Finish();
     return {};
 }
 
 template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*);
+                                           CountedLines*, SummaryScope);
 template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*);
+                                           CountedLines*, SummaryScope);
 
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity) {
@@ -246,8 +272,10 @@ ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool ch
     // another identity, so the counts are never taken for a later state.
     FileIdentity before;
     const bool identified = FileIdentity::OfPath(file.c_str(), before);
-    TextFileReader reader(file);
-    ValidationVerdict verdict = ValidateResults(reader, check, reader.LineCount(), summary);
+    // A piece at a time: the file is never held whole, and the newest
+    // draws find their rows once the count of lines is known.
+    TextFileStream stream(file);
+    ValidationVerdict verdict = ValidateResults(stream, check, kLineTotalUnknown, summary);
     if (identified && readIdentity != nullptr && verdict.kind == ValidationVerdict::Kind::Sound) {
         *readIdentity = before;
     }

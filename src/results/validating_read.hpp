@@ -33,22 +33,29 @@ class CountedLines {
     ~CountedLines() = default;
 };
 
+// For a read that does not know beforehand how many lines the file has:
+// the newest fifty draws are then put in their rows once it does.
+inline constexpr std::size_t kLineTotalUnknown = static_cast<std::size_t>(-1);
+
 // Goes through the results file once: checks each line (when check is on,
 // stopping at the first damaged one) and feeds the summary, and counted
 // when given. The summary is finished only when the read reaches the end of
 // the file. The lines come from a TextFileReader or, a piece at a time,
 // from a TextFileStream.
+// With SummaryScope::CountAndLastDate the summary gets only the count of
+// draws and the last date, for a reader that shows nothing more.
+enum class SummaryScope { Whole, CountAndLastDate };
 template <typename Lines>
 ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
-                                  DrawSummary& summary, CountedLines* counted = nullptr);
+                                  DrawSummary& summary, CountedLines* counted = nullptr,
+                                  SummaryScope scope = SummaryScope::Whole);
 extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*);
+                                                  CountedLines*, SummaryScope);
 extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*);
+                                                  CountedLines*, SummaryScope);
 
-// The start-up read of a results file on disk: the file is read once, its
-// lines counted (which tells the summary where the newest fifty draws begin)
-// and then checked and summarised. When the read went through the whole
+// The start-up read of a results file on disk: the file is read once, a
+// piece at a time, checked and summarised. When the read went through the whole
 // file, `readIdentity` (if given) receives the identity the file had before
 // it was read, so that its counts can stand for it while it is provably
 // unchanged. Throws InOutError when it cannot be read.

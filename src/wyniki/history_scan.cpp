@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <bitset>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "files/in_out_error.hpp"
 #include "text/digits.hpp"
+#include "text/usual_numbers.hpp"
 
 namespace kulko {
 namespace {
@@ -28,63 +31,122 @@ std::optional<std::size_t> PlainNumber(std::string_view field) {
     return value;
 }
 
-// The key of a date field; a line's date read straight from its digits
-// where it has them all, as nearly every line has.
-DateKey KeyOf(std::string_view date) {
-    int value = 0;
-    for (const std::size_t at : {6, 7, 8, 9, 3, 4, 0, 1}) {
-        if (!IsDigit(date[at])) {
-            return HistoryDateKey(date);
+// Eight digit characters as they lie in memory, the first lowest: how a
+// line's draw number (with zeros before it) and its date (year, month, day)
+// are looked at. False for a draw number of more than eight digits and
+// for any field with other characters: those are read by the general rules.
+bool NumberWord(std::string_view line, std::size_t length, std::uint64_t& word) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (length != 0 && length <= 8) {
+            // A counted line's first ";" opens its date: eleven bytes follow.
+            std::memcpy(&word, line.data(), sizeof word);
+            const std::size_t lead = 8 - length;
+            if (lead != 0) {
+                word = word << (8 * lead) | 0x3030303030303030ull >> (8 * length);
+            }
+            return NonDigitBytes(word) == 0;
         }
-        value = value * 10 + (date[at] - '0');
     }
-    return value;
+    return false;
 }
 
+bool DateWord(std::string_view date, std::uint64_t& word) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t head = 0;
+        std::uint16_t tail = 0;
+        std::memcpy(&head, date.data(), sizeof head);
+        std::memcpy(&tail, date.data() + 8, sizeof tail);
+        word = head >> 48 | std::uint64_t{tail} << 16 | (head >> 24 & 0xFFFF) << 32 |
+               (head & 0xFFFF) << 48;
+        return NonDigitBytes(word) == 0;
+    }
+    return false;
+}
+
+// The word of a value below 100,000,000, as the two above make it.
+std::uint64_t WordOf(std::uint64_t value) {
+    std::uint64_t word = 0;
+    for (int i = 7; i >= 0; --i, value /= 10) {
+        word |= (0x30 + value % 10) << (8 * i);
+    }
+    return word;
+}
+
+constexpr std::uint64_t kBelowWords = 100000000;
+
 // Picks the asked-about draws out of the lines as the validating read
-// counts them, and the last line's draw number.
+// counts them, and the last line's draw number. A line is looked up only
+// when its number or date has a mark: nearly every line of a long history
+// has neither, and it is told by one multiplication from the bytes.
 class AskedDraws : public CountedLines {
   public:
     AskedDraws(const HistoryQuestions& questions, std::vector<HistoryDraw>& asked)
         : questions_(questions), asked_(asked) {
         for (const std::size_t number : questions.numbers) {
-            numberMarks_.set(number % kMarks);
+            numberMarks_.set(MarkOf(WordOf(number % kBelowWords)));
         }
         for (const DateKey date : questions.dates) {
-            dateMarks_.set(static_cast<std::size_t>(date) % kMarks);
+            dateMarks_.set(MarkOf(WordOf(static_cast<std::uint64_t>(date) % kBelowWords)));
         }
     }
 
     void Counted(std::string_view line, std::string_view date, const NumberSet& six) override {
-        // A counted line passed the date check: its first ";" opens the date.
-        lastNumber_ =
-            PlainNumber(line.substr(0, static_cast<std::size_t>(date.data() - line.data()) - 1));
-        const std::size_t number = lastNumber_.value_or(0);
-        const DateKey key = KeyOf(date);
-        if ((numberMarks_[number % kMarks] && Among(questions_.numbers, number)) ||
-            (dateMarks_[static_cast<std::size_t>(key) % kMarks] && Among(questions_.dates, key))) {
+        const std::size_t length = static_cast<std::size_t>(date.data() - line.data()) - 1;
+        std::uint64_t word = 0;
+        lastIsWord_ = NumberWord(line, length, word);
+        if (lastIsWord_) {
+            lastWord_ = word;
+        } else {
+            word = ReadOtherNumber(line.substr(0, length));
+        }
+        std::uint64_t dateWord = 0;
+        const bool dateIsWord = DateWord(date, dateWord);
+        if (numberMarks_[MarkOf(word)] || !dateIsWord || dateMarks_[MarkOf(dateWord)]) {
+            LookUp(date, dateIsWord, dateWord, six);
+        }
+    }
+
+    std::optional<std::size_t> LastNumber() const {
+        return lastIsWord_ ? std::optional<std::size_t>(EightDigitsValue(lastWord_)) : lastNumber_;
+    }
+
+  private:
+    static std::size_t MarkOf(std::uint64_t word) {
+        return static_cast<std::size_t>((word * 0x9E3779B97F4A7C15ull) >> (64 - kMarkBits));
+    }
+
+    // Kept out of Counted, which every line passes through: its few steps
+    // then need few registers.
+    [[gnu::noinline]] std::uint64_t ReadOtherNumber(std::string_view field) {
+        lastNumber_ = PlainNumber(field);
+        return WordOf(lastNumber_.value_or(0) % kBelowWords);
+    }
+
+    [[gnu::noinline]] void LookUp(std::string_view date, bool dateIsWord, std::uint64_t dateWord,
+                                  const NumberSet& six) {
+        const std::size_t number = LastNumber().value_or(0);
+        const DateKey key =
+            dateIsWord ? static_cast<DateKey>(EightDigitsValue(dateWord)) : HistoryDateKey(date);
+        if (Among(questions_.numbers, number) || Among(questions_.dates, key)) {
             HistoryDraw draw{number, key, six};
             std::sort(draw.numbers.begin(), draw.numbers.end());
             asked_.push_back(draw);
         }
     }
 
-    std::optional<std::size_t> LastNumber() const { return lastNumber_; }
-
-  private:
     template <typename Value>
     static bool Among(const std::vector<Value>& sorted, Value value) {
         return !sorted.empty() && value >= sorted.front() && value <= sorted.back() &&
                std::binary_search(sorted.begin(), sorted.end(), value);
     }
 
-    // A line is looked up only when its number or date has a mark here:
-    // nearly every line of a long history has neither.
-    static constexpr std::size_t kMarks = 4096;
-    std::bitset<kMarks> numberMarks_;
-    std::bitset<kMarks> dateMarks_;
+    static constexpr int kMarkBits = 12;
+    std::bitset<std::size_t{1} << kMarkBits> numberMarks_;
+    std::bitset<std::size_t{1} << kMarkBits> dateMarks_;
     const HistoryQuestions& questions_;
     std::vector<HistoryDraw>& asked_;
+    bool lastIsWord_ = false;
+    std::uint64_t lastWord_ = 0;
     std::optional<std::size_t> lastNumber_;
 };
 
@@ -120,8 +182,8 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     AskedDraws asked(questions, history.asked);
     const bool asking = !questions.numbers.empty() || !questions.dates.empty();
     // The tool shows no newest draws, so no count of lines is taken first.
-    history.verdict =
-        ValidateResults(*history.file, true, 0, history.summary, asking ? &asked : nullptr);
+    history.verdict = ValidateResults(*history.file, true, 0, history.summary,
+                                      asking ? &asked : nullptr, questions.scope);
     if (history.verdict.kind != ValidationVerdict::Kind::Sound) {
         history.asked.clear();
         return history;

@@ -17,11 +17,13 @@
 
 namespace kulko {
 
-// What an import asks of the history about its draws: the draw numbers and
-// the dates they give, each sorted.
+// What a command asks of the history: about the draws an import gives, the
+// draw numbers and the dates, each sorted; and whether it shows the
+// statistics of the draws or only their count and the last date.
 struct HistoryQuestions {
     std::vector<std::size_t> numbers;
     std::vector<DateKey> dates;
+    SummaryScope scope = SummaryScope::Whole;
 };
 
 // A draw of the history that an import asked about.
@@ -36,7 +38,7 @@ struct HistoryDraw {
 // only kept open, so that what is published or imported is copied from it.
 struct ScannedHistory {
     ValidationVerdict verdict;
-    DrawSummary summary;         // without the newest fifty draws, which the tool never shows
+    DrawSummary summary;         // as far as the questions' scope; never the newest fifty draws
     DateKey lastDate = 0;        // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
     std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order

@@ -266,7 +266,9 @@ void SortUnique(std::vector<Value>& values) {
 }  // namespace
 
 HistoryQuestions QuestionsOf(const std::vector<PlacedDraw>& input) {
+    // An import shows no statistics of the history.
     HistoryQuestions questions;
+    questions.scope = SummaryScope::CountAndLastDate;
     for (const PlacedDraw& placed : input) {
         if (placed.draw.drawNumber != 0) {
             questions.numbers.push_back(placed.draw.drawNumber);

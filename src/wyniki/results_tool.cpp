@@ -40,8 +40,11 @@ bool Written(const std::filesystem::path& file, std::ostream& err, Operation&& o
 
 int Publish(const ToolOptions& options, const ToolEnvironment& environment, std::ostream& out,
             std::ostream& err) {
+    // Publishing shows only the count of draws and the last date.
+    HistoryQuestions questions;
+    questions.scope = SummaryScope::CountAndLastDate;
     const std::optional<ScannedHistory> history =
-        ReadHistory(ResultsFileOf(options, environment, out), environment, true, {}, err);
+        ReadHistory(ResultsFileOf(options, environment, out), environment, true, questions, err);
     if (!history) {
         err << "Nic nie opublikowano.\n";
         return kToolBadInput;

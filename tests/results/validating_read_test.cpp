@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "results/validated_text.hpp"
+#include "support/temp_dir.hpp"
 
 namespace kulko::test {
 namespace {
@@ -48,6 +52,44 @@ TEST(ValidatingRead, WithTheCheckOffEveryLineCounts) {
     EXPECT_EQ(outcome.verdict.kind, Kind::Sound);
     EXPECT_EQ(outcome.summary.readDrawCount, 3u);
     EXPECT_EQ(outcome.summary.numberFrequency[6], 1);  // the seventh token still counts
+}
+
+// The file read from disk a piece at a time, not knowing its count of
+// lines beforehand, gives what the read of the whole text knowing it gives:
+// lines of every kind across the pieces' seams, the newest fifty rows both
+// of a sound file and of one damaged among them.
+TEST(ValidatingRead, FileReadInPiecesAgreesWithTheWholeText) {
+    std::string text;
+    const char* const kinds[] = {
+        "0001;12.03.1957;1;2;3;30;31;32\r\n", "77;01.02.2000;9;3;3;12;40;41\n",
+        "5;01.02.2000;5;6;7;8;9;10\r",        "\r\n",
+        "x1;1.1.2000  ;1;2;3;4;5;6;7\r\n",    "123456789012;05.05.1999;07;1;49;48;2;0\r\n"};
+    for (std::size_t i = 0; text.size() < (std::size_t{3} << 18); ++i) {
+        text += kinds[i * i % 7 % 6];
+        text += std::string(i % 97 == 0 ? i % 300 : 0, '#') + "9;01.01.2001;" +
+                std::to_string(i % 50) + ";1;2;3;4;" + std::to_string(i % 61) + "\r\n";
+    }
+    const std::string damagedNearEnd = text + "1;01.01.2001;1;2;3;4;5;50\r\n" + kinds[0] + kinds[1];
+    const TempDir dir;
+    for (const std::string& bytes : {text, damagedNearEnd, std::string(kinds[2]) + kinds[0]}) {
+        dir.Write("kulko.txt", bytes);
+        for (const bool check : {true, false}) {
+            const Outcome whole = Validate(bytes, check);
+            DrawSummary pieces;
+            const ValidationVerdict verdict = ValidateResultsFile(dir / "kulko.txt", check, pieces);
+            EXPECT_EQ(verdict.kind, whole.verdict.kind);
+            EXPECT_EQ(verdict.line, whole.verdict.line);
+            EXPECT_EQ(pieces.readDrawCount, whole.summary.readDrawCount);
+            EXPECT_EQ(pieces.numberFrequency, whole.summary.numberFrequency);
+            EXPECT_EQ(pieces.recentDraws, whole.summary.recentDraws);
+            EXPECT_EQ(pieces.lastDate, whole.summary.lastDate);
+            EXPECT_EQ(std::tie(pieces.pairDraws, pieces.tripleDraws, pieces.allEvenDraws,
+                               pieces.allOddDraws, pieces.lowNumberTotal, pieces.highNumberTotal),
+                      std::tie(whole.summary.pairDraws, whole.summary.tripleDraws,
+                               whole.summary.allEvenDraws, whole.summary.allOddDraws,
+                               whole.summary.lowNumberTotal, whole.summary.highNumberTotal));
+        }
+    }
 }
 
 }  // namespace
