@@ -27,7 +27,7 @@ void DrawSummary::AddUnorderedDraw(NumberSet six, std::size_t resultsLineTotal) 
     for (std::size_t i = 0; i + 1 < six.size(); ++i) {
         follows |= std::uint64_t{std::int64_t{six[i + 1]} == std::int64_t{six[i]} + 1} << i;
     }
-    AddSortedDraw(six, odd, low, follows, resultsLineTotal);
+    AddSortedDraw(six, odd == 0, odd == kNumbersPerDraw, low, follows, resultsLineTotal);
 }
 
 void DrawSummary::Finish() {

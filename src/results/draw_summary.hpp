@@ -43,35 +43,45 @@ struct DrawSummary {
     // order, whose statistics need no sort and are read off their set of
     // bits here; the rest are sorted first.
     void AddDraw(const NumberSet& six, std::size_t resultsLineTotal) {
-        bool ascending = six.front() >= 0 && six.back() < 64;
-        for (std::size_t i = 1; i < six.size(); ++i) {
-            ascending = ascending && six[i - 1] < six[i];
-        }
+        // Tested all at once, without a branch on each pair.
+        const bool ascending = (six[0] >= 0) & (six[0] < six[1]) & (six[1] < six[2]) &
+                               (six[2] < six[3]) & (six[3] < six[4]) & (six[4] < six[5]) &
+                               (six[5] < 64);
         if (!ascending) {
             AddUnorderedDraw(six, resultsLineTotal);
             return;
         }
-        int odd = 0;
-        int low = 0;
         std::uint64_t bits = 0;
         for (const int n : six) {
-            odd += n & 1;
-            low += static_cast<int>(n < kFirstHighNumber);
             bits |= std::uint64_t{1} << n;
         }
-        AddSortedDraw(six, odd, low, bits & bits >> 1, resultsLineTotal);
+        constexpr std::uint64_t kOdd = 0xAAAAAAAAAAAAAAAAull;
+        const std::uint64_t low = bits & ((std::uint64_t{1} << kFirstHighNumber) - 1);
+        AddSortedDraw(six, (bits & kOdd) == 0, (bits & ~kOdd) == 0,
+                      kBitCounts[low & 0x1FFF] + kBitCounts[low >> 13], bits & bits >> 1,
+                      resultsLineTotal);
     }
     // Maximum, minimum and the numbers that reach them.
     void Finish();
 
   private:
+    // How many bits each thirteen-bit value has: the low numbers of a draw
+    // counted in two looks.
+    static constexpr std::array<std::uint8_t, 8192> kBitCounts = [] {
+        std::array<std::uint8_t, 8192> counts{};
+        for (std::size_t i = 1; i < counts.size(); ++i) {
+            counts[i] = static_cast<std::uint8_t>(counts[i / 2] + i % 2);
+        }
+        return counts;
+    }();
+
     void AddUnorderedDraw(NumberSet six, std::size_t resultsLineTotal);
     // `follows` marks each number the draw also holds the next one of, so a
     // run of three shows as two neighbouring marks.
-    void AddSortedDraw(const NumberSet& sorted, int odd, int low, std::uint64_t follows,
-                       std::size_t resultsLineTotal) {
-        allEvenDraws += odd == 0 ? 1 : 0;
-        allOddDraws += odd == kNumbersPerDraw ? 1 : 0;
+    void AddSortedDraw(const NumberSet& sorted, bool allEven, bool allOdd, int low,
+                       std::uint64_t follows, std::size_t resultsLineTotal) {
+        allEvenDraws += allEven ? 1 : 0;
+        allOddDraws += allOdd ? 1 : 0;
         lowNumberTotal += low;
         highNumberTotal += kNumbersPerDraw - low;
         // Bits, not branches: whether a draw has neighbours is a coin toss.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -35,12 +34,15 @@ inline bool ScanUsualResultsLine(const char* text, std::size_t size, std::size_t
     const UsualLineView line(text, size, at);
     LineMarks marks;
     MarkLine(line, marks);
-    std::uint64_t ends = marks.lineEnds;
+    // Bits past the marked bytes stand in for marks found nowhere, so that
+    // every search of a mask finds a bit: none of them is in a usual line.
+    constexpr std::uint64_t kBeyond = ~std::uint64_t{0} << kUsualLineMarked;
+    std::uint64_t ends = marks.lineEnds | kBeyond;
     if (line.Left() < kUsualLineMarked) {
         ends |= std::uint64_t{1} << line.Left();  // the end of the text ends the line too
     }
     // A usual line is at most 44 bytes; the byte after its end is in reach.
-    const auto length = static_cast<std::size_t>(std::countr_zero(ends));
+    const auto length = static_cast<std::size_t>(__builtin_ctzll(ends));
     if (length + 1 >= kUsualLineMarked) {
         return false;
     }
@@ -48,13 +50,13 @@ inline bool ScanUsualResultsLine(const char* text, std::size_t size, std::size_t
     // Exactly seven semicolons: where each stands ends a field. (Counted as
     // they are taken: a processor without a bit-count instruction would
     // call a library routine for it.)
-    std::uint64_t semicolons = marks.semicolons & inLine;
+    std::uint64_t semicolons = (marks.semicolons & inLine) | kBeyond;
     std::size_t fieldEnds[kNumbersPerDraw + 2];
     for (std::size_t i = 0; i <= kNumbersPerDraw; ++i) {
-        fieldEnds[i] = static_cast<std::size_t>(std::countr_zero(semicolons));
+        fieldEnds[i] = static_cast<std::size_t>(__builtin_ctzll(semicolons));
         semicolons &= semicolons - 1;
     }
-    if (semicolons != 0 || fieldEnds[kNumbersPerDraw] >= length) {
+    if ((semicolons & inLine) != 0 || fieldEnds[kNumbersPerDraw] >= length) {
         return false;
     }
     fieldEnds[kNumbersPerDraw + 1] = length;

@@ -93,12 +93,12 @@ bool ReadUsualLine(const char* text, std::size_t size, std::size_t at, UsualResu
     if (!ScanUsualResultsLine(text, size, at, usual)) {
         return false;
     }
-    bool inRange = true;
+    unsigned outOfRange = 0;
     for (std::size_t i = 0; i < six.size(); ++i) {
         six[i] = usual.numbers[i];
-        inRange = inRange && usual.numbers[i] <= kHighestNumber;
+        outOfRange |= static_cast<unsigned>(usual.numbers[i] > kHighestNumber);
     }
-    return inRange;
+    return outOfRange == 0;
 }
 
 // The newest draws of a read that does not know its count of lines
