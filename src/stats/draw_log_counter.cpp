@@ -5,11 +5,11 @@
 
 namespace kulko {
 
-NumberCounts DrawLogCounter::Count(const std::filesystem::path& drawLog) {
+NumberCounts DrawLogCounter::Count(const char* drawLog) {
     // One look at the path tells whether anything is to be read at all, and
     // whether the path still names the file held open since the last count.
     FileIdentity now;
-    const bool seen = FileIdentity::OfPath(drawLog.c_str(), now);
+    const bool seen = FileIdentity::OfPath(drawLog, now);
     if (!identity_ || !seen || !identity_->ProvesUnchanged(now)) {
         const std::optional<FileIdentity> before = identity_;
         identity_.reset();

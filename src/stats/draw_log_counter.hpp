@@ -20,7 +20,8 @@ namespace kulko {
 class DrawLogCounter {
   public:
     // Throws InOutError when the log cannot be read.
-    NumberCounts Count(const std::filesystem::path& drawLog);
+    NumberCounts Count(const std::filesystem::path& drawLog) { return Count(drawLog.c_str()); }
+    NumberCounts Count(const char* drawLog);
     // What the last count saw of the log's end; nothing when no count has
     // been kept.
     std::optional<KnownTextEnd> Known() const;
