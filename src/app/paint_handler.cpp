@@ -1,6 +1,7 @@
 // The window's paint handler: the frequency chart.
 #include <exception>
 #include <optional>
+#include <string>
 
 #include "app/tgenerator.hpp"
 #include "files/work_files.hpp"
@@ -22,6 +23,17 @@ std::optional<NumberCounts> CountsOrNothing(Count count) {
     }
 }
 
+// The path of a file of the working directory as plain text, as `dir / name`
+// names it: the paint, which runs at every expose, spares itself taking the
+// path apart into its components.
+std::string PathText(const std::filesystem::path& dir, const char* name) {
+    std::string text = dir.native();
+    if (!text.empty() && text.back() != '/') {
+        text += '/';
+    }
+    return text += name;
+}
+
 }  // namespace
 
 void Tgenerator::FormPaint(Canvas& canvas, bool chartShown) {
@@ -36,8 +48,10 @@ void Tgenerator::FormPaint(Canvas& canvas, bool chartShown) {
     // unchanged, and of a draw log that grew only the new lines are read.
     FrequencyChartData data;
     data.columns = HighestNumber;
-    data.results = CountsOrNothing([&] { return resultsCounts_.Count(File(kResultsFile)); });
-    data.drawLog = CountsOrNothing([&] { return drawLogCounts_.Count(File(kDrawLog)); });
+    const std::string results = PathText(workDir_, kResultsFile);
+    const std::string drawLog = PathText(workDir_, kDrawLog);
+    data.results = CountsOrNothing([&] { return resultsCounts_.Count(results.c_str()); });
+    data.drawLog = CountsOrNothing([&] { return drawLogCounts_.Count(drawLog.c_str()); });
     DrawFrequencyChart(canvas, data);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kulko {
@@ -31,7 +32,7 @@ inline constexpr Rgb kLightGray{212, 208, 200};
 // the window font in the current font colour. The chart is filled by the
 // statistics code and replayed by the screen, so the canvas is a shared type.
 struct CanvasStep {
-    enum class Kind { Pen, FontColor, Line, Ellipse, Text };
+    enum class Kind : std::uint8_t { Pen, FontColor, Line, Ellipse, Text };
     Kind kind = Kind::Line;
     Rgb color{};
     int width = 1;
@@ -48,18 +49,23 @@ struct CanvasStep {
 // a toolkit.
 class Canvas {
   public:
-    void SetPen(Rgb color, int width) { Add(Step(CanvasStep::Kind::Pen, color, width)); }
-    void SetFontColor(Rgb color) { Add(Step(CanvasStep::Kind::FontColor, color)); }
-    void Line(int x1, int y1, int x2, int y2) { Add(Box(CanvasStep::Kind::Line, x1, y1, x2, y2)); }
+    void SetPen(Rgb color, int width) { Add(CanvasStep::Kind::Pen, color, width); }
+    void SetFontColor(Rgb color) { Add(CanvasStep::Kind::FontColor, color); }
+    void Line(int x1, int y1, int x2, int y2) {
+        Add(CanvasStep::Kind::Line, {}, 1, x1, y1, x2, y2);
+    }
     // An ellipse by its bounding box, outlined with the pen and filled white.
     void Ellipse(int x1, int y1, int x2, int y2) {
-        Add(Box(CanvasStep::Kind::Ellipse, x1, y1, x2, y2));
+        Add(CanvasStep::Kind::Ellipse, {}, 1, x1, y1, x2, y2);
     }
     void Text(int x, int y, std::string text) {
-        CanvasStep step = Box(CanvasStep::Kind::Text, x, y, 0, 0);
-        step.text = std::move(text);
-        Add(std::move(step));
+        Add(CanvasStep::Kind::Text, {}, 1, x, y).text = std::move(text);
     }
+    // A fixed caption, written straight into its step.
+    void Text(int x, int y, std::string_view text) {
+        Add(CanvasStep::Kind::Text, {}, 1, x, y).text.append(text);
+    }
+    void Text(int x, int y, const char* text) { Text(x, y, std::string_view(text)); }
 
     // Room for this many steps, so that a long drawing is not moved as it grows.
     void Reserve(std::size_t steps) { steps_.reserve(steps); }
@@ -68,23 +74,20 @@ class Canvas {
     bool Empty() const { return steps_.empty(); }
 
   private:
-    static CanvasStep Step(CanvasStep::Kind kind, Rgb color, int width = 1) {
-        CanvasStep step;
+    // A chart is hundreds of steps drawn at every paint: each is made in
+    // its place in the list, not made aside and moved in.
+    CanvasStep& Add(CanvasStep::Kind kind, Rgb color, int width = 1, int x1 = 0, int y1 = 0,
+                    int x2 = 0, int y2 = 0) {
+        CanvasStep& step = steps_.emplace_back();
         step.kind = kind;
         step.color = color;
         step.width = width;
-        return step;
-    }
-    static CanvasStep Box(CanvasStep::Kind kind, int x1, int y1, int x2, int y2) {
-        CanvasStep step;
-        step.kind = kind;
         step.x1 = x1;
         step.y1 = y1;
         step.x2 = x2;
         step.y2 = y2;
         return step;
     }
-    void Add(CanvasStep step) { steps_.push_back(std::move(step)); }
     std::vector<CanvasStep> steps_;
 };
 

@@ -83,7 +83,7 @@ bool FileIdentity::ProvesUnchanged(const FileIdentity& now) const {
 }
 
 bool FileIdentity::GrewInto(const FileIdentity& now) const {
-    return device_ == now.device_ && inode_ == now.inode_ && now.size_ > size_;
+    return SameFile(now) && now.size_ > size_;
 }
 
 }  // namespace kulko

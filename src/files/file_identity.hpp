@@ -41,6 +41,11 @@ class FileIdentity {
     // True when `now` is the same file (device and inode), longer: for a
     // file the program only ever grows, its bytes so far are still the same.
     bool GrewInto(const FileIdentity& now) const;
+    // True when `other` is the same file (device and inode), whatever its
+    // content.
+    bool SameFile(const FileIdentity& other) const {
+        return device_ == other.device_ && inode_ == other.inode_;
+    }
 
     std::uint64_t Size() const { return size_; }
     bool Racy() const { return racy_; }

@@ -1,7 +1,8 @@
 #include "stats/chart_frame.hpp"
 
-#include <string>
+#include <string_view>
 
+#include "game/number_set.hpp"
 #include "stats/chart_scale.hpp"
 
 namespace kulko {
@@ -23,10 +24,16 @@ void DrawAxes(Canvas& canvas) {
     canvas.Text(kXAxisEnd, 290, "N");
 }
 
-// "0.1" to "0.9", then "1.0".
-std::string LevelText(int k) {
-    return std::to_string(k / 10) + "." + std::to_string(k % 10);
-}
+// The captions are the same at every paint: written once, not formatted
+// anew each time. "0.1" to "0.9", then "1.0".
+constexpr std::string_view kLevelTexts[kChartLevels] = {"0.1", "0.2", "0.3", "0.4", "0.5",
+                                                        "0.6", "0.7", "0.8", "0.9", "1.0"};
+
+constexpr std::string_view kNumberTexts[kHighestNumber] = {
+    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13",
+    "14", "15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26",
+    "27", "28", "29", "30", "31", "32", "33", "34", "35", "36", "37", "38", "39",
+    "40", "41", "42", "43", "44", "45", "46", "47", "48", "49"};
 
 void DrawLegendRow(Canvas& canvas, int top, Rgb color, const char* text) {
     canvas.SetPen(color, 5);
@@ -43,7 +50,7 @@ void DrawChartFrame(Canvas& canvas, int columns) {
 
     for (int n = 1; n <= columns; ++n) {
         const int x = ChartColumn(n);
-        canvas.Text(x - 3, 290, std::to_string(n));
+        canvas.Text(x - 3, 290, kNumberTexts[n - 1]);
         canvas.Line(x, kChartBottom - 2, x, kChartBottom + 2);
     }
 
@@ -53,7 +60,7 @@ void DrawChartFrame(Canvas& canvas, int columns) {
         canvas.Line(x, kChartBottom - 2, x, kGridTop);
     }
     for (int k = 1; k <= kChartLevels; ++k) {
-        canvas.Text(10, ChartLevelY(k) - 7, LevelText(k));
+        canvas.Text(10, ChartLevelY(k) - 7, kLevelTexts[k - 1]);
         canvas.Line(kChartLeft - 2, ChartLevelY(k), kChartLeft + 2, ChartLevelY(k));
     }
     for (int k = 1; k <= kChartLevels; ++k) {

@@ -5,25 +5,33 @@
 
 namespace kulko {
 
-NumberCounts DrawLogCounter::Count(const std::filesystem::path& drawLog) {
+NumberCounts DrawLogCounter::Count(const char* drawLog) {
+    // One look at the path tells whether anything is to be read at all, and
+    // whether the path still names the file held open since the last count.
     FileIdentity now;
-    if (!identity_ || !FileIdentity::OfPath(drawLog.c_str(), now) ||
-        !identity_->ProvesUnchanged(now)) {
+    const bool seen = FileIdentity::OfPath(drawLog, now);
+    if (!identity_ || !seen || !identity_->ProvesUnchanged(now)) {
         const std::optional<FileIdentity> before = identity_;
         identity_.reset();
-        const ReadOnlyFile file(drawLog);
-        now = file.OpenedIdentity();
+        // The held file cannot have been freed while it is open, so a path
+        // naming the same device and inode names that very file: it is read
+        // through the descriptor it has, up to the size the look saw.
+        if (!seen || !held_ || !held_->OpenedIdentity().SameFile(now)) {
+            held_.reset();
+            held_.emplace(drawLog);
+            now = held_->OpenedIdentity();
+        }
         if (before && before->GrewInto(now) && wholeEnd_ <= now.Size()) {
             // The text ends at a Ctrl-Z among the bytes already counted:
             // what was added lies after it and counts for nothing.
             if (!ctrlZ_) {
-                CountFrom(file.Fd(), wholeEnd_, now.Size());
+                CountFrom(held_->Fd(), wholeEnd_, now.Size());
             }
         } else {
             whole_ = {};
             wholeEnd_ = 0;
             lastByte_ = '\n';
-            CountFrom(file.Fd(), 0, now.Size());
+            CountFrom(held_->Fd(), 0, now.Size());
         }
         identity_ = now;
     }

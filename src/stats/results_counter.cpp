@@ -4,10 +4,9 @@
 
 namespace kulko {
 
-NumberCounts ResultsCounter::Count(const std::filesystem::path& resultsFile) {
+NumberCounts ResultsCounter::Count(const char* resultsFile) {
     FileIdentity now;
-    if (identity_ && FileIdentity::OfPath(resultsFile.c_str(), now) &&
-        identity_->ProvesUnchanged(now)) {
+    if (identity_ && FileIdentity::OfPath(resultsFile, now) && identity_->ProvesUnchanged(now)) {
         return counts_;
     }
     identity_.reset();

@@ -15,7 +15,10 @@ namespace kulko {
 class ResultsCounter {
   public:
     // Throws InOutError when the file cannot be read.
-    NumberCounts Count(const std::filesystem::path& resultsFile);
+    NumberCounts Count(const std::filesystem::path& resultsFile) {
+        return Count(resultsFile.c_str());
+    }
+    NumberCounts Count(const char* resultsFile);
     // Counts taken elsewhere (the start-up read) of the file with this
     // identity.
     void Remember(const FileIdentity& identity, const NumberCounts& counts);
