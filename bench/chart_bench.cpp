@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app/tgenerator.hpp"
+#include "generator/draw_log.hpp"
 #include "stats/draw_log_counts.hpp"
 #include "versus.hpp"
 
@@ -61,8 +62,7 @@ void BM_ChartPaintAfterOneDrawMillionSetLog(benchmark::State& state) {
     const std::uint64_t probe = kulko::bench::BytesReadSoFar();
     const std::uint64_t probeBytes = kulko::bench::BytesReadSoFar() - probe;
     for (auto _ : state) {
-        // A press of "Losuj", which logs its set knowing where the log ends.
-        paint.window.SpeedButton2Click();
+        kulko::AppendToDrawLog(log, "3;11;19;27;35;48");
         const std::uint64_t before = kulko::bench::BytesReadSoFar();
         const double seconds = ThreadSecondsOf([&] { paint.Paint(); });
         const std::uint64_t read = kulko::bench::BytesReadSoFar() - before - probeBytes;
