@@ -44,10 +44,12 @@ struct DrawSummary {
     // bits here; the rest are sorted first.
     void AddDraw(const NumberSet& six, std::size_t resultsLineTotal) {
         // Tested all at once, without a branch on each pair.
-        const bool ascending = (six[0] >= 0) & (six[0] < six[1]) & (six[1] < six[2]) &
-                               (six[2] < six[3]) & (six[3] < six[4]) & (six[4] < six[5]) &
-                               (six[5] < 64);
-        if (!ascending) {
+        const auto below = [](int a, int b) { return static_cast<unsigned>(a < b); };
+        const unsigned ascending = below(-1, six[0]) & below(six[0], six[1]) &
+                                   below(six[1], six[2]) & below(six[2], six[3]) &
+                                   below(six[3], six[4]) & below(six[4], six[5]) &
+                                   below(six[5], 64);
+        if (ascending == 0) {
             AddUnorderedDraw(six, resultsLineTotal);
             return;
         }
