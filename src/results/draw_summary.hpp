@@ -65,6 +65,14 @@ struct DrawSummary {
     }
     // Maximum, minimum and the numbers that reach them.
     void Finish();
+    // Puts a draw, sorted, in its row when it is among the last fifty lines:
+    // row 50 - total + count (1-based), for the draw counted as `count` of a
+    // file of `resultsLineTotal` lines.
+    void PutRecentDraw(const NumberSet& sorted, std::size_t count, std::size_t resultsLineTotal) {
+        if (resultsLineTotal >= count && resultsLineTotal - count <= 49) {
+            recentDraws[kRecentDrawRows - 1 - (resultsLineTotal - count)] = sorted;
+        }
+    }
 
   private:
     // How many bits each thirteen-bit value has: the low numbers of a draw
@@ -89,11 +97,7 @@ struct DrawSummary {
         // Bits, not branches: whether a draw has neighbours is a coin toss.
         pairDraws += static_cast<int>(follows != 0);
         tripleDraws += static_cast<int>((follows & follows >> 1) != 0);
-        // Among the last fifty lines: row 50 - total + count (1-based).
-        if (resultsLineTotal >= readDrawCount && resultsLineTotal - readDrawCount <= 49) {
-            const std::size_t row = kRecentDrawRows - (resultsLineTotal - readDrawCount);
-            recentDraws[row - 1] = sorted;
-        }
+        PutRecentDraw(sorted, readDrawCount, resultsLineTotal);
     }
 };
 

@@ -108,12 +108,12 @@ class NewestDraws {
   public:
     void Add(std::size_t count, const NumberSet& six) { kept_[count & (kKept - 1)] = {count, six}; }
     // As the summary puts them when it knows the count of lines beforehand.
-    void PutInto(RecentDrawTable& rows, std::size_t lineTotal) const {
+    void PutInto(DrawSummary& summary, std::size_t lineTotal) const {
         for (const Kept& draw : kept_) {
-            if (draw.count != 0 && lineTotal >= draw.count && lineTotal - draw.count <= 49) {
+            if (draw.count != 0) {
                 NumberSet sorted = draw.six;
                 std::sort(sorted.begin(), sorted.end());
-                rows[kRecentDrawRows - 1 - (lineTotal - draw.count)] = sorted;
+                summary.PutRecentDraw(sorted, draw.count, lineTotal);
             }
         }
     }
@@ -173,7 +173,7 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
             summary.lastDate.assign(lastDate);
         }
         if (!lineTotalKnown) {
-            newest.PutInto(summary.recentDraws, linesRead);
+            newest.PutInto(summary, linesRead);
         }
     };
     const auto stop = [&](Kind kind, std::string_view line) {
