@@ -46,13 +46,15 @@ void Tgenerator::FormPaint(Canvas& canvas, bool chartShown) {
     // them as they are now (the renumbering, the user's editor, new draws);
     // what was counted before is reused only while a file is provably
     // unchanged, and of a draw log that grew only the new lines are read.
+    if (resultsPathText_.empty()) {
+        resultsPathText_ = PathText(workDir_, kResultsFile);
+        drawLogPathText_ = PathText(workDir_, kDrawLog);
+    }
     FrequencyChartData data;
     data.columns = HighestNumber;
-    const std::string results = PathText(workDir_, kResultsFile);
-    const std::string drawLog = PathText(workDir_, kDrawLog);
-    data.results = CountsOrNothing([&] { return resultsCounts_.Count(results.c_str()); });
-    data.drawLog = CountsOrNothing([&] { return drawLogCounts_.Count(drawLog.c_str()); });
-    DrawFrequencyChart(canvas, data);
+    data.results = CountsOrNothing([&] { return resultsCounts_.Count(resultsPathText_.c_str()); });
+    data.drawLog = CountsOrNothing([&] { return drawLogCounts_.Count(drawLogPathText_.c_str()); });
+    chart_.Draw(canvas, data);
 }
 
 }  // namespace kulko

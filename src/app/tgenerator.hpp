@@ -13,6 +13,7 @@
 #include "game/number_set.hpp"
 #include "results/draw_summary.hpp"
 #include "stats/draw_log_counter.hpp"
+#include "stats/frequency_chart.hpp"
 #include "stats/results_counter.hpp"
 
 namespace kulko {
@@ -149,6 +150,11 @@ class Tgenerator {
     // trusted only while the files are provably unchanged.
     ResultsCounter resultsCounts_;
     DrawLogCounter drawLogCounts_;
+    // The two files' paths as the paint hands them to the system, and the
+    // chart it drew last.
+    std::string resultsPathText_;
+    std::string drawLogPathText_;
+    FrequencyChartPicture chart_;
 };
 
 }  // namespace kulko

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,10 @@ struct CanvasStep {
 // A plain list of drawing steps. The paint handler fills it and the Qt
 // painter replays it, so every coordinate of the chart is testable without
 // a toolkit.
+//
+// Canvases share their steps when one is copied or appended to an empty
+// one, and the first change makes a canvas its own copy: a picture that is
+// drawn again unchanged at every paint is handed on without copying it.
 class Canvas {
   public:
     void SetPen(Rgb color, int width) { Add(CanvasStep::Kind::Pen, color, width); }
@@ -66,19 +71,44 @@ class Canvas {
         Add(CanvasStep::Kind::Text, {}, 1, x, y).text.append(text);
     }
     void Text(int x, int y, const char* text) { Text(x, y, std::string_view(text)); }
+    // The steps of `other` after this canvas's own.
+    void Append(const Canvas& other) {
+        if (Empty()) {
+            steps_ = other.steps_;
+        } else if (!other.Empty()) {
+            Own().insert(steps_->end(), other.steps_->begin(), other.steps_->end());
+        }
+    }
 
     // Room for this many steps, so that a long drawing is not moved as it grows.
-    void Reserve(std::size_t steps) { steps_.reserve(steps); }
-    const std::vector<CanvasStep>& Steps() const { return steps_; }
-    void Clear() { steps_.clear(); }
-    bool Empty() const { return steps_.empty(); }
+    void Reserve(std::size_t steps) { Own().reserve(steps); }
+    const std::vector<CanvasStep>& Steps() const { return steps_ ? *steps_ : kNoSteps; }
+    void Clear() {
+        if (steps_ && steps_.use_count() == 1) {
+            steps_->clear();
+        } else {
+            steps_.reset();
+        }
+    }
+    bool Empty() const { return !steps_ || steps_->empty(); }
 
   private:
+    inline static const std::vector<CanvasStep> kNoSteps;
+
+    // The steps, made this canvas's own before they change.
+    std::vector<CanvasStep>& Own() {
+        if (!steps_) {
+            steps_ = std::make_shared<std::vector<CanvasStep>>();
+        } else if (steps_.use_count() > 1) {
+            steps_ = std::make_shared<std::vector<CanvasStep>>(*steps_);
+        }
+        return *steps_;
+    }
     // A chart is hundreds of steps drawn at every paint: each is made in
     // its place in the list, not made aside and moved in.
     CanvasStep& Add(CanvasStep::Kind kind, Rgb color, int width = 1, int x1 = 0, int y1 = 0,
                     int x2 = 0, int y2 = 0) {
-        CanvasStep& step = steps_.emplace_back();
+        CanvasStep& step = Own().emplace_back();
         step.kind = kind;
         step.color = color;
         step.width = width;
@@ -88,7 +118,7 @@ class Canvas {
         step.y2 = y2;
         return step;
     }
-    std::vector<CanvasStep> steps_;
+    std::shared_ptr<std::vector<CanvasStep>> steps_;
 };
 
 }  // namespace kulko

@@ -51,6 +51,14 @@ bool HasBoldOutlines(const QString& family) {
     return known[family] = Ink(bold) > kBoldInk * Ink(regular);
 }
 
+// Whether Tahoma is drawn by a face of that name rather than by one standing
+// in for it. Asked once, of the first bold Tahoma the window wants: finding
+// a face is the dearest part of a font, and this one is needed anyway.
+bool TahomaPresent(const QFont& boldTahoma) {
+    static const bool present = QFontInfo(boldTahoma).family() == QStringLiteral("Tahoma");
+    return present;
+}
+
 }  // namespace
 
 QColor ToQColor(Rgb color) {
@@ -64,7 +72,8 @@ QFont ToQFont(const Font& font, qreal devicePixelRatio) {
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     const QString tahoma = QStringLiteral("Tahoma");
-    if (!font.bold || QFontInfo(qfont).family() != tahoma || HasBoldOutlines(tahoma)) {
+    if (!font.bold || font.family != "Tahoma" || !TahomaPresent(qfont) ||
+        HasBoldOutlines(tahoma)) {
         return qfont;
     }
     // Wine's Tahoma Bold is bold only in its hand-drawn bitmaps of the small

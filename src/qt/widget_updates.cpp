@@ -19,19 +19,32 @@ namespace {
 
 constexpr qsizetype kLongestLabelText = 300;
 
+// Whether the control and every panel it lies on are visible.
+bool ShownOnWindow(const Control& control) {
+    for (const Control* c = &control; c != nullptr; c = c->parent) {
+        if (!c->visible) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void ApplyLabel(const Control& control, QLabel* label) {
     const Bounds& b = control.bounds;
     const QString caption = QString::fromStdString(control.caption);
     // A damaged results line can be megabytes long; the status row shows its
     // start, which is all that fits on the window anyway.
-    const QString shown = caption.size() > kLongestLabelText
+    const QString text = caption.size() > kLongestLabelText
                               ? caption.left(kLongestLabelText) + QStringLiteral("…")
                               : caption;
-    if (label->text() != shown) {
-        label->setText(shown);
+    if (label->text() != text) {
+        label->setText(text);
     }
-    // Labels size themselves to their text, as on the designed window.
-    const int width = std::max(b.width, label->sizeHint().width());
+    // Labels size themselves to their text, as on the designed window. A
+    // label on a hidden panel is measured when the panel is shown (every
+    // handler syncs all widgets): measuring lays its text out in its font.
+    const int width = ShownOnWindow(control) ? std::max(b.width, label->sizeHint().width())
+                                             : b.width;
     if (label->geometry() != QRect(b.left, b.top, width, b.height)) {
         label->setGeometry(b.left, b.top, width, b.height);
     }

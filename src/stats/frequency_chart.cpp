@@ -10,7 +10,7 @@
 namespace kulko {
 namespace {
 
-using Heights = std::array<int, kHighestNumber>;
+using Heights = FrequencyChartLook::Heights;
 
 constexpr int kResultsLevels = 10;  // the top number reaches 1.0
 constexpr int kDrawLogLevels = 5;   // the top number reaches 0.5
@@ -42,8 +42,7 @@ void ConnectDots(Canvas& canvas, const Heights& heights, int columns) {
     }
 }
 
-void DrawResultsSeries(Canvas& canvas, const NumberCounts& counts, int columns, int maxCount) {
-    const Heights heights = ScaleSeries(counts, columns, maxCount, kResultsLevels);
+void DrawResultsSeries(Canvas& canvas, const Heights& heights, int columns) {
     for (int n = 1; n <= columns; ++n) {
         const int h = Height(heights, n);
         canvas.SetPen(h >= kTopBandHeight ? colors::kRed : colors::kTeal, 5);
@@ -52,9 +51,7 @@ void DrawResultsSeries(Canvas& canvas, const NumberCounts& counts, int columns, 
     ConnectDots(canvas, heights, columns);
 }
 
-void DrawDrawLogSeries(Canvas& canvas, const NumberCounts& counts, int columns) {
-    const Heights heights =
-        ScaleSeries(counts, columns, LargestCount(counts, columns), kDrawLogLevels);
+void DrawDrawLogSeries(Canvas& canvas, const Heights& heights, int columns) {
     canvas.SetPen(colors::kSilver, 4);
     for (int n = 1; n <= columns; ++n) {
         const int m = Height(heights, n);
@@ -65,23 +62,49 @@ void DrawDrawLogSeries(Canvas& canvas, const NumberCounts& counts, int columns) 
 
 }  // namespace
 
-void DrawFrequencyChart(Canvas& canvas, const FrequencyChartData& data) {
-    const int columns = std::clamp(data.columns, 0, kHighestNumber);
+FrequencyChartLook FrequencyChartLook::Of(const FrequencyChartData& data) {
+    FrequencyChartLook look;
+    look.columns = std::clamp(data.columns, 0, kHighestNumber);
+    // A results file that could not be read counts nothing: the caption
+    // shows 0 and its series is left out.
+    look.maxCount = data.results ? LargestCount(*data.results, look.columns) : 0;
+    if (data.results) {
+        look.results = ScaleSeries(*data.results, look.columns, look.maxCount, kResultsLevels);
+    }
+    if (data.drawLog) {
+        look.drawLog = ScaleSeries(*data.drawLog, look.columns,
+                                   LargestCount(*data.drawLog, look.columns), kDrawLogLevels);
+    }
+    return look;
+}
+
+void DrawFrequencyChart(Canvas& canvas, const FrequencyChartLook& look) {
+    const int columns = look.columns;
     // The frame, two series of dots and lines, and the captions.
     canvas.Reserve(canvas.Steps().size() + 32 + 9 * static_cast<std::size_t>(columns));
     DrawChartFrame(canvas, columns);
-
-    // A results file that could not be read counts nothing: the caption
-    // shows 0 and its series is left out.
-    const int maxCount = data.results ? LargestCount(*data.results, columns) : 0;
-    canvas.Text(30, 345, "Wartość max normowana do 1 wynosi " + std::to_string(maxCount));
-    if (data.results) {
-        DrawResultsSeries(canvas, *data.results, columns, maxCount);
+    canvas.Text(30, 345, "Wartość max normowana do 1 wynosi " + std::to_string(look.maxCount));
+    if (look.results) {
+        DrawResultsSeries(canvas, *look.results, columns);
     }
-    if (data.drawLog) {
-        DrawDrawLogSeries(canvas, *data.drawLog, columns);
+    if (look.drawLog) {
+        DrawDrawLogSeries(canvas, *look.drawLog, columns);
     }
     canvas.Text(30, 360, "Pamięć losowań normowana do 0.5");
+}
+
+void DrawFrequencyChart(Canvas& canvas, const FrequencyChartData& data) {
+    DrawFrequencyChart(canvas, FrequencyChartLook::Of(data));
+}
+
+void FrequencyChartPicture::Draw(Canvas& canvas, const FrequencyChartData& data) {
+    FrequencyChartLook look = FrequencyChartLook::Of(data);
+    if (!drawn_ || !(*drawn_ == look)) {
+        picture_.Clear();
+        DrawFrequencyChart(picture_, look);
+        drawn_ = std::move(look);
+    }
+    canvas.Append(picture_);
 }
 
 }  // namespace kulko

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "stats/chart_steps.hpp"
 
 namespace kulko::test {
@@ -208,6 +210,40 @@ TEST(FrequencyChart, ColumnsFollowTheHighestNumber) {
     EXPECT_EQ(FindText(chart, 14 * 11 + 30, 290), nullptr);
     // Never more columns than there are numbers.
     EXPECT_EQ(SeriesDots(Chart(CountsOf({}, 1), std::nullopt, 60), 5).size(), 49u);
+}
+
+// The window keeps its last chart and hands it on while the counts look the
+// same; it must never show a stale or a borrowed picture.
+TEST(FrequencyChart, KeptPictureIsAlwaysTheChartOfTheCountsNow) {
+    const auto drawn = [](const FrequencyChartData& data) {
+        Canvas canvas;
+        DrawFrequencyChart(canvas, data);
+        return canvas.Steps();
+    };
+    const FrequencyChartData before{49, CountsOf({{7, 812}}, 500), CountsOf({}, 100000)};
+    std::vector<FrequencyChartData> paints(4, before);
+    (*paints[1].drawLog)[0] += 1;  // one more set: the same heights, the same picture
+    paints[2] = paints[1];
+    (*paints[2].drawLog)[0] += 5000;
+    paints[3] = paints[2];
+    (*paints[3].results)[8] = 900;  // another top, and another caption
+    paints.push_back(before);
+
+    FrequencyChartPicture picture;
+    for (const FrequencyChartData& data : paints) {
+        Canvas shown;
+        picture.Draw(shown, data);
+        EXPECT_EQ(shown.Steps(), drawn(data));
+        // What a caller adds to its copy stays out of the kept picture.
+        shown.Line(1, 2, 3, 4);
+        shown.Clear();
+    }
+    // Drawn after steps of its own, the chart follows them.
+    Canvas marks;
+    marks.Line(1, 2, 3, 4);
+    picture.Draw(marks, before);
+    ASSERT_EQ(marks.Steps().size(), drawn(before).size() + 1);
+    EXPECT_EQ(marks.Steps().back(), drawn(before).back());
 }
 
 }  // namespace
