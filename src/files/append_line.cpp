@@ -11,6 +11,7 @@
 #include "files/disk_sync.hpp"
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 #include "files/text_file.hpp"
 #include "files/work_dir_lock.hpp"
@@ -31,11 +32,8 @@ struct InsertPoint {
 int FindInsertPoint(int fd, InsertPoint& point) {
     char chunk[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got = ReadSome(fd, chunk, sizeof chunk);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return errno;
         }
         if (got == 0) {

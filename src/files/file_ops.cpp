@@ -13,6 +13,7 @@
 
 #include "files/disk_sync.hpp"
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 #include "files/temporary_file.hpp"
 #include "files/text_file.hpp"
@@ -69,7 +70,7 @@ int CopyStretch(const FileStretch& stretch, int fd, off_t at) {
             return errno;
         }
         std::string buffer(std::min<std::uint64_t>(left, std::uint64_t{1} << 20), '\0');
-        const ssize_t got = ::pread(stretch.fd, buffer.data(), buffer.size(), from);
+        const ssize_t got = ReadSome(stretch.fd, buffer.data(), buffer.size(), from);
         if (got <= 0) {
             return got == 0 ? EIO : errno;
         }

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 
 namespace kulko {
 
@@ -24,12 +25,12 @@ std::optional<std::string> ReadInputFile(const std::filesystem::path& path, std:
     }
     char chunk[1 << 16];
     while (error == 0 && bytes.size() <= maxBytes) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno != EINTR) {
+        const ssize_t got = ReadSome(fd, chunk, sizeof chunk);
+        if (got < 0) {
             error = errno;
         } else if (got == 0) {
             break;
-        } else if (got > 0) {
+        } else {
             bytes.append(chunk, static_cast<std::size_t>(got));
         }
     }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 #include "files/text_file.hpp"
 
@@ -38,10 +39,7 @@ std::size_t LineBlocks::BytesToLineEnd() const {
     const auto look = std::make_unique_for_overwrite<char[]>(kLook);
     std::uint64_t at = fileOffset_;
     for (;;) {
-        const ssize_t got = ::pread(fd_, look.get(), kLook, static_cast<off_t>(at));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t got = ReadSome(fd_, look.get(), kLook, static_cast<off_t>(at));
         if (got <= 0) {
             return static_cast<std::size_t>(at - fileOffset_);
         }
@@ -86,18 +84,13 @@ std::size_t LineBlocks::ReadMore(std::size_t kept) {
     if (size == 0) {
         return 0;  // at the end reading was meant to stop
     }
-    for (;;) {
-        const ssize_t got =
-            ::pread(fd_, buffer_.get() + kept, size, static_cast<off_t>(fileOffset_));
-        if (got >= 0) {
-            fileOffset_ += static_cast<std::uint64_t>(got);
-            wanted_ = std::min(wanted_ * 2, kLargestPiece);
-            return static_cast<std::size_t>(got);
-        }
-        if (errno != EINTR) {
-            throw InOutError::FromErrno(errno);
-        }
+    const ssize_t got = ReadSome(fd_, buffer_.get() + kept, size, static_cast<off_t>(fileOffset_));
+    if (got < 0) {
+        throw InOutError::FromErrno(errno);
     }
+    fileOffset_ += static_cast<std::uint64_t>(got);
+    wanted_ = std::min(wanted_ * 2, kLargestPiece);
+    return static_cast<std::size_t>(got);
 }
 
 bool LineBlocks::Next(std::string_view& piece) {

@@ -13,6 +13,7 @@
 
 #include "files/in_out_error.hpp"
 #include "files/line_ends.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 
 namespace kulko {
@@ -22,11 +23,8 @@ namespace {
 std::size_t ReadInto(int fd, char* at, std::size_t wanted) {
     std::size_t done = 0;
     while (done < wanted) {
-        const ssize_t got = ::read(fd, at + done, wanted - done);
+        const ssize_t got = ReadSome(fd, at + done, wanted - done);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             throw InOutError::FromErrno(errno);
         }
         if (got == 0) {

@@ -8,6 +8,7 @@
 
 #include "files/in_out_error.hpp"
 #include "files/line_ends.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 #include "files/text_file.hpp"
 
@@ -39,10 +40,7 @@ bool TextFileStream::Fill() {
     if (filled_ == buffer_.size()) {
         buffer_.resize(buffer_.size() * 2);
     }
-    ssize_t got = 0;
-    do {
-        got = ::read(fd_, buffer_.data() + filled_, buffer_.size() - filled_);
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got = ReadSome(fd_, buffer_.data() + filled_, buffer_.size() - filled_);
     if (got < 0) {
         throw InOutError::FromErrno(errno);
     }

@@ -72,8 +72,7 @@ QFont ToQFont(const Font& font, qreal devicePixelRatio) {
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     const QString tahoma = QStringLiteral("Tahoma");
-    if (!font.bold || font.family != "Tahoma" || !TahomaPresent(qfont) ||
-        HasBoldOutlines(tahoma)) {
+    if (!font.bold || font.family != "Tahoma" || !TahomaPresent(qfont) || HasBoldOutlines(tahoma)) {
         return qfont;
     }
     // Wine's Tahoma Bold is bold only in its hand-drawn bitmaps of the small

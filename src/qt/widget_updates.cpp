@@ -35,16 +35,16 @@ void ApplyLabel(const Control& control, QLabel* label) {
     // A damaged results line can be megabytes long; the status row shows its
     // start, which is all that fits on the window anyway.
     const QString text = caption.size() > kLongestLabelText
-                              ? caption.left(kLongestLabelText) + QStringLiteral("…")
-                              : caption;
+                             ? caption.left(kLongestLabelText) + QStringLiteral("…")
+                             : caption;
     if (label->text() != text) {
         label->setText(text);
     }
     // Labels size themselves to their text, as on the designed window. A
     // label on a hidden panel is measured when the panel is shown (every
     // handler syncs all widgets): measuring lays its text out in its font.
-    const int width = ShownOnWindow(control) ? std::max(b.width, label->sizeHint().width())
-                                             : b.width;
+    const int width =
+        ShownOnWindow(control) ? std::max(b.width, label->sizeHint().width()) : b.width;
     if (label->geometry() != QRect(b.left, b.top, width, b.height)) {
         label->setGeometry(b.left, b.top, width, b.height);
     }

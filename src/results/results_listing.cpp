@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "text/cp1250.hpp"
 
 namespace kulko {
@@ -110,11 +111,8 @@ std::string_view ResultsListing::Span(std::size_t index) {
                                            kShownBlock, textEnd_ - start))));
         std::size_t done = 0;
         while (done < block_.size()) {
-            const ssize_t got = ::pread(file_.Fd(), block_.data() + done, block_.size() - done,
-                                        static_cast<off_t>(start + done));
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
+            const ssize_t got = ReadSome(file_.Fd(), block_.data() + done, block_.size() - done,
+                                         static_cast<off_t>(start + done));
             if (got <= 0) {
                 throw InOutError::FromErrno(got < 0 ? errno : EIO);
             }

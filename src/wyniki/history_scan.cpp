@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "text/digits.hpp"
 #include "text/usual_numbers.hpp"
 
@@ -155,10 +156,7 @@ std::string ReadTail(int fd, std::uint64_t from) {
     std::string tail;
     char chunk[1 << 16];
     for (auto at = static_cast<off_t>(from);;) {
-        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t got = ReadSome(fd, chunk, sizeof chunk, at);
         if (got < 0) {
             throw InOutError::FromErrno(errno);
         }
