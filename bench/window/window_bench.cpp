@@ -82,6 +82,22 @@ struct ShownWindow {
     PaintCount count;
 };
 
+// The toolkit's own floor: an empty widget of the window's size, shown and
+// painted once on the same platform.
+int BareWidgetUp(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QWidget widget;
+    widget.resize(kulko::Tgenerator::kClientWidth, kulko::Tgenerator::kClientHeight);
+    PaintCount count(widget.rect());
+    widget.installEventFilter(&count);
+    widget.show();
+    while (count.paints == 0) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QApplication::processEvents();
+    return 0;
+}
+
 int WindowUp(int argc, char** argv) {
     QApplication application(argc, argv);
     ShownWindow shown(argv[2]);
@@ -177,6 +193,14 @@ int Orchestrate() {
         "%.1f times wc -l\n",
         Median(small) * 1000, (Median(window) - Median(small)) * 1000,
         (Median(window) - Median(small)) / Median(wc));
+    RunProcess({self, "--bare"}, false);
+    std::vector<double> bare;
+    for (int run = 0; run < 5; ++run) {
+        bare.push_back(RunProcess({self, "--bare"}, false));
+    }
+    std::printf(
+        "the toolkit alone (an empty widget shown and painted): %.1f ms, %.1f times wc -l\n",
+        Median(bare) * 1000, Median(bare) / Median(wc));
 
     const auto idleDir =
         kulko::bench::WindowDirectory("idle", history, kulko::bench::SyntheticDrawLog(1000000));
@@ -192,6 +216,9 @@ int Orchestrate() {
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--window-up") {
         return WindowUp(argc, argv);
+    }
+    if (argc == 2 && std::string(argv[1]) == "--bare") {
+        return BareWidgetUp(argc, argv);
     }
     if (argc == 3 && std::string(argv[1]) == "--idle") {
         return Idle(argc, argv);
