@@ -99,7 +99,7 @@ void DrawFrequencyChart(Canvas& canvas, const FrequencyChartData& data) {
 
 void FrequencyChartPicture::Draw(Canvas& canvas, const FrequencyChartData& data) {
     FrequencyChartLook look = FrequencyChartLook::Of(data);
-    if (!drawn_ || !(*drawn_ == look)) {
+    if (!drawn_ || *drawn_ != look) {
         picture_.Clear();
         DrawFrequencyChart(picture_, look);
         drawn_ = std::move(look);
