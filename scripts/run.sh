@@ -21,4 +21,4 @@ if [ ! -e "$work/Ikonki/1.jpg" ] && [ -d "$top/assets/Ikonki" ]; then
 fi
 
 cd "$work"
-exec "$top/build/src/kulko"
+exec "$top/build/bin/kulko"

@@ -24,8 +24,8 @@
 #include <vector>
 
 #include "bench_support.hpp"
-#include "qt/main_window.hpp"
-#include "system/linux_system.hpp"
+#include "app_qt/main_window.hpp"
+#include "platform/linux_system.hpp"
 
 extern char** environ;
 

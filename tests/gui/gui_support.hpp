@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "qt/main_window.hpp"
+#include "app_qt/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/temp_dir.hpp"
 

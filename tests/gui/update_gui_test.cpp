@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "gui/gui_support.hpp"
-#include "system/loopback_system.hpp"
+#include "platform/loopback_system.hpp"
 
 namespace kulko::test {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "app/controls.hpp"
 #include "gui/gui_support.hpp"
-#include "qt/artwork.hpp"
-#include "qt/conversions.hpp"
+#include "app_qt/artwork.hpp"
+#include "qt_shared/conversions.hpp"
 
 namespace kulko::test {
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/screen.hpp"
-#include "app/system.hpp"
+#include "platform/system.hpp"
 
 namespace kulko::test {
 

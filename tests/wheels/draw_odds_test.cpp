@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "generator/subset_rank.hpp"
+#include "game/subset_rank.hpp"
 #include "wheels/best_hits.hpp"
 #include "wheels/subsets.hpp"
 

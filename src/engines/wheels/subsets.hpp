@@ -1,0 +1,115 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+#include "game/subset_rank.hpp"
+#include "wheels/ticket.hpp"
+
+namespace kulko {
+
+// Small sets of positions (at most six of 0 to 48) and their ranks in the
+// combinatorial number system, which number the k-element sets of 0 to v - 1
+// densely from 0 to C(v, k) - 1, whatever v is.
+
+namespace detail {
+
+// The rank of a set is a sum over its members, the i-th smallest member p
+// adding C(p, i). Taken a byte of positions at a time, a byte's share
+// depends only on its bits and on how many members lie below it, so it is
+// looked up: kRankShare[byte index][members below][bits].
+inline constexpr int kRankBytes = (kMaxSubsetUniverse + 7) / 8;
+
+struct RankShares {
+    std::uint32_t share[kRankBytes][kMaxSubsetSize + 1][256];
+    std::uint8_t members[256];
+};
+
+constexpr RankShares MakeRankShares() {
+    RankShares shares{};
+    for (int bits = 0; bits < 256; ++bits) {
+        for (int b = bits; b != 0; b &= b - 1) {
+            ++shares.members[bits];
+        }
+    }
+    for (int byte = 0; byte < kRankBytes; ++byte) {
+        for (int below = 0; below <= kMaxSubsetSize; ++below) {
+            for (int bits = 0; bits < 256; ++bits) {
+                std::uint32_t sum = 0;
+                int i = below;
+                for (int p = 0; p < 8; ++p) {
+                    const int position = byte * 8 + p;
+                    if ((bits >> p & 1) != 0 && ++i <= kMaxSubsetSize &&
+                        position <= kMaxSubsetUniverse) {
+                        sum += Binomial(position, i);
+                    }
+                }
+                shares.share[byte][below][bits] = sum;
+            }
+        }
+    }
+    return shares;
+}
+
+inline constexpr RankShares kRankShares = MakeRankShares();
+
+}  // namespace detail
+
+inline std::uint32_t MaskRank(NumberMask set) {
+    std::uint32_t rank = 0;
+    int below = 0;
+    for (int byte = 0; set != 0; ++byte, set >>= 8) {
+        const auto bits = static_cast<std::size_t>(set & 0xffu);
+        rank += detail::kRankShares.share[byte][below][bits];
+        below += detail::kRankShares.members[bits];
+    }
+    return rank;
+}
+
+// The k-element set of the given rank.
+inline NumberMask MaskOfRank(std::uint32_t rank, int k) {
+    NumberMask set = 0;
+    int top = kMaxSubsetUniverse;
+    for (int i = k; i > 0; --i) {
+        while (Binomial(top, i) > rank) {
+            --top;
+        }
+        set |= Bit(top);
+        rank -= Binomial(top, i);
+        --top;
+    }
+    return set;
+}
+
+// Calls fn(acc | subset) for every k-element subset of the first n of the
+// given positions.
+template <typename Fn>
+void ForEachSubsetOf(const int* positions, int n, int k, NumberMask acc, Fn&& fn) {
+    if (k == 0) {
+        fn(acc);
+        return;
+    }
+    for (int i = k - 1; i < n; ++i) {
+        ForEachSubsetOf(positions, i, k - 1, acc | Bit(positions[i]), fn);
+    }
+}
+
+// Calls fn(subset) for every k-element subset of the set.
+template <typename Fn>
+void ForEachSubset(NumberMask set, int k, Fn&& fn) {
+    int positions[64];
+    int n = 0;
+    for (; set != 0; set &= set - 1) {
+        positions[n++] = std::countr_zero(set);
+    }
+    if (k <= n) {
+        ForEachSubsetOf(positions, n, k, NumberMask{0}, fn);
+    }
+}
+
+// All positions 0 to v - 1.
+constexpr NumberMask AllPositions(int v) {
+    return v >= 64 ? ~NumberMask{0} : Bit(v) - 1;
+}
+
+}  // namespace kulko

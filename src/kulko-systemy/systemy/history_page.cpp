@@ -1,0 +1,212 @@
+#include "systemy/history_page.hpp"
+
+#include <algorithm>
+
+#include "text/decimal_text.hpp"
+#include "results/date_key.hpp"
+#include "analyses/set_history.hpp"
+#include "analyses/set_list.hpp"
+#include "files/in_out_error.hpp"
+#include "files/work_files.hpp"
+#include "systemy/page_history.hpp"
+#include "systemy/system_page.hpp"
+#include "systemy/wins_chart.hpp"
+#include "text/polish_text.hpp"
+
+namespace kulko {
+namespace {
+
+std::string LastWinText(DateKey date) {
+    return date == 0 ? "nigdy" : DateText(date);
+}
+
+// "5 (przypadek: 4,73)": a count with what chance alone gives beside it.
+std::string Against(std::int64_t count, double expected) {
+    return std::to_string(count) + " (przypadek: " + Decimal(expected, expected < 1 ? 4 : 2) + ")";
+}
+
+std::vector<NumberSet> SetsOfSystem(const BuiltSystem& system) {
+    std::vector<NumberSet> sets;
+    for (const NumberMask ticket : system.tickets) {
+        const std::vector<int> numbers = MembersOf(ticket);
+        NumberSet set{};
+        std::copy(numbers.begin(), numbers.begin() + kNumbersPerDraw, set.begin());
+        sets.push_back(set);
+    }
+    return sets;
+}
+
+}  // namespace
+
+HistoryPage::HistoryPage(std::filesystem::path workDir, const SystemPage& systemPage)
+    : zrodlo{{"wszystkie zestawy z pamięci", "zaznaczone zestawy z pamięci", "zestaw wpisany",
+              "system ze strony „System skrócony”"}},
+      workDir_(std::move(workDir)),
+      systemPage_(systemPage) {}
+
+void HistoryPage::Start() {
+    WczytajClick();
+}
+
+bool HistoryPage::ReadMemory() {
+    SetList list;
+    try {
+        list = SetsOfFile(workDir_ / kMemoryFile);
+    } catch (const InOutError& error) {
+        stan.text = std::string("Nie można odczytać pamięci: ") + error.what();
+        return false;
+    }
+    // The memory may have changed since (the first page's "Do pamięci", the
+    // main window): the ticks stay on the sets that are still there.
+    std::vector<std::string> ticked;
+    for (std::size_t i = 0; i < pamiec.items.size(); ++i) {
+        if (pamiec.checked[i]) {
+            ticked.push_back(pamiec.items[i]);
+        }
+    }
+    memorySets_ = list.sets;
+    std::vector<std::string> lines;
+    for (const NumberSet& set : memorySets_) {
+        lines.push_back(NumberSetText(set));
+    }
+    pamiec.Assign(std::move(lines));
+    for (std::size_t i = 0; i < pamiec.items.size(); ++i) {
+        pamiec.checked[i] =
+            std::find(ticked.begin(), ticked.end(), pamiec.items[i]) != ticked.end();
+    }
+    skippedLines_ = list.skipped.size();
+    return true;
+}
+
+void HistoryPage::WczytajClick() {
+    if (!ReadMemory()) {
+        return;
+    }
+    stan.text = "Zestawów w pamięci: " + std::to_string(memorySets_.size()) + ".";
+    if (skippedLines_ != 0) {
+        stan.text +=
+            " Pominięto wierszy, które nie są zestawem: " + std::to_string(skippedLines_) + ".";
+    }
+}
+
+void HistoryPage::Clear() {
+    wyniki = {};
+    system.text.clear();
+    wykres.Clear();
+}
+
+std::optional<std::vector<NumberSet>> HistoryPage::ChosenSets() {
+    std::vector<NumberSet> sets;
+    switch (zrodlo.index) {
+        case kAllMemory:
+        case kTickedMemory:
+            if (!ReadMemory()) {
+                return std::nullopt;
+            }
+            for (std::size_t i = 0; i < memorySets_.size() && i < pamiec.checked.size(); ++i) {
+                if (zrodlo.index == kAllMemory || pamiec.checked[i]) {
+                    sets.push_back(memorySets_[i]);
+                }
+            }
+            if (sets.empty()) {
+                stan.text = zrodlo.index == kAllMemory ? "W pamięci nie ma zestawów."
+                                                       : "Zaznacz zestawy do sprawdzenia.";
+                return std::nullopt;
+            }
+            return sets;
+        case kTyped: {
+            NumberSet set{};
+            if (!ReadSet(zestaw.text, set)) {
+                stan.text =
+                    "Wpisz zestaw: sześć różnych liczb od 1 do 49 oddzielonych średnikami, "
+                    "np. 3;7;12;20;33;41.";
+                return std::nullopt;
+            }
+            return std::vector<NumberSet>{set};
+        }
+        default:
+            if (systemPage_.Shown() == nullptr) {
+                stan.text = "Najpierw rozpisz system na stronie „System skrócony”.";
+                return std::nullopt;
+            }
+            return SetsOfSystem(*systemPage_.Shown());
+    }
+}
+
+void HistoryPage::SprawdzClick() {
+    Clear();
+    std::optional<DateKey> from = od.text.empty() ? 0 : DateOfText(od.text);
+    std::optional<DateKey> to = doDnia.text.empty() ? 0 : DateOfText(doDnia.text);
+    if (!from || !to) {
+        stan.text = "Podaj datę jako DD.MM.RRRR, np. 07.12.2026, albo zostaw pole puste.";
+        return;
+    }
+    const std::optional<std::vector<NumberSet>> sets = ChosenSets();
+    if (!sets) {
+        return;
+    }
+    const std::optional<DrawHistory> history = ReadPageHistory(workDir_, stan);
+    if (!history) {
+        return;
+    }
+    ShowSets(*sets, history->draws, DrawsBetween(history->draws, *from, *to));
+}
+
+void HistoryPage::ShowSets(const std::vector<NumberSet>& sets, const std::vector<PastDraw>& draws,
+                           DrawRange range) {
+    std::vector<SetRecord> records;
+    for (const NumberSet& set : sets) {
+        records.push_back(ScoreSet(set, draws, range));
+    }
+    const std::int64_t tested = records.front().draws;
+    if (tested == 0) {
+        stan.text = "W tym zakresie dat nie ma losowań.";
+        return;
+    }
+    const std::array<double, 4> expected = ExpectedHits(tested);
+    wyniki.columns = {"Zestaw"};
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        wyniki.columns.push_back(Counted(k + 3, "trafienie", "trafienia", "trafień") +
+                                 " (przypadek: " + Decimal(expected[k], k == 0 ? 2 : 5) + ")");
+    }
+    wyniki.columns.insert(wyniki.columns.end(),
+                          {"Ostatnia wygrana", "Najdłużej bez wygranej (losowań)"});
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        std::vector<std::string> row = {NumberSetText(sets[i])};
+        for (std::int64_t hits : records[i].hits) {
+            row.push_back(std::to_string(hits));
+        }
+        row.push_back(LastWinText(records[i].lastWin));
+        row.push_back(std::to_string(records[i].longestDrought));
+        wyniki.rows.push_back(std::move(row));
+    }
+
+    const bool wholeSystem = zrodlo.index == kSystem;
+    if (wholeSystem) {
+        const BuiltSystem& built = *systemPage_.Shown();
+        const SystemRecord record = ScoreSystem(sets, draws, range);
+        const auto& tiers = built.odds.tiers;
+        const auto d = static_cast<double>(tested);
+        std::string text = "Cały system (" + Counted(sets.size(), "zakład", "zakłady", "zakładów") +
+                           "), najlepszy zakład w losowaniu trafił";
+        for (std::size_t k = 0; k < tiers.size(); ++k) {
+            const double below = k + 1 < tiers.size() ? tiers[k + 1].systemChance : 0.0;
+            text += (k == 0 ? " " : ", ") + std::to_string(k + 3) + ": " +
+                    Against(record.bestHits[k], d * (tiers[k].systemChance - below));
+        }
+        text += ". Wygrana (3 i więcej) w " + Against(record.paidDraws, d * tiers[0].systemChance) +
+                " losowaniach.";
+        system.text = text;
+        DrawWinsChart(wykres, CumulativeWins(sets, draws, range, WinCount::PaidDraws),
+                      tiers[0].systemChance, "Losowania z wygraną systemu");
+    } else {
+        DrawWinsChart(wykres, CumulativeWins(sets, draws, range, WinCount::EverySet),
+                      WinChance() * static_cast<double>(sets.size()),
+                      sets.size() == 1 ? "Wygrane zestawu" : "Wygrane wszystkich zestawów razem");
+    }
+    stan.text =
+        "Sprawdzono " + Counted(sets.size(), "zestaw", "zestawy", "zestawów") + " na " +
+        Counted(static_cast<std::size_t>(tested), "losowaniu", "losowaniach", "losowaniach") + ".";
+}
+
+}  // namespace kulko

@@ -1,0 +1,127 @@
+#include "systemy_qt/systemy_main_window.hpp"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "qt_shared/message_boxes.hpp"
+#include "qt_shared/window_fonts.hpp"
+#include "systemy_qt/analysis_page_widgets.hpp"
+#include "systemy_qt/print_system.hpp"
+#include "systemy_qt/system_page_widget.hpp"
+
+namespace kulko {
+
+SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
+                                     const std::filesystem::path& tablePath) {
+    ProvideWindowsFonts();
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+    window_ = std::make_unique<SystemyWindow>(workDir, tablePath, *this);
+    setWindowTitle(QString::fromStdString(window_->Caption));
+
+    const auto run = [this](const std::function<void()>& handler) { Run(handler); };
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("strony"));
+    systemPage_ = new SystemPageWidget(window_->systemPage, run);
+    analysisPages_ = {MakeHistoryPageWidget(window_->historyPage, run),
+                      MakeFiltersPageWidget(window_->filtersPage, run),
+                      MakeNumbersPageWidget(window_->numbersPage, run)};
+    const std::vector<std::string> titles = SystemyWindow::PageTitles();
+    tabs_->addTab(systemPage_, QString::fromStdString(titles.at(0)));
+    for (std::size_t i = 0; i < analysisPages_.size(); ++i) {
+        tabs_->addTab(analysisPages_[i], QString::fromStdString(titles.at(i + 1)));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    resize(1000, 700);
+
+    Run([this] { window_->FormCreate(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!waiting_) {
+            Run([this] { window_->Timer(); });
+        }
+    });
+    timer_.start(100);
+}
+
+SystemyMainWindow::~SystemyMainWindow() {
+    timer_.stop();
+    // A search still running is ended before the page it reports to goes.
+    try {
+        window_->FormClose();
+    } catch (const std::exception&) {
+        // The window is gone; nothing is left to show the error in.
+    }
+}
+
+void SystemyMainWindow::Run(const std::function<void()>& handler) {
+    RunShowingErrors(this, handler, [this] { Sync(); });
+}
+
+void SystemyMainWindow::Sync() {
+    systemPage_->Sync();
+    for (BoundPageWidget* page : analysisPages_) {
+        page->Sync();
+    }
+}
+
+void SystemyMainWindow::Inform(const std::string& text) {
+    Sync();
+    ShowInformation(isVisible() ? this : nullptr, QString::fromStdString(text));
+}
+
+std::optional<std::filesystem::path> SystemyMainWindow::AskSavePath(const std::string& suggested) {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz zakłady"),
+                                     QDir::home().filePath(QString::fromStdString(suggested)),
+                                     QStringLiteral("Pliki tekstowe (*.txt);;Wszystkie pliki (*)"));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(path.toStdString());
+}
+
+void SystemyMainWindow::CopyToClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool SystemyMainWindow::Print(const PrintedSystem& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(document.title));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Drukuj zakłady"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    PrintSystem(document, printer);
+    return true;
+}
+
+void SystemyMainWindow::AnswerPaints() {
+    // No input reaches the window meanwhile; paints and the window system's
+    // other events are answered.
+    waiting_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    waiting_ = false;
+}
+
+void SystemyMainWindow::closeEvent(QCloseEvent* event) {
+    if (waiting_) {
+        event->ignore();
+        return;
+    }
+    timer_.stop();
+    Run([this] { window_->FormClose(); });
+    event->accept();
+}
+
+}  // namespace kulko
