@@ -15,10 +15,10 @@
 namespace {
 
 using kulko::Guarantee;
-using kulko::NumberMask;
+using kulko::NumberBits;
 using kulko::Tickets;
 
-NumberMask FirstNumbers(int v) {
+NumberBits FirstNumbers(int v) {
     return kulko::AllPositions(v) << 1;
 }
 

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What reads is only numbers of the game, and reads back the same.
     const NumberChoice choice = ParseNumberChoice(typed);
     fuzz::Require(choice.error.empty() || choice.numbers == 0, "refused text kept numbers");
-    fuzz::Require((choice.numbers & ~(((NumberMask{1} << 49) - 1) << 1)) == 0,
+    fuzz::Require((choice.numbers & ~(((NumberBits{1} << 49) - 1) << 1)) == 0,
                   "a number outside 1 to 49");
     const NumberChoice back = ParseNumberChoice(NumberChoiceText(choice.numbers));
     fuzz::Require(back.error.empty() && back.numbers == choice.numbers,
@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string damage;
     const WheelTable table = WheelTable::Parse(tableText, damage);
     for (const WheelTable::Entry& entry : table.Entries()) {
-        for (const NumberMask ticket : *entry.tickets) {
-            fuzz::Require(CountOf(ticket) == 6 && ticket >> entry.v == 0, "a ticket out of shape");
+        for (const NumberBits ticket : *entry.tickets) {
+            fuzz::Require(CountBits(ticket) == 6 && ticket >> entry.v == 0, "a ticket out of shape");
         }
     }
     const WheelTable again = WheelTable::Parse(table.Text({}), damage);

@@ -10,7 +10,7 @@
 namespace kulko::test {
 namespace {
 
-int CountOf(const NumberCounts& counts, int n) {
+int CountBits(const NumberCounts& counts, int n) {
     return counts[static_cast<std::size_t>(n - 1)];
 }
 
@@ -18,11 +18,11 @@ TEST(DrawLogCounts, CountsEveryFieldOfEveryLine) {
     TempDir dir;
     dir.Write("log.txt", Lines({"1;2;3;4;5;6", "3;11;19;27;35;48", "3;4;5;6;7;49"}));
     const NumberCounts counts = CountDrawLogNumbers(dir / "log.txt");
-    EXPECT_EQ(CountOf(counts, 3), 3);
-    EXPECT_EQ(CountOf(counts, 4), 2);
-    EXPECT_EQ(CountOf(counts, 1), 1);
-    EXPECT_EQ(CountOf(counts, 49), 1);
-    EXPECT_EQ(CountOf(counts, 8), 0);
+    EXPECT_EQ(CountBits(counts, 3), 3);
+    EXPECT_EQ(CountBits(counts, 4), 2);
+    EXPECT_EQ(CountBits(counts, 1), 1);
+    EXPECT_EQ(CountBits(counts, 49), 1);
+    EXPECT_EQ(CountBits(counts, 8), 0);
     int total = 0;
     for (int count : counts) {
         total += count;

@@ -34,7 +34,7 @@ TEST(SystemyCommand, PrintsOneTicketALineThatKeepsTheGuarantee) {
         const NumberChoice ticket = ParseNumberChoice(line);
         ASSERT_EQ(ticket.error, "");
         EXPECT_EQ(NumberChoiceText(ticket.numbers).find('-'), std::string::npos);
-        EXPECT_EQ(TicketLine(ticket.numbers), line);  // ascending, joined by ";"
+        EXPECT_EQ(NumberBitsText(ticket.numbers), line);  // ascending, joined by ";"
         tickets.push_back(ticket.numbers);
     }
     EXPECT_TRUE(

@@ -8,12 +8,12 @@ namespace kulko::test {
 
 // The guarantee checked the plain way, apart from the program's check:
 // every m of the chosen numbers against every ticket, counting shared bits.
-inline bool BruteForceKeeps(const Tickets& tickets, NumberMask chosen, Guarantee g) {
+inline bool BruteForceKeeps(const Tickets& tickets, NumberBits chosen, Guarantee g) {
     bool keeps = true;
-    ForEachSubset(chosen, g.m, [&](NumberMask drawn) {
+    ForEachSubset(chosen, g.m, [&](NumberBits drawn) {
         bool hit = false;
-        for (const NumberMask ticket : tickets) {
-            hit = hit || CountOf(ticket & drawn) >= g.t;
+        for (const NumberBits ticket : tickets) {
+            hit = hit || CountBits(ticket & drawn) >= g.t;
         }
         keeps = keeps && hit;
     });

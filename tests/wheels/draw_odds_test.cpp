@@ -16,7 +16,7 @@ std::uint64_t C(int n, int k) {
 
 Tickets FullSystemOf(int v) {
     Tickets tickets;
-    ForEachSubset(AllPositions(v), 6, [&](NumberMask t) { tickets.push_back(t); });
+    ForEachSubset(AllPositions(v), 6, [&](NumberBits t) { tickets.push_back(t); });
     return tickets;
 }
 
@@ -89,10 +89,10 @@ TEST(BestHits, TwoCoresCountAsOne) {
     }
     // Checked the plain way over the drawn sets of six.
     std::uint64_t withThree = 0;
-    ForEachSubset(AllPositions(30), 6, [&](NumberMask drawn) {
+    ForEachSubset(AllPositions(30), 6, [&](NumberBits drawn) {
         int best = 0;
-        for (const NumberMask t : tickets) {
-            best = std::max(best, CountOf(t & drawn));
+        for (const NumberBits t : tickets) {
+            best = std::max(best, CountBits(t & drawn));
         }
         withThree += best >= 3;
     });

@@ -7,7 +7,7 @@ namespace kulko::test {
 namespace {
 
 TEST(NumberChoice, ReadsNumbersAndRangesInAnySpacing) {
-    const NumberMask expected =
+    const NumberBits expected =
         Bit(1) | Bit(5) | Bit(7) | Bit(8) | Bit(9) | Bit(10) | Bit(11) | Bit(12) | Bit(40);
     for (const char* text : {"1;5;7-12;40", " 1 ; 5;7 -12;40;", "40,1,5,7-12,7", "1 5 7–12 40"}) {
         SCOPED_TRACE(text);

@@ -11,14 +11,14 @@
 namespace kulko::test {
 namespace {
 
-NumberMask Numbers(const char* text) {
+NumberBits Numbers(const char* text) {
     const NumberChoice choice = ParseNumberChoice(text);
     EXPECT_EQ(choice.error, "");
     return choice.numbers;
 }
 
 // Runs the search for a number of its checks (about a millisecond each).
-BuiltSystem Build(NumberMask numbers, Guarantee g, int checks, std::uint32_t seed = 1,
+BuiltSystem Build(NumberBits numbers, Guarantee g, int checks, std::uint32_t seed = 1,
                   const WheelTable* table = nullptr) {
     SystemBuild build(numbers, g, seed, table);
     int asked = 0;
@@ -39,13 +39,13 @@ TEST(SystemBuild, EverySampledSystemKeepsItsGuaranteeByBruteForce) {
     };
     for (const auto& sample : samples) {
         SCOPED_TRACE(std::string(sample.numbers) + " " + GuaranteeName(sample.g));
-        const NumberMask numbers = Numbers(sample.numbers);
+        const NumberBits numbers = Numbers(sample.numbers);
         const BuiltSystem system = Build(numbers, sample.g, 3);
         EXPECT_TRUE(system.keepsGuarantee);
         EXPECT_TRUE(BruteForceKeeps(system.tickets, numbers, sample.g));
-        for (const NumberMask ticket : system.tickets) {
-            EXPECT_EQ(CountOf(ticket), 6);
-            EXPECT_EQ(ticket & ~numbers, 0u) << TicketLine(ticket);
+        for (const NumberBits ticket : system.tickets) {
+            EXPECT_EQ(CountBits(ticket), 6);
+            EXPECT_EQ(ticket & ~numbers, 0u) << NumberBitsText(ticket);
         }
         EXPECT_GE(system.tickets.size(), system.bound.tickets);
     }
@@ -70,7 +70,7 @@ TEST(SystemBuild, ReachesTheKnownSmallestSizes) {
 }
 
 TEST(SystemBuild, SameSeedAndRunLengthGiveTheSameSystem) {
-    const NumberMask numbers = Numbers("3-18");
+    const NumberBits numbers = Numbers("3-18");
     const BuiltSystem first = Build(numbers, {4, 5}, 12, 7);
     EXPECT_EQ(Build(numbers, {4, 5}, 12, 7).tickets, first.tickets);
     // Run on in two parts, it ends where one run of the same length does.
@@ -83,14 +83,14 @@ TEST(SystemBuild, SameSeedAndRunLengthGiveTheSameSystem) {
 
 TEST(SystemBuild, TheShippedSystemIsUsedWhereNoSmallerIsFound) {
     // A shipped system for 9 numbers "3 z 3" of 8 tickets (the smallest is 7).
-    const NumberMask nine = Numbers("1-9");
+    const NumberBits nine = Numbers("1-9");
     const BuiltSystem found = Build(nine, {3, 3}, 1);
     WheelTable table;
     Tickets shipped = NumbersToPositions(found.tickets, nine);
     table.Put(9, {3, 3}, shipped);
     // On other numbers the same positions apply; a search given no time at
     // all keeps the shipped system, one given time goes below it.
-    const NumberMask other = Numbers("11;13;20-24;40;49");
+    const NumberBits other = Numbers("11;13;20-24;40;49");
     const BuiltSystem quick = Build(other, {3, 3}, 1, 1, &table);
     EXPECT_LE(quick.tickets.size(), shipped.size());
     EXPECT_TRUE(BruteForceKeeps(quick.tickets, other, {3, 3}));
@@ -105,15 +105,15 @@ TEST(SystemBuild, TheShippedSystemIsUsedWhereNoSmallerIsFound) {
 
 TEST(SystemBuild, ManyNumbersAreSplitIntoHalvesThatStillKeepTheGuarantee) {
     // 33 numbers "3 z 6" are split into two systems "3 z 3" of 16 and 17.
-    const NumberMask numbers = Numbers("1-33");
+    const NumberBits numbers = Numbers("1-33");
     SystemBuild build(numbers, {3, 6}, 1, nullptr);
     build.Run([&] { return build.HasSystem(); });
     const BuiltSystem system = build.Result();
     EXPECT_TRUE(system.keepsGuarantee);
     EXPECT_EQ(system.hits.Guaranteed(6), 3);
-    const NumberMask lower = Numbers("1-16");
-    for (const NumberMask ticket : system.tickets) {
-        EXPECT_TRUE((ticket & lower) == ticket || (ticket & lower) == 0) << TicketLine(ticket);
+    const NumberBits lower = Numbers("1-16");
+    for (const NumberBits ticket : system.tickets) {
+        EXPECT_TRUE((ticket & lower) == ticket || (ticket & lower) == 0) << NumberBitsText(ticket);
     }
 }
 
@@ -128,7 +128,7 @@ TEST(SystemBuild, RefusesWhatCannotBeBuilt) {
 }
 
 TEST(KeepsGuarantee, FindsTheOneTargetABrokenSystemMisses) {
-    const NumberMask numbers = Numbers("1-8");
+    const NumberBits numbers = Numbers("1-8");
     const BuiltSystem system = Build(numbers, {5, 5}, 1000000);
     const Tickets positions = NumbersToPositions(system.tickets, numbers);
     for (std::size_t drop = 0; drop < positions.size(); ++drop) {

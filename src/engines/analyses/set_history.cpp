@@ -1,7 +1,6 @@
 #include "analyses/set_history.hpp"
 
 #include <algorithm>
-#include <bit>
 
 namespace kulko {
 namespace {
@@ -22,11 +21,11 @@ void ForEachGameDraw(const std::vector<PastDraw>& draws, DrawRange range, Visit&
 
 SetRecord ScoreSet(const NumberSet& set, const std::vector<PastDraw>& draws, DrawRange range) {
     SetRecord record;
-    const std::uint64_t mask = NumberSetMask(set);
+    const NumberBits mask = NumberSetMask(set);
     std::int64_t drought = 0;
-    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey date) {
+    ForEachGameDraw(draws, range, [&](NumberBits drawn, DateKey date) {
         ++record.draws;
-        const int hits = std::popcount(mask & drawn);
+        const int hits = CountBits(mask & drawn);
         if (hits >= 3) {
             ++record.hits[static_cast<std::size_t>(hits - 3)];
             record.lastWin = date;
@@ -49,16 +48,16 @@ std::array<double, 4> ExpectedHits(std::int64_t draws, std::int64_t tickets) {
 
 SystemRecord ScoreSystem(const std::vector<NumberSet>& tickets, const std::vector<PastDraw>& draws,
                          DrawRange range) {
-    std::vector<std::uint64_t> masks;
+    std::vector<NumberBits> masks;
     for (const NumberSet& ticket : tickets) {
         masks.push_back(NumberSetMask(ticket));
     }
     SystemRecord record;
-    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
+    ForEachGameDraw(draws, range, [&](NumberBits drawn, DateKey) {
         ++record.draws;
         int best = 0;
-        for (std::uint64_t mask : masks) {
-            best = std::max(best, std::popcount(mask & drawn));
+        for (NumberBits mask : masks) {
+            best = std::max(best, CountBits(mask & drawn));
         }
         if (best >= 3) {
             ++record.bestHits[static_cast<std::size_t>(best - 3)];
@@ -76,16 +75,16 @@ std::vector<std::int64_t> CumulativeWins(const NumberSet& set, const std::vector
 std::vector<std::int64_t> CumulativeWins(const std::vector<NumberSet>& sets,
                                          const std::vector<PastDraw>& draws, DrawRange range,
                                          WinCount count) {
-    std::vector<std::uint64_t> masks;
+    std::vector<NumberBits> masks;
     for (const NumberSet& set : sets) {
         masks.push_back(NumberSetMask(set));
     }
     std::vector<std::int64_t> wins;
     std::int64_t total = 0;
-    ForEachGameDraw(draws, range, [&](std::uint64_t drawn, DateKey) {
+    ForEachGameDraw(draws, range, [&](NumberBits drawn, DateKey) {
         std::int64_t winners = 0;
-        for (std::uint64_t mask : masks) {
-            winners += std::popcount(mask & drawn) >= 3 ? 1 : 0;
+        for (NumberBits mask : masks) {
+            winners += CountBits(mask & drawn) >= 3 ? 1 : 0;
         }
         total += count == WinCount::PaidDraws ? std::min<std::int64_t>(winners, 1) : winners;
         wins.push_back(total);

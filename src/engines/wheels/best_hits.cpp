@@ -25,9 +25,9 @@ class Enumeration {
         for (int h = 1; h <= kTicketSize; ++h) {
             parts_[h] = SubsetBits(v, h);
         }
-        for (const NumberMask ticket : tickets) {
+        for (const NumberBits ticket : tickets) {
             for (int h = 1; h <= kTicketSize; ++h) {
-                ForEachSubset(ticket, h, [&](NumberMask part) { parts_[h].Set(MaskRank(part)); });
+                ForEachSubset(ticket, h, [&](NumberBits part) { parts_[h].Set(MaskRank(part)); });
             }
         }
     }

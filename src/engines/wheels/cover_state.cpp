@@ -19,15 +19,15 @@ CoverState::CoverState(int v, Guarantee guarantee)
 // Each pair shares t - 1 of the other five positions of the block and m - t
 // positions from outside both.
 template <typename Fn>
-void CoverState::ForEachSwapped(NumberMask block, int out, int in, Fn&& fn) const {
-    const NumberMask kept = block & ~Bit(out);
-    const NumberMask outside = AllPositions(v_) & ~block & ~Bit(in);
-    NumberMask shared[16];
+void CoverState::ForEachSwapped(NumberBits block, int out, int in, Fn&& fn) const {
+    const NumberBits kept = block & ~Bit(out);
+    const NumberBits outside = AllPositions(v_) & ~block & ~Bit(in);
+    NumberBits shared[16];
     int sharedCount = 0;
-    ForEachSubset(kept, guarantee_.t - 1, [&](NumberMask s) { shared[sharedCount++] = s; });
-    ForEachSubset(outside, guarantee_.m - guarantee_.t, [&](NumberMask rest) {
+    ForEachSubset(kept, guarantee_.t - 1, [&](NumberBits s) { shared[sharedCount++] = s; });
+    ForEachSubset(outside, guarantee_.m - guarantee_.t, [&](NumberBits rest) {
         for (int i = 0; i < sharedCount; ++i) {
-            const NumberMask common = shared[i] | rest;
+            const NumberBits common = shared[i] | rest;
             fn(MaskRank(common | Bit(out)), MaskRank(common | Bit(in)));
         }
     });
@@ -65,28 +65,28 @@ void CoverState::Decrement(std::uint32_t rank) {
     ++uncoveredCount_;
 }
 
-void CoverState::Add(NumberMask block) {
+void CoverState::Add(NumberBits block) {
     ForEachTargetMet(block, v_, guarantee_, [&](std::uint32_t rank) { Increment(rank); });
 }
 
-void CoverState::Remove(NumberMask block) {
+void CoverState::Remove(NumberBits block) {
     ForEachTargetMet(block, v_, guarantee_, [&](std::uint32_t rank) { Decrement(rank); });
 }
 
-std::uint32_t CoverState::Gain(NumberMask block) const {
+std::uint32_t CoverState::Gain(NumberBits block) const {
     std::uint32_t gain = 0;
     ForEachTargetMet(block, v_, guarantee_,
                      [&](std::uint32_t rank) { gain += (cells_[rank] & kUncovered) != 0; });
     return gain;
 }
 
-std::uint32_t CoverState::Loss(NumberMask block) const {
+std::uint32_t CoverState::Loss(NumberBits block) const {
     std::uint32_t loss = 0;
     ForEachTargetMet(block, v_, guarantee_, [&](std::uint32_t rank) { loss += cells_[rank] == 1; });
     return loss;
 }
 
-std::int32_t CoverState::SwapDelta(NumberMask block, int out, int in) const {
+std::int32_t CoverState::SwapDelta(NumberBits block, int out, int in) const {
     std::int32_t delta = 0;
     ForEachSwapped(block, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
         delta += static_cast<std::int32_t>(cells_[lost] == 1) -
@@ -95,7 +95,7 @@ std::int32_t CoverState::SwapDelta(NumberMask block, int out, int in) const {
     return delta;
 }
 
-void CoverState::Swap(NumberMask block, int out, int in) {
+void CoverState::Swap(NumberBits block, int out, int in) {
     ForEachSwapped(block, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
         Decrement(lost);
         Increment(gained);

@@ -22,16 +22,16 @@ class CoverState {
     std::uint32_t TargetCount() const { return static_cast<std::uint32_t>(cells_.size()); }
     std::uint32_t UncoveredCount() const { return uncoveredCount_; }
 
-    void Add(NumberMask block);
-    void Remove(NumberMask block);
+    void Add(NumberBits block);
+    void Remove(NumberBits block);
     // How many targets not covered yet the block would cover.
-    std::uint32_t Gain(NumberMask block) const;
+    std::uint32_t Gain(NumberBits block) const;
     // How many targets only this block covers (it must be one of them).
-    std::uint32_t Loss(NumberMask block) const;
+    std::uint32_t Loss(NumberBits block) const;
     // The change in uncovered targets if the block gave up position out
     // for position in (out in the block, in not).
-    std::int32_t SwapDelta(NumberMask block, int out, int in) const;
-    void Swap(NumberMask block, int out, int in);
+    std::int32_t SwapDelta(NumberBits block, int out, int in) const;
+    void Swap(NumberBits block, int out, int in);
 
     bool Covered(std::uint32_t rank) const { return (cells_[rank] & kUncovered) == 0; }
     // The first uncovered target of rank at least from; TargetCount() if none.
@@ -50,7 +50,7 @@ class CoverState {
     void Increment(std::uint32_t rank);
     void Decrement(std::uint32_t rank);
     template <typename Fn>
-    void ForEachSwapped(NumberMask block, int out, int in, Fn&& fn) const;
+    void ForEachSwapped(NumberBits block, int out, int in, Fn&& fn) const;
 
     int v_;
     Guarantee guarantee_;

@@ -28,7 +28,7 @@ std::optional<int> ReadNumber(std::string_view text) {
 }
 
 // Reads one item, "12" or "7-12", into the mask; returns the error text.
-std::string ReadItem(std::string_view item, NumberMask& numbers) {
+std::string ReadItem(std::string_view item, NumberBits& numbers) {
     const std::size_t dash = item.find('-');
     const std::optional<int> first = ReadNumber(item.substr(0, dash));
     const std::optional<int> last =
@@ -102,7 +102,7 @@ NumberChoice ParseNumberChoice(std::string_view typed) {
     return choice;
 }
 
-std::string NumberChoiceText(NumberMask numbers) {
+std::string NumberChoiceText(NumberBits numbers) {
     std::string text;
     int n = kLowestNumber;
     while (n <= kHighestNumber) {

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "game/number_bits.hpp"
+
 namespace kulko {
 
 // The search's own random source (xoshiro256**, seeded through splitmix64),
@@ -41,7 +43,7 @@ class SearchRandom {
 
     // One of the members of a non-empty set, each as likely.
     int MemberOf(std::uint64_t set) {
-        for (std::uint32_t skip = Below(static_cast<std::uint32_t>(std::popcount(set))); skip > 0;
+        for (std::uint32_t skip = Below(static_cast<std::uint32_t>(CountBits(set))); skip > 0;
              --skip) {
             set &= set - 1;
         }

@@ -55,7 +55,7 @@ inline constexpr RankShares kRankShares = MakeRankShares();
 
 }  // namespace detail
 
-inline std::uint32_t MaskRank(NumberMask set) {
+inline std::uint32_t MaskRank(NumberBits set) {
     std::uint32_t rank = 0;
     int below = 0;
     for (int byte = 0; set != 0; ++byte, set >>= 8) {
@@ -67,8 +67,8 @@ inline std::uint32_t MaskRank(NumberMask set) {
 }
 
 // The k-element set of the given rank.
-inline NumberMask MaskOfRank(std::uint32_t rank, int k) {
-    NumberMask set = 0;
+inline NumberBits MaskOfRank(std::uint32_t rank, int k) {
+    NumberBits set = 0;
     int top = kMaxSubsetUniverse;
     for (int i = k; i > 0; --i) {
         while (Binomial(top, i) > rank) {
@@ -84,7 +84,7 @@ inline NumberMask MaskOfRank(std::uint32_t rank, int k) {
 // Calls fn(acc | subset) for every k-element subset of the first n of the
 // given positions.
 template <typename Fn>
-void ForEachSubsetOf(const int* positions, int n, int k, NumberMask acc, Fn&& fn) {
+void ForEachSubsetOf(const int* positions, int n, int k, NumberBits acc, Fn&& fn) {
     if (k == 0) {
         fn(acc);
         return;
@@ -96,20 +96,20 @@ void ForEachSubsetOf(const int* positions, int n, int k, NumberMask acc, Fn&& fn
 
 // Calls fn(subset) for every k-element subset of the set.
 template <typename Fn>
-void ForEachSubset(NumberMask set, int k, Fn&& fn) {
+void ForEachSubset(NumberBits set, int k, Fn&& fn) {
     int positions[64];
     int n = 0;
     for (; set != 0; set &= set - 1) {
         positions[n++] = std::countr_zero(set);
     }
     if (k <= n) {
-        ForEachSubsetOf(positions, n, k, NumberMask{0}, fn);
+        ForEachSubsetOf(positions, n, k, NumberBits{0}, fn);
     }
 }
 
 // All positions 0 to v - 1.
-constexpr NumberMask AllPositions(int v) {
-    return v >= 64 ? ~NumberMask{0} : Bit(v) - 1;
+constexpr NumberBits AllPositions(int v) {
+    return v >= 64 ? ~NumberBits{0} : Bit(v) - 1;
 }
 
 }  // namespace kulko

@@ -28,8 +28,8 @@ bool SplitPays(int v, Guarantee g) {
 
 }  // namespace
 
-std::string RefusalOf(NumberMask numbers, Guarantee guarantee) {
-    const int v = CountOf(numbers);
+std::string RefusalOf(NumberBits numbers, Guarantee guarantee) {
+    const int v = CountBits(numbers);
     if (v < kFewestChosenNumbers) {
         return "Wybierz co najmniej 7 liczb (wybrano " + std::to_string(v) + ").";
     }
@@ -52,9 +52,9 @@ std::string RefusalOf(NumberMask numbers, Guarantee guarantee) {
     return {};
 }
 
-SystemBuild::SystemBuild(NumberMask numbers, Guarantee guarantee, std::uint32_t seed,
+SystemBuild::SystemBuild(NumberBits numbers, Guarantee guarantee, std::uint32_t seed,
                          const WheelTable* table)
-    : numbers_(numbers), guarantee_(guarantee), v_(CountOf(numbers)) {
+    : numbers_(numbers), guarantee_(guarantee), v_(CountBits(numbers)) {
     if (guarantee.Full()) {
         return;
     }
@@ -133,12 +133,12 @@ Tickets SystemBuild::BestPositions() const {
         Tickets tickets;
         tickets.reserve(FullSystemSize(v_));
         ForEachSubset(AllPositions(v_), kTicketSize,
-                      [&](NumberMask ticket) { tickets.push_back(ticket); });
+                      [&](NumberBits ticket) { tickets.push_back(ticket); });
         return tickets;
     }
     Tickets tickets;
     for (const Part& part : parts_) {
-        for (const NumberMask ticket : part.search->Best()) {
+        for (const NumberBits ticket : part.search->Best()) {
             tickets.push_back(ticket << part.first);
         }
     }

@@ -21,7 +21,7 @@ inline constexpr int kFewestChosenNumbers = 7;
 
 // Why no system can be built for these numbers and this guarantee, in
 // Polish; empty when one can.
-std::string RefusalOf(NumberMask numbers, Guarantee guarantee);
+std::string RefusalOf(NumberBits numbers, Guarantee guarantee);
 
 // A system as shown: its tickets over the player's numbers, sorted, with
 // the proof of its guarantee and what it brings.
@@ -46,7 +46,7 @@ struct BuiltSystem {
 class SystemBuild {
   public:
     // The numbers and guarantee must not be refused (RefusalOf).
-    SystemBuild(NumberMask numbers, Guarantee guarantee, std::uint32_t seed,
+    SystemBuild(NumberBits numbers, Guarantee guarantee, std::uint32_t seed,
                 const WheelTable* table);
 
     // Searches on until nothing smaller can exist or stop() returns true;
@@ -65,7 +65,7 @@ class SystemBuild {
     // numbers); not while Run runs, and only once HasSystem().
     BuiltSystem Result() const;
 
-    NumberMask Numbers() const { return numbers_; }
+    NumberBits Numbers() const { return numbers_; }
     Guarantee Promise() const { return guarantee_; }
 
   private:
@@ -76,7 +76,7 @@ class SystemBuild {
     };
     Tickets BestPositions() const;
 
-    NumberMask numbers_;
+    NumberBits numbers_;
     Guarantee guarantee_;
     int v_;
     std::vector<Part> parts_;  // none for the full system

@@ -24,12 +24,12 @@ inline std::uint64_t TargetsPerTicket(int v, Guarantee g) {
 // Calls fn(rank) for every target the ticket meets: i >= t of its positions
 // and m - i of the others.
 template <typename Fn>
-void ForEachTargetMet(NumberMask ticket, int v, Guarantee g, Fn&& fn) {
-    const NumberMask others = AllPositions(v) & ~ticket;
+void ForEachTargetMet(NumberBits ticket, int v, Guarantee g, Fn&& fn) {
+    const NumberBits others = AllPositions(v) & ~ticket;
     for (int i = g.t; i <= std::min(g.m, kTicketSize); ++i) {
-        ForEachSubset(ticket, i, [&](NumberMask inside) {
+        ForEachSubset(ticket, i, [&](NumberBits inside) {
             ForEachSubset(others, g.m - i,
-                          [&](NumberMask outside) { fn(MaskRank(inside | outside)); });
+                          [&](NumberBits outside) { fn(MaskRank(inside | outside)); });
         });
     }
 }

@@ -2,28 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace kulko {
-
-std::vector<int> MembersOf(NumberMask mask) {
-    std::vector<int> members;
-    members.reserve(static_cast<std::size_t>(CountOf(mask)));
-    for (; mask != 0; mask &= mask - 1) {
-        members.push_back(std::countr_zero(mask));
-    }
-    return members;
-}
-
-std::string TicketLine(NumberMask ticket) {
-    std::string line;
-    for (const int n : MembersOf(ticket)) {
-        if (!line.empty()) {
-            line += ';';
-        }
-        line += std::to_string(n);
-    }
-    return line;
-}
 
 namespace {
 
@@ -31,8 +12,8 @@ namespace {
 Tickets Mapped(const Tickets& tickets, const std::array<int, 64>& to) {
     Tickets out;
     out.reserve(tickets.size());
-    for (NumberMask ticket : tickets) {
-        NumberMask mapped = 0;
+    for (NumberBits ticket : tickets) {
+        NumberBits mapped = 0;
         for (; ticket != 0; ticket &= ticket - 1) {
             mapped |= Bit(to[static_cast<std::size_t>(std::countr_zero(ticket))]);
         }
@@ -43,7 +24,7 @@ Tickets Mapped(const Tickets& tickets, const std::array<int, 64>& to) {
 
 }  // namespace
 
-Tickets PositionsToNumbers(const Tickets& tickets, NumberMask chosen) {
+Tickets PositionsToNumbers(const Tickets& tickets, NumberBits chosen) {
     std::array<int, 64> number{};
     int position = 0;
     for (const int n : MembersOf(chosen)) {
@@ -52,7 +33,7 @@ Tickets PositionsToNumbers(const Tickets& tickets, NumberMask chosen) {
     return Mapped(tickets, number);
 }
 
-Tickets NumbersToPositions(const Tickets& tickets, NumberMask chosen) {
+Tickets NumbersToPositions(const Tickets& tickets, NumberBits chosen) {
     std::array<int, 64> position{};
     int next = 0;
     for (const int n : MembersOf(chosen)) {
@@ -64,8 +45,8 @@ Tickets NumbersToPositions(const Tickets& tickets, NumberMask chosen) {
 void SortTickets(Tickets& tickets) {
     // Of two different sets of the same size, the one holding the lowest
     // number where they differ reads first.
-    std::sort(tickets.begin(), tickets.end(), [](NumberMask a, NumberMask b) {
-        const NumberMask differ = a ^ b;
+    std::sort(tickets.begin(), tickets.end(), [](NumberBits a, NumberBits b) {
+        const NumberBits differ = a ^ b;
         return (a & differ & (~differ + 1)) != 0;
     });
 }

@@ -9,8 +9,8 @@ namespace {
 
 // Each ticket is six of the positions 0 to v - 1.
 bool TicketsFit(const Tickets& tickets, int v) {
-    return !tickets.empty() && std::all_of(tickets.begin(), tickets.end(), [v](NumberMask t) {
-        return CountOf(t) == kTicketSize && (t & ~AllPositions(v)) == 0;
+    return !tickets.empty() && std::all_of(tickets.begin(), tickets.end(), [v](NumberBits t) {
+        return CountBits(t) == kTicketSize && (t & ~AllPositions(v)) == 0;
     });
 }
 

@@ -35,12 +35,12 @@ constexpr std::uint64_t kWorkPerDrop = 4000000;
 
 // A ticket sharing `shared` numbers with the target, picked at random among
 // all such; when none is that close, any ticket.
-KULKO_COUNTS_BITS std::size_t PickNearTicket(const Tickets& tickets, NumberMask target, int shared,
+KULKO_COUNTS_BITS std::size_t PickNearTicket(const Tickets& tickets, NumberBits target, int shared,
                                              SearchRandom& random) {
     std::size_t pick = tickets.size();
     std::uint32_t seen = 0;
     for (std::size_t i = 0; i < tickets.size(); ++i) {
-        if (std::popcount(tickets[i] & target) == shared && random.Below(++seen) == 0) {
+        if (CountBits(tickets[i] & target) == shared && random.Below(++seen) == 0) {
             pick = i;
         }
     }
@@ -80,7 +80,7 @@ double WheelSearch::CoveredShare() const {
 }
 
 void WheelSearch::Start() {
-    for (const NumberMask block : blocks_) {
+    for (const NumberBits block : blocks_) {
         cover_.Add(block);
     }
     if (cover_.UncoveredCount() == 0) {
@@ -88,7 +88,7 @@ void WheelSearch::Start() {
         return;
     }
     // A known system that does not keep the guarantee is no start.
-    for (const NumberMask block : blocks_) {
+    for (const NumberBits block : blocks_) {
         cover_.Remove(block);
     }
     blocks_.clear();
@@ -112,7 +112,7 @@ std::uint64_t WheelSearch::GreedyStep() {
         finished_ = true;
         return 0;
     }
-    const NumberMask block = GreedyBlock(MaskOfRank(greedyNext_, guarantee_.m), greedyCandidates_);
+    const NumberBits block = GreedyBlock(MaskOfRank(greedyNext_, guarantee_.m), greedyCandidates_);
     cover_.Add(block);
     blocks_.push_back(block);
     return TargetsPerTicket(v_, guarantee_) * static_cast<std::uint64_t>(greedyCandidates_ + 1);
@@ -126,15 +126,15 @@ void WheelSearch::BeginAnnealing() {
 
 // A ticket that covers the target: t of its numbers and six - t others, the
 // best of a few drawn at random.
-NumberMask WheelSearch::GreedyBlock(NumberMask target, int candidates) {
-    NumberMask best = 0;
+NumberBits WheelSearch::GreedyBlock(NumberBits target, int candidates) {
+    NumberBits best = 0;
     std::uint32_t bestGain = 0;
     for (int i = 0; i < candidates; ++i) {
-        NumberMask block = 0;
-        for (NumberMask pool = target; CountOf(block) < guarantee_.t;) {
+        NumberBits block = 0;
+        for (NumberBits pool = target; CountBits(block) < guarantee_.t;) {
             block |= Bit(random_.MemberOf(pool & ~block));
         }
-        for (NumberMask pool = AllPositions(v_); CountOf(block) < kTicketSize;) {
+        for (NumberBits pool = AllPositions(v_); CountBits(block) < kTicketSize;) {
             block |= Bit(random_.MemberOf(pool & ~block));
         }
         if (candidates == 1) {
@@ -194,10 +194,10 @@ std::uint64_t WheelSearch::Step() {
         RecordBest();
         return kWorkBetweenChecks;
     }
-    const NumberMask target =
+    const NumberBits target =
         MaskOfRank(cover_.UncoveredAt(random_.Below(cover_.UncoveredCount())), guarantee_.m);
     const std::size_t pick = PickNearTicket(blocks_, target, guarantee_.t - 1, random_);
-    const NumberMask block = blocks_[pick];
+    const NumberBits block = blocks_[pick];
     const int out = random_.MemberOf(block & ~target);
     const int in = random_.MemberOf(target & ~block);
     const std::int32_t delta = cover_.SwapDelta(block, out, in);

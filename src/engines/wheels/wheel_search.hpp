@@ -57,7 +57,7 @@ class WheelSearch {
     void Start();
     std::uint64_t GreedyStep();
     void BeginAnnealing();
-    NumberMask GreedyBlock(NumberMask target, int candidates);
+    NumberBits GreedyBlock(NumberBits target, int candidates);
     void RecordBest();
     void DropWeakestBlock();
     // One change of one ticket; returns a measure of the work it took.

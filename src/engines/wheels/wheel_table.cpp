@@ -37,7 +37,7 @@ bool ReadNumbers(std::string_view line, char separator, std::vector<long>& numbe
 }
 
 // A ticket line over the numbers 1 to v, as positions.
-bool ReadTicket(std::string_view line, int v, NumberMask& ticket) {
+bool ReadTicket(std::string_view line, int v, NumberBits& ticket) {
     std::vector<long> numbers;
     if (!ReadNumbers(line, ';', numbers) || numbers.size() != kTicketSize) {
         return false;
@@ -49,7 +49,7 @@ bool ReadTicket(std::string_view line, int v, NumberMask& ticket) {
         }
         ticket |= Bit(static_cast<int>(n) - 1);
     }
-    return CountOf(ticket) == kTicketSize;
+    return CountBits(ticket) == kTicketSize;
 }
 
 // A heading "v TzM count" of a system that can exist.
@@ -104,7 +104,7 @@ WheelTable WheelTable::Parse(std::string_view text, std::string& error) {
         }
         Tickets tickets;
         while (tickets.size() < count) {
-            NumberMask ticket = 0;
+            NumberBits ticket = 0;
             if (!reader.ReadLine(line)) {
                 return damaged("system urwany");
             }
@@ -150,8 +150,8 @@ std::string WheelTable::Text(const std::vector<std::string>& notes) const {
         SortTickets(numbers);
         text += std::to_string(entry.v) + " " + GuaranteeKey(entry.guarantee) + " " +
                 std::to_string(numbers.size()) + "\n";
-        for (const NumberMask ticket : numbers) {
-            text += TicketLine(ticket) + "\n";
+        for (const NumberBits ticket : numbers) {
+            text += NumberBitsText(ticket) + "\n";
         }
     }
     return text;

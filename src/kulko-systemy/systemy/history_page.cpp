@@ -27,7 +27,7 @@ std::string Against(std::int64_t count, double expected) {
 
 std::vector<NumberSet> SetsOfSystem(const BuiltSystem& system) {
     std::vector<NumberSet> sets;
-    for (const NumberMask ticket : system.tickets) {
+    for (const NumberBits ticket : system.tickets) {
         const std::vector<int> numbers = MembersOf(ticket);
         NumberSet set{};
         std::copy(numbers.begin(), numbers.begin() + kNumbersPerDraw, set.begin());

@@ -53,8 +53,8 @@ void SystemPage::Start(const std::filesystem::path& tablePath) {
     stawka.text = savedStake_;
 }
 
-NumberMask SystemPage::ChosenNumbers() const {
-    NumberMask numbers = 0;
+NumberBits SystemPage::ChosenNumbers() const {
+    NumberBits numbers = 0;
     for (std::size_t i = 0; i < liczby.size(); ++i) {
         if (liczby[i].checked) {
             numbers |= Bit(static_cast<int>(i) + 1);
@@ -63,11 +63,11 @@ NumberMask SystemPage::ChosenNumbers() const {
     return numbers;
 }
 
-void SystemPage::ShowChoice(NumberMask numbers) {
+void SystemPage::ShowChoice(NumberBits numbers) {
     for (std::size_t i = 0; i < liczby.size(); ++i) {
         liczby[i].checked = (numbers & Bit(static_cast<int>(i) + 1)) != 0;
     }
-    wybrano.text = "Wybrano: " + Counted(static_cast<std::uint64_t>(CountOf(numbers)), "liczbę",
+    wybrano.text = "Wybrano: " + Counted(static_cast<std::uint64_t>(CountBits(numbers)), "liczbę",
                                          "liczby", "liczb");
     // What "Szukaj dłużej" would go on with is no longer what is chosen.
     build_.reset();
@@ -75,7 +75,7 @@ void SystemPage::ShowChoice(NumberMask numbers) {
 }
 
 void SystemPage::NumberClicked(int n) {
-    const NumberMask numbers = ChosenNumbers() ^ Bit(n);
+    const NumberBits numbers = ChosenNumbers() ^ Bit(n);
     wybrane.text = NumberChoiceText(numbers);
     ShowChoice(numbers);
 }

@@ -88,8 +88,8 @@ class SystemPage {
     std::function<void()> PaintWhileWaiting() {
         return [this] { screen_.AnswerPaints(); };
     }
-    NumberMask ChosenNumbers() const;
-    void ShowChoice(NumberMask numbers);
+    NumberBits ChosenNumbers() const;
+    void ShowChoice(NumberBits numbers);
     void StartSearch(std::shared_ptr<SystemBuild> build);
     void EndSearch();
     void ShowSystem(const BuiltSystem& system);
@@ -102,7 +102,7 @@ class SystemPage {
     SearchWorker worker_;
     std::shared_ptr<SystemBuild> build_;  // the last build, for "Szukaj dłużej"
     std::optional<BuiltSystem> shown_;
-    NumberMask shownNumbers_ = 0;
+    NumberBits shownNumbers_ = 0;
     Guarantee shownGuarantee_;
     std::string savedStake_;
     bool searching_ = false;  // from the start of a search until its result is shown

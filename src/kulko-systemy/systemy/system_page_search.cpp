@@ -34,7 +34,7 @@ void SystemPage::RozpiszClick() {
         screen_.Inform(typed.error);
         return;
     }
-    const NumberMask numbers = ChosenNumbers();
+    const NumberBits numbers = ChosenNumbers();
     const Guarantee guarantee = AllGuarantees().at(static_cast<std::size_t>(gwarancja.index));
     if (const std::string refusal = RefusalOf(numbers, guarantee); !refusal.empty()) {
         screen_.Inform(refusal);

@@ -14,7 +14,7 @@ void SystemPage::ShowSystem(const BuiltSystem& system) {
     std::vector<std::string> lines;
     lines.reserve(system.tickets.size());
     for (std::size_t i = 0; i < system.tickets.size(); ++i) {
-        lines.push_back(std::to_string(i + 1) + ". " + TicketLine(system.tickets[i]));
+        lines.push_back(std::to_string(i + 1) + ". " + NumberBitsText(system.tickets[i]));
     }
     zaklady.Assign(std::move(lines));
     trafienia = BestHitsTable(system.hits);

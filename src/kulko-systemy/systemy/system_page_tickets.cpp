@@ -22,8 +22,8 @@ std::string TicketsCount(std::size_t n) {
 std::vector<std::string> SystemPage::TicketLines() const {
     std::vector<std::string> lines;
     if (shown_) {
-        for (const NumberMask ticket : shown_->tickets) {
-            lines.push_back(TicketLine(ticket));
+        for (const NumberBits ticket : shown_->tickets) {
+            lines.push_back(NumberBitsText(ticket));
         }
     }
     return lines;
@@ -52,7 +52,7 @@ void SystemPage::ZapiszClick() {
         return;
     }
     const std::string suggested = "system_" + GuaranteeKey(shownGuarantee_) + "_" +
-                                  std::to_string(CountOf(shownNumbers_)) + "_liczb.txt";
+                                  std::to_string(CountBits(shownNumbers_)) + "_liczb.txt";
     const std::optional<std::filesystem::path> path = screen_.AskSavePath(suggested);
     if (!path) {
         return;
@@ -83,8 +83,8 @@ void SystemPage::DrukujClick() {
                                             : "System skrócony " + GuaranteeName(shownGuarantee_);
     document.heading = {
         "Gwarancja: " + GuaranteeName(shownGuarantee_) + " – " + GuaranteeMeaning(shownGuarantee_),
-        "Wybrane liczby (" + std::to_string(CountOf(shownNumbers_)) +
-            "): " + TicketLine(shownNumbers_),
+        "Wybrane liczby (" + std::to_string(CountBits(shownNumbers_)) +
+            "): " + NumberBitsText(shownNumbers_),
         "Zakładów: " + WithThousands(shown_->tickets.size())};
     document.lines = zaklady.all;
     if (screen_.Print(document)) {

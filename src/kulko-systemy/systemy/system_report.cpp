@@ -22,8 +22,8 @@ std::string BoundText(const BuiltSystem& system) {
 
 }  // namespace
 
-std::string SystemSummary(const BuiltSystem& system, NumberMask numbers, Guarantee guarantee) {
-    const int v = CountOf(numbers);
+std::string SystemSummary(const BuiltSystem& system, NumberBits numbers, Guarantee guarantee) {
+    const int v = CountBits(numbers);
     const std::string what =
         guarantee.Full() ? "Pełny system" : "System " + GuaranteeName(guarantee);
     return what + " z " + std::to_string(v) +

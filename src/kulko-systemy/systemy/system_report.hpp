@@ -11,7 +11,7 @@ namespace kulko {
 
 // "System 3 z 6 z 20 liczb: 15 zakładów. Dolna granica: ... Gwarancja
 // sprawdzona we wszystkich ... układach ...".
-std::string SystemSummary(const BuiltSystem& system, NumberMask numbers, Guarantee guarantee);
+std::string SystemSummary(const BuiltSystem& system, NumberBits numbers, Guarantee guarantee);
 
 // The best hits for 3 to 6 drawn numbers among the chosen ones.
 TextTable BestHitsTable(const BestHits& hits);

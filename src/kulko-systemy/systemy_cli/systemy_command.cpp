@@ -125,8 +125,8 @@ int RunSystemyCommand(const std::vector<std::string>& args, const std::filesyste
     if (!system.keepsGuarantee) {
         return Refuse("znaleziony system nie przeszedł sprawdzenia gwarancji", err);
     }
-    for (const NumberMask ticket : system.tickets) {
-        out << TicketLine(ticket) << "\n";
+    for (const NumberBits ticket : system.tickets) {
+        out << NumberBitsText(ticket) << "\n";
     }
     err << SystemSummary(system, choice.numbers, guarantee) << "\n";
     PrintTable(BestHitsTable(system.hits), err);
