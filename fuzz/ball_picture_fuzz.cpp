@@ -11,7 +11,7 @@ using namespace kulko;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);
     for (const auto& [width, height] : {std::pair{50, 50}, std::pair{3, 700}}) {
-        RgbImage image;
+        Picture image;
         if (DecodeJpeg(bytes, width, height, image)) {
             fuzz::Require(image.width >= 1 && image.width <= width && image.height >= 1 &&
                               image.height <= height,

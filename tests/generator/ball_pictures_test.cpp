@@ -44,7 +44,7 @@ TEST(BallPictures, DecodesColoursAndKeepsTheTopLeftCornerOfABigPicture) {
         }
     }
     WriteJpeg(dir / "big.jpg", 120, 80, rgb);
-    const RgbImage image = LoadJpegPicture(dir / "big.jpg", 50, 50);
+    const Picture image = LoadJpegPicture(dir / "big.jpg", 50, 50);
     ASSERT_EQ(image.width, 50);
     ASSERT_EQ(image.height, 50);
     ASSERT_EQ(image.rgb.size(), 50u * 50u * 3u);
@@ -57,7 +57,7 @@ TEST(BallPictures, DecodesColoursAndKeepsTheTopLeftCornerOfABigPicture) {
 TEST(BallPictures, SmallPicturesKeepTheirSizeAndGreyOnesComeOutAsRgb) {
     TempDir dir;
     WriteFlatJpeg(dir / "small.jpg", 30, 20, 10, 200, 90);
-    const RgbImage small = LoadJpegPicture(dir / "small.jpg", 50, 50);
+    const Picture small = LoadJpegPicture(dir / "small.jpg", 50, 50);
     EXPECT_EQ(small.width, 30);
     EXPECT_EQ(small.height, 20);
     EXPECT_TRUE(Near(small.rgb[0], 10) && Near(small.rgb[1], 200) && Near(small.rgb[2], 90));
@@ -83,7 +83,7 @@ TEST(BallPictures, APictureCutInItsDataShowsWhatIsThere) {
     WriteFlatJpeg(dir / "whole.jpg", 40, 40, 0, 0, 255);
     const std::string whole = dir.Read("whole.jpg");
     dir.Write("cut.jpg", whole.substr(0, whole.size() - 20));
-    const RgbImage image = LoadJpegPicture(dir / "cut.jpg", 50, 50);
+    const Picture image = LoadJpegPicture(dir / "cut.jpg", 50, 50);
     EXPECT_EQ(image.width, 40);
     EXPECT_EQ(image.height, 40);
 }

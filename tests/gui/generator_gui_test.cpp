@@ -80,7 +80,7 @@ TEST(GeneratorGui, LosujShowsTheSetAndTheBallsAndLogsTheSet) {
         EXPECT_TRUE(picture->isVisible());
         const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB888);
         ASSERT_EQ(shown.size(), QSize(50, 50)) << name;
-        const RgbImage expected = LoadJpegPicture(
+        const Picture expected = LoadJpegPicture(
             BallPicturePath(dir.Path(), numbers[static_cast<std::size_t>(k)]), 50, 50);
         // The centre of the ball, where its number is written.
         for (int y = 18; y < 32; y += 3) {

@@ -33,9 +33,8 @@ void Tgenerator::ShowDrawnSet() {
         Control* const balls[] = {&obraz1, &obraz2, &obraz3, &obraz4, &obraz5, &obraz6};
         for (std::size_t k = 0; k < CurrentSet.size(); ++k) {
             Control& ball = *balls[k];
-            RgbImage image = LoadJpegPicture(BallPicturePath(workDir_, CurrentSet[k]),
-                                             ball.bounds.width, ball.bounds.height);
-            ball.picture = Picture{image.width, image.height, std::move(image.rgb)};
+            ball.picture = LoadJpegPicture(BallPicturePath(workDir_, CurrentSet[k]),
+                                           ball.bounds.width, ball.bounds.height);
         }
         // Exactly over Panel1 and taller, so the balls hide the set text.
         Place(Panel5, 8, 407, 350, 115);

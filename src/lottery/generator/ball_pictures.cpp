@@ -58,8 +58,8 @@ bool BallPicturesPresent(const std::filesystem::path& workDir) {
 
 // Only C objects live in this frame across setjmp, and the output goes to
 // the caller's object, so nothing is left in an undefined state by a jump.
-bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, RgbImage& out) {
-    out = RgbImage{};
+bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, Picture& out) {
+    out = Picture{};
     if (bytes.empty() || maxWidth <= 0 || maxHeight <= 0) {
         return false;
     }
@@ -71,7 +71,7 @@ bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight
     errors.base.output_message = Silent;
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_decompress(&info);
-        out = RgbImage{};
+        out = Picture{};
         return false;
     }
     jpeg_create_decompress(&info);
@@ -116,11 +116,11 @@ bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight
     return !out.rgb.empty();
 }
 
-RgbImage LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight) {
+Picture LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight) {
     const std::string text = ReadWholeFile(file);
     // The file's bytes as they are: a picture is held once.
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    RgbImage image;
+    Picture image;
     if (!DecodeJpeg(bytes, maxWidth, maxHeight, image)) {
         throw InOutError::FromErrno(EIO);
     }

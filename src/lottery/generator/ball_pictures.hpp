@@ -5,14 +5,9 @@
 #include <span>
 #include <vector>
 
-namespace kulko {
+#include "canvas/picture.hpp"
 
-// A decoded picture: RGB bytes, row by row, three per pixel.
-struct RgbImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-};
+namespace kulko {
 
 // The picture of ball n in the folder of ball pictures below the working
 // directory.
@@ -27,9 +22,9 @@ bool BallPicturesPresent(const std::filesystem::path& workDir);
 // InOutError when the file cannot be opened or read ("File not found" for a
 // missing one), and "I/O error 5" when its bytes are no picture libjpeg can
 // decode.
-RgbImage LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight);
+Picture LoadJpegPicture(const std::filesystem::path& file, int maxWidth, int maxHeight);
 
 // The same from bytes already in memory; false when they do not decode.
-bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, RgbImage& out);
+bool DecodeJpeg(std::span<const std::uint8_t> bytes, int maxWidth, int maxHeight, Picture& out);
 
 }  // namespace kulko
