@@ -1,10 +1,11 @@
 #pragma once
 
-#include <cstddef>
+#include <functional>
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -13,12 +14,25 @@ namespace kulko {
 // Text quoted the Polish way, for messages: „text”.
 std::string Quoted(std::string_view text);
 
-// An option of a command line that takes a value: "--name=value", or
-// "--name value", where the value is the next argument (and i moves on to
-// it). Gives the name and the value, or the message (in Polish) when the
-// name is none of `names` or the value is missing.
-std::variant<std::pair<std::string, std::string>, std::string> ReadOptionValue(
-    const std::vector<std::string>& args, std::size_t& i,
-    std::initializer_list<std::string_view> names);
+// A command line taken apart: whether help was asked for ("-h" or "--help"),
+// the options given (a flag with an empty value; of an option given twice,
+// the last), and the other arguments in their order ("-" among them, and
+// everything after "--").
+struct CommandLine {
+    bool help = false;
+    std::map<std::string, std::string, std::less<>> options;
+    std::vector<std::string> arguments;
+
+    bool Has(std::string_view name) const { return options.contains(name); }
+    std::optional<std::string> Value(std::string_view name) const;
+};
+
+// Reads a command line whose options are `valued` ("--name value" or
+// "--name=value"; the value is the next argument whatever it looks like) and
+// `flags` ("--name"). Gives the line, or the refusal (in Polish) of an
+// option that is none of these or of a value that is missing or empty.
+std::variant<CommandLine, std::string> ReadCommandLine(
+    const std::vector<std::string>& args, std::initializer_list<std::string_view> valued,
+    std::initializer_list<std::string_view> flags);
 
 }  // namespace kulko

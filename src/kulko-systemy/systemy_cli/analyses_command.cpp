@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <ostream>
 
-#include "systemy_cli/analyses_options.hpp"
 #include "analyses/filter_report.hpp"
 #include "analyses/number_runs.hpp"
 #include "analyses/set_history.hpp"
 #include "analyses/set_list.hpp"
 #include "files/in_out_error.hpp"
 #include "files/work_files.hpp"
-#include "text/decimal_text.hpp"
+#include "systemy_cli/analyses_options.hpp"
 #include "systemy_cli/systemy_command.hpp"
+#include "text/decimal_text.hpp"
 
 namespace kulko {
 namespace {
@@ -132,21 +132,14 @@ std::string AnalysesHelpText() {
 
 int RunAnalysesCommand(const std::vector<std::string>& args, const std::filesystem::path& workDir,
                        std::ostream& out, std::ostream& err) {
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    std::variant<HistoryOptions, GeneratorOptions, NumbersOptions, std::string> parsed;
-    const auto take = [&](auto result) {
-        std::visit([&](auto& value) { parsed = std::move(value); }, result);
-    };
-    if (args[0] == "historia") {
-        take(ParseHistoryOptions(rest));
-    } else if (args[0] == "filtry") {
-        take(ParseFilterOptions(rest));
-    } else {
-        take(ParseNumbersOptions(rest));
-    }
+    const AnalysesRequest parsed = ParseAnalysesOptions(args);
     if (const auto* usage = std::get_if<std::string>(&parsed)) {
         err << "kulko-systemy: " << *usage << "\n" << SystemyHelpText();
         return kCommandWrongUsage;
+    }
+    if (std::holds_alternative<AnalysesHelp>(parsed)) {
+        out << SystemyHelpText();
+        return kCommandSuccess;
     }
     DrawHistory history;
     try {

@@ -24,11 +24,13 @@ struct NumbersOptions {
     std::int64_t lastDraws = 10;
 };
 
-// The options, or what is wrong with the command line. args start after the
-// command's name.
-std::variant<HistoryOptions, std::string> ParseHistoryOptions(const std::vector<std::string>& args);
-std::variant<GeneratorOptions, std::string> ParseFilterOptions(
-    const std::vector<std::string>& args);
-std::variant<NumbersOptions, std::string> ParseNumbersOptions(const std::vector<std::string>& args);
+// "-h" or "--help" after the name of an analysis.
+struct AnalysesHelp {};
+
+// The options of the analysis named first in args ("historia", "filtry" or
+// "liczby"), help, or what is wrong with the command line.
+using AnalysesRequest =
+    std::variant<HistoryOptions, GeneratorOptions, NumbersOptions, AnalysesHelp, std::string>;
+AnalysesRequest ParseAnalysesOptions(const std::vector<std::string>& args);
 
 }  // namespace kulko

@@ -18,45 +18,31 @@ bool ReadWhole(const std::string& text, Number min, Number max, Number& value) {
 
 std::variant<CommandOptions, std::string> ParseCommandOptions(
     const std::vector<std::string>& args) {
-    CommandOptions options;
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        if (arg == "--pelny") {
-            options.full = true;
-            continue;
-        }
-        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            words.push_back(arg);
-            continue;
-        }
-        const auto option =
-            ReadOptionValue(args, i, {"--gwarancja", "--czas", "--ziarno", "--tabela"});
-        if (const auto* wrong = std::get_if<std::string>(&option)) {
-            return *wrong;
-        }
-        const auto& [name, value] = std::get<std::pair<std::string, std::string>>(option);
-        if (name == "--gwarancja") {
-            options.guarantee = value;
-        } else if (name == "--tabela") {
-            options.table = value;
-        } else if (name == "--czas") {
-            if (!ReadWhole(value, 1, 3600, options.seconds)) {
-                return "--czas to liczba sekund od 1 do 3600, nie " + Quoted(value);
-            }
-        } else {
-            if (!ReadWhole<std::uint32_t>(value, 0, 4294967295u, options.seed)) {
-                return "--ziarno to liczba całkowita od 0 do 4294967295, nie " + Quoted(value);
-            }
-        }
+    const auto read =
+        ReadCommandLine(args, {"--gwarancja", "--czas", "--ziarno", "--tabela"}, {"--pelny"});
+    if (const auto* wrong = std::get_if<std::string>(&read)) {
+        return *wrong;
     }
+    const CommandLine& line = std::get<CommandLine>(read);
+    CommandOptions options;
+    options.help = line.help;
     if (options.help) {
         return options;
     }
+    options.full = line.Has("--pelny");
+    options.guarantee = line.Value("--gwarancja");
+    if (const auto table = line.Value("--tabela")) {
+        options.table = *table;
+    }
+    if (const auto seconds = line.Value("--czas");
+        seconds && !ReadWhole(*seconds, 1, 3600, options.seconds)) {
+        return "--czas to liczba sekund od 1 do 3600, nie " + Quoted(*seconds);
+    }
+    if (const auto seed = line.Value("--ziarno");
+        seed && !ReadWhole<std::uint32_t>(*seed, 0, 4294967295u, options.seed)) {
+        return "--ziarno to liczba całkowita od 0 do 4294967295, nie " + Quoted(*seed);
+    }
+    const std::vector<std::string>& words = line.arguments;
     if (words.empty() || words[0] != "system") {
         return "brak polecenia system";
     }

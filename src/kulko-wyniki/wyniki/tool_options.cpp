@@ -36,49 +36,26 @@ bool IsVersionNumber(std::string_view text) {
 }  // namespace
 
 std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::string>& args) {
-    ToolOptions options;
-    options.version = kProgramVersion;
-    bool versionGiven = false;
-    bool optionsEnded = false;
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            words.push_back(arg);  // "-" is standard input
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        if (arg == "--proba") {
-            options.trial = true;
-            continue;
-        }
-        const auto option = ReadOptionValue(args, i, {"--baza", "--wersja"});
-        if (const auto* wrong = std::get_if<std::string>(&option)) {
-            return *wrong;
-        }
-        const auto& [name, value] = std::get<std::pair<std::string, std::string>>(option);
-        if (name == "--baza") {
-            options.resultsFile = value;
-        } else {
-            options.version = value;
-            versionGiven = true;
-        }
+    const auto read = ReadCommandLine(args, {"--baza", "--wersja"}, {"--proba"});
+    if (const auto* wrong = std::get_if<std::string>(&read)) {
+        return *wrong;
     }
+    const CommandLine& line = std::get<CommandLine>(read);
+    ToolOptions options;
+    if (const auto base = line.Value("--baza")) {
+        options.resultsFile = *base;
+    }
+    options.version = line.Value("--wersja").value_or(kProgramVersion);
+    options.trial = line.Has("--proba");
+    options.help = line.help;
     if (options.help) {
         return options;
     }
-    if (words.empty()) {
+    if (line.arguments.empty()) {
         return "brak polecenia";
     }
-    options.command = words.front();
-    options.operands.assign(words.begin() + 1, words.end());
+    options.command = line.arguments.front();
+    options.operands.assign(line.arguments.begin() + 1, line.arguments.end());
     const auto* rule =
         std::find_if(std::begin(kCommands), std::end(kCommands),
                      [&](const CommandRule& r) { return r.name == options.command; });
@@ -91,7 +68,7 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
     if (options.operands.size() > rule->maxOperands) {
         return "nadmiarowy argument " + Quoted(options.operands[rule->maxOperands]);
     }
-    if (versionGiven && options.command != "publikuj") {
+    if (line.Has("--wersja") && options.command != "publikuj") {
         return "opcja --wersja dotyczy tylko polecenia publikuj";
     }
     if (options.trial && options.command != "dodaj") {
