@@ -22,6 +22,7 @@ foreach(folder ${lottery_folders})
 endforeach()
 set(allowed_wheels ${base_folders})
 set(allowed_analyses ${base_folders} ${lottery_folders})
+set(allowed_import ${base_folders} ${lottery_folders})
 set(allowed_platform ${base_folders})
 set(allowed_qt_shared ${base_folders})
 set(allowed_app ${base_folders} ${lottery_folders} platform)
@@ -29,13 +30,13 @@ set(allowed_app_qt ${base_folders} app platform qt_shared)
 set(allowed_systemy ${base_folders} ${lottery_folders} wheels analyses)
 set(allowed_systemy_cli ${base_folders} ${lottery_folders} wheels analyses systemy)
 set(allowed_systemy_qt ${base_folders} systemy systemy_cli qt_shared)
-set(allowed_wyniki ${base_folders} ${lottery_folders} platform)
+set(allowed_wyniki ${base_folders} ${lottery_folders} import platform)
 
 set(folder_paths
     base/files base/text base/game base/canvas
     lottery/results lottery/generator lottery/stats lottery/memory lottery/ledger
     lottery/settings lottery/update
-    engines/wheels engines/analyses
+    engines/wheels engines/analyses engines/import
     services/platform
     toolkit/qt_shared
     kulko/app kulko/app_qt

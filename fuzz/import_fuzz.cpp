@@ -7,9 +7,9 @@
 #include <string>
 
 #include "fuzz_support.hpp"
-#include "wyniki/import_plan.hpp"
-#include "wyniki/imported_text.hpp"
-#include "wyniki/input_text.hpp"
+#include "import/import_plan.hpp"
+#include "import/imported_text.hpp"
+#include "import/input_text.hpp"
 
 using namespace kulko;
 

@@ -9,7 +9,7 @@
 
 #include "support/window_fixture.hpp"
 #include "tool_run.hpp"
-#include "wyniki/date_token.hpp"
+#include "import/date_token.hpp"
 
 namespace kulko::test {
 namespace {

@@ -7,10 +7,10 @@
 #include "files/in_out_error.hpp"
 #include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
+#include "import/add_command.hpp"
+#include "import/tool_files.hpp"
 #include "results/summary_texts.hpp"
 #include "text/cp1250.hpp"
-#include "wyniki/add_command.hpp"
-#include "wyniki/tool_files.hpp"
 #include "wyniki/tool_options.hpp"
 
 namespace kulko {

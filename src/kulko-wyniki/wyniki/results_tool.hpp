@@ -4,14 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "wyniki/tool_environment.hpp"
+#include "import/import_options.hpp"
+#include "import/tool_environment.hpp"
 
 namespace kulko {
-
-// Exit status of the command-line tool.
-inline constexpr int kToolSuccess = 0;
-inline constexpr int kToolBadInput = 1;  // bad input, a damaged or unreadable file
-inline constexpr int kToolWrongUsage = 2;
 
 // The command-line tool "kulko-wyniki" that keeps the results file current:
 // "dodaj" imports draws from results lists (files, "-" for standard input,

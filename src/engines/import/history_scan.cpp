@@ -1,4 +1,4 @@
-#include "wyniki/history_scan.hpp"
+#include "import/history_scan.hpp"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "wyniki/line_fields.hpp"
+#include "import/line_fields.hpp"
 
 namespace kulko {
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "wyniki/input_list.hpp"
+#include "import/input_list.hpp"
 
 namespace kulko {
 

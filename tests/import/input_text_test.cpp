@@ -10,7 +10,7 @@
 #include <chrono>
 #include <thread>
 
-#include "tool_run.hpp"
+#include "wyniki/tool_run.hpp"
 
 namespace kulko::test {
 namespace {

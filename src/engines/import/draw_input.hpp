@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "game/number_set.hpp"
+#include "import/date_token.hpp"
 #include "results/date_key.hpp"
-#include "wyniki/date_token.hpp"
 
 namespace kulko {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <ctime>
 
-#include "tool_run.hpp"
+#include "wyniki/tool_run.hpp"
 
 namespace kulko::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "wyniki/shown_line.hpp"
+#include "import/shown_line.hpp"
 
 #include <cstdint>
 

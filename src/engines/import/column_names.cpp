@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <array>
 
+#include "import/draw_input.hpp"
+#include "import/line_fields.hpp"
 #include "text/digits.hpp"
-#include "wyniki/draw_input.hpp"
-#include "wyniki/line_fields.hpp"
 
 namespace kulko {
 namespace {

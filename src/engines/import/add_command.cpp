@@ -1,4 +1,4 @@
-#include "wyniki/add_command.hpp"
+#include "import/add_command.hpp"
 
 #include <deque>
 #include <ostream>
@@ -9,13 +9,12 @@
 #include "files/text_file.hpp"
 #include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
+#include "import/import_plan.hpp"
+#include "import/import_refusals.hpp"
+#include "import/imported_text.hpp"
+#include "import/shown_line.hpp"
+#include "import/tool_files.hpp"
 #include "text/cp1250.hpp"
-#include "wyniki/import_plan.hpp"
-#include "wyniki/import_refusals.hpp"
-#include "wyniki/imported_text.hpp"
-#include "wyniki/results_tool.hpp"
-#include "wyniki/shown_line.hpp"
-#include "wyniki/tool_files.hpp"
 
 namespace kulko {
 namespace {

@@ -1,4 +1,4 @@
-#include "wyniki/tool_files.hpp"
+#include "import/tool_files.hpp"
 
 #include <sys/stat.h>
 
@@ -11,10 +11,10 @@
 #include "files/in_out_error.hpp"
 #include "files/input_file.hpp"
 #include "files/work_files.hpp"
+#include "import/input_text.hpp"
+#include "import/shown_line.hpp"
 #include "results/summary_texts.hpp"
 #include "text/cp1250.hpp"
-#include "wyniki/input_text.hpp"
-#include "wyniki/shown_line.hpp"
 
 namespace kulko {
 namespace {

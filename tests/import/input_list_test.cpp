@@ -1,6 +1,6 @@
 // Reading a whole list: the order of day and month in dates "A/B/YYYY" is
 // taken only when no line of the list leaves it open, and never guessed.
-#include "wyniki/input_list.hpp"
+#include "import/input_list.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wyniki/import_refusals.hpp"
+#include "import/import_refusals.hpp"
 
 namespace kulko {
 namespace {

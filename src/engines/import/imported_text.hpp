@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "wyniki/import_plan.hpp"
+#include "import/import_plan.hpp"
 
 namespace kulko {
 

@@ -1,4 +1,4 @@
-#include "wyniki/imported_text.hpp"
+#include "import/imported_text.hpp"
 
 #include "results/renumbering.hpp"
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "wyniki/history_scan.hpp"
-#include "wyniki/input_list.hpp"
-#include "wyniki/tool_environment.hpp"
+#include "import/history_scan.hpp"
+#include "import/input_list.hpp"
+#include "import/tool_environment.hpp"
 
 namespace kulko {
 

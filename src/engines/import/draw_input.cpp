@@ -1,10 +1,10 @@
-#include "wyniki/draw_input.hpp"
+#include "import/draw_input.hpp"
 
 #include <algorithm>
 
+#include "import/line_fields.hpp"
 #include "text/digits.hpp"
 #include "text/text_to_number.hpp"
-#include "wyniki/line_fields.hpp"
 
 namespace kulko {
 namespace {

@@ -1,4 +1,4 @@
-#include "wyniki/tool_environment.hpp"
+#include "import/tool_environment.hpp"
 
 #include <cstdlib>
 #include <ctime>

@@ -2,8 +2,8 @@
 
 #include <iosfwd>
 
-#include "wyniki/tool_environment.hpp"
-#include "wyniki/tool_options.hpp"
+#include "import/import_options.hpp"
+#include "import/tool_environment.hpp"
 
 namespace kulko {
 

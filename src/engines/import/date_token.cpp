@@ -1,4 +1,4 @@
-#include "wyniki/date_token.hpp"
+#include "import/date_token.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 // What the tool says about the files it is given, and which history it
 // takes when none is given.
-#include "wyniki/tool_files.hpp"
+#include "import/tool_files.hpp"
 
 #include <gtest/gtest.h>
 
-#include "tool_run.hpp"
+#include "wyniki/tool_run.hpp"
 
 namespace kulko::test {
 namespace {

@@ -1,8 +1,8 @@
-#include "wyniki/input_list.hpp"
+#include "import/input_list.hpp"
 
 #include <algorithm>
 
-#include "wyniki/line_fields.hpp"
+#include "import/line_fields.hpp"
 
 namespace kulko {
 namespace {

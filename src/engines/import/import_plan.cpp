@@ -1,10 +1,10 @@
-#include "wyniki/import_plan.hpp"
+#include "import/import_plan.hpp"
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "wyniki/import_refusals.hpp"
+#include "import/import_refusals.hpp"
 
 namespace kulko {
 namespace {

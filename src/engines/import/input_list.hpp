@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/text_file.hpp"
-#include "wyniki/draw_input.hpp"
+#include "import/draw_input.hpp"
 
 namespace kulko {
 

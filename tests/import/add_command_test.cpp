@@ -1,14 +1,14 @@
 // "dodaj" seen from the player's side: a trial shows what would be added and
 // changes nothing; an import lists what it added and keeps the history as it
 // was beside it, also for a history reached by a symbolic link.
-#include "wyniki/add_command.hpp"
+#include "import/add_command.hpp"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "support/scoped_environment.hpp"
-#include "tool_run.hpp"
+#include "wyniki/tool_run.hpp"
 
 namespace kulko::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "wyniki/input_text.hpp"
+#include "import/input_text.hpp"
 
 #include <algorithm>
 #include <cstdint>

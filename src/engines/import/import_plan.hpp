@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "wyniki/history_scan.hpp"
-#include "wyniki/input_list.hpp"
+#include "import/history_scan.hpp"
+#include "import/input_list.hpp"
 
 namespace kulko {
 
