@@ -22,7 +22,7 @@ void CheckKeyShape(const std::optional<DateKey>& key, DateKeySource source) {
 }
 
 std::optional<std::string> LastLongLine(std::string_view bytes) {
-    TextFileReader reader = TextFileReader::FromBytes(std::string(bytes));
+    TextReader reader = TextReader::FromBytes(std::string(bytes));
     std::string_view line;
     std::optional<std::string> last;
     while (reader.ReadLine(line)) {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NumberCounts counts = CountDrawLogNumbers(file);
 
     NumberCounts expected{};
-    TextFileReader reader = TextFileReader::FromBytes(bytes);
+    TextReader reader = TextReader::FromBytes(bytes);
     std::string_view line;
     while (reader.ReadLine(line)) {
         ForEachNumber(line, [&](int value) {

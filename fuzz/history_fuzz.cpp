@@ -22,7 +22,7 @@ using Record = std::array<std::int64_t, kNumbersPerDraw>;
 
 std::vector<Record> Records(const std::string& bytes) {
     std::vector<Record> records;
-    TextFileReader reader = TextFileReader::FromBytes(bytes);
+    TextReader reader = TextReader::FromBytes(bytes);
     std::string_view line;
     while (reader.ReadLine(line)) {
         Record record{};
@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (DrawMode mode : {DrawMode::Normal, DrawMode::NoSix, DrawMode::NoFive, DrawMode::NoFour}) {
-        TextFileReader reader = TextFileReader::FromBytes(bytes);
+        TextReader reader = TextReader::FromBytes(bytes);
         const HistoryIndex index = HistoryIndex::FromText(reader, mode);
         for (const NumberSet& candidate : candidates) {
             const bool expected = std::any_of(records.begin(), records.end(), [&](const Record& r) {

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::holds_alternative<std::string>(text)) {
         return 0;
     }
-    InputSource list{"lista", TextFileReader::FromBytes(std::get<std::string>(std::move(text)))};
+    InputSource list{"lista", TextReader::FromBytes(std::get<std::string>(std::move(text)))};
     std::vector<PlacedDraw> draws;
     const auto bad = ReadInputDraws(list, kToday, draws);
     if (bad) {

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "files/text_file.hpp"
-#include "files/text_file_stream.hpp"
 #include "fuzz_support.hpp"
 #include "results/results_listing.hpp"
 #include "results/validating_read.hpp"
@@ -20,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Unchecked: every line is read and counted.
     DrawSummary unchecked;
-    TextFileReader all = TextFileReader::FromBytes(bytes);
+    TextReader all = TextReader::FromBytes(bytes);
     const ValidationVerdict free = ValidateResults(all, false, lineTotal, unchecked);
     fuzz::Require(free.kind == ValidationVerdict::Kind::Sound, "unchecked read reports damage");
     fuzz::Require(unchecked.readDrawCount == lineTotal, "unchecked read skipped lines");
@@ -32,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Checked: a sound verdict means every line passed; damage names a line.
     DrawSummary checked;
-    TextFileReader again = TextFileReader::FromBytes(bytes);
+    TextReader again = TextReader::FromBytes(bytes);
     const ValidationVerdict verdict = ValidateResults(again, true, lineTotal, checked);
     if (verdict.kind == ValidationVerdict::Kind::Sound) {
         fuzz::Require(checked.readDrawCount == lineTotal, "sound read skipped lines");
@@ -49,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Read a piece at a time (as the results tool reads), the same verdict
     // and counts; told no count of lines, it leaves the newest fifty rows out.
     DrawSummary streamed;
-    TextFileStream stream(file);
+    TextReader stream(file);
     const ValidationVerdict pieces = ValidateResults(stream, true, 0, streamed);
     fuzz::Require(pieces.kind == verdict.kind && pieces.line == verdict.line,
                   "the streamed read gives another verdict");

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "text/real_number.hpp"
 #include "files/text_file.hpp"
 #include "fuzz_support.hpp"
+#include "text/real_number.hpp"
 #include "update/version_note.hpp"
 
 using namespace kulko;
@@ -13,7 +13,7 @@ using namespace kulko;
 namespace {
 
 double FirstLineValue(std::string_view bytes) {
-    TextFileReader reader = TextFileReader::FromBytes(std::string(bytes));
+    TextReader reader = TextReader::FromBytes(std::string(bytes));
     std::string_view first;
     return reader.ReadLine(first) ? TextToReal(first).value : 0.0;
 }

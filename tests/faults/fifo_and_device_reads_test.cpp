@@ -13,13 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
+#include "files/text_file.hpp"
 #include "generator/ball_pictures.hpp"
 #include "ledger/ledger_file.hpp"
 #include "settings/settings_files.hpp"
-#include "update/version_note.hpp"
 #include "support/window_fixture.hpp"
+#include "update/version_note.hpp"
 
 namespace kulko::test {
 namespace {
@@ -43,7 +43,7 @@ TEST_F(FifoAndDeviceReadsTest, FifoAndDeviceAreRefusedAtOnceByEveryReader) {
     const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
         readers = {
             {"whole file", [](const auto& file) { ReadWholeFile(file); }},
-            {"lines", [](const auto& file) { TextFileReader reader(file); }},
+            {"lines", [](const auto& file) { TextReader reader(file); }},
             {"ledger", [](const auto& file) { ReadLedgerFile(file); }},
             {"setting", [](const auto& file) { ReadSettingFile(file); }},
             {"version note", [](const auto& file) { ReadVersionNote(file); }},

@@ -12,8 +12,8 @@
 #include <cstdlib>
 
 #include "app/tgenerator.hpp"
-#include "files/text_file.hpp"
 #include "faults/fault_support.hpp"
+#include "files/text_file.hpp"
 #include "support/fakes.hpp"
 
 namespace kulko::test {
@@ -114,7 +114,7 @@ TEST_F(FullDiskTest, SettingsAndRenumberingKeepTheirFiles) {
         report.Equal(ErrorOf([&] { window.BitBtn4Click(); }), "", "renumbering with room");
         // The numbers were in order already: the same lines come back.
         std::vector<std::string> lines;
-        TextFileReader original = TextFileReader::FromBytes(before.at("kulko.txt"));
+        TextReader original = TextReader::FromBytes(before.at("kulko.txt"));
         for (std::string_view line; original.ReadLine(line);) {
             lines.emplace_back(line);
         }

@@ -12,7 +12,7 @@ namespace kulko {
 namespace {
 
 std::vector<std::string> LinesOf(std::string bytes) {
-    TextFileReader reader = TextFileReader::FromBytes(std::move(bytes));
+    TextReader reader = TextReader::FromBytes(std::move(bytes));
     std::vector<std::string> lines;
     std::string_view line;
     while (reader.ReadLine(line)) {
@@ -23,7 +23,7 @@ std::vector<std::string> LinesOf(std::string bytes) {
 
 using Lines = std::vector<std::string>;
 
-TEST(TextFileReader, FollowsTheLineRules) {
+TEST(TextReader, FollowsTheLineRules) {
     EXPECT_EQ(LinesOf(""), Lines{});
     EXPECT_EQ(LinesOf("a\r\nb\r\n"), (Lines{"a", "b"}));  // no empty last line
     EXPECT_EQ(LinesOf("a\r\nb"), (Lines{"a", "b"}));      // last line without its end
@@ -38,26 +38,26 @@ TEST(TextFileReader, FollowsTheLineRules) {
     EXPECT_EQ(LinesOf(std::string("a\0b\r\n", 5)), (Lines{std::string("a\0b", 3)}));
 }
 
-TEST(TextFileReader, ReadsAHugeLineWithoutLineEnds) {
+TEST(TextReader, ReadsAHugeLineWithoutLineEnds) {
     const std::string big(10 * 1024 * 1024, '7');
     const Lines lines = LinesOf(big);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), big.size());
 }
 
-TEST(TextFileReader, MissingFileAndDirectoryRaiseTheRuntimeTexts) {
+TEST(TextReader, MissingFileAndDirectoryRaiseTheRuntimeTexts) {
     test::TempDir dir;
     try {
-        TextFileReader reader(dir / "missing.txt");
+        TextReader reader(dir / "missing.txt");
         FAIL() << "no error";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
     }
     std::filesystem::create_directory(dir / "folder");
-    EXPECT_THROW(TextFileReader(dir / "folder"), InOutError);
+    EXPECT_THROW(TextReader(dir / "folder"), InOutError);
 }
 
-TEST(TextFileReader, CountsAndReadsFilesOnDisk) {
+TEST(TextReader, CountsAndReadsFilesOnDisk) {
     test::TempDir dir;
     dir.Write("f.txt", "1\r\n2\r\n3");
     EXPECT_EQ(CountLines(dir / "f.txt"), 3u);

@@ -18,7 +18,7 @@ HistoryIndex IndexOf(const std::vector<std::string>& lines, DrawMode mode) {
     for (const auto& line : lines) {
         text += line + "\r\n";
     }
-    TextFileReader reader = TextFileReader::FromBytes(text);
+    TextReader reader = TextReader::FromBytes(text);
     return HistoryIndex::FromText(reader, mode);
 }
 

@@ -13,7 +13,7 @@ struct Read {
 };
 
 Read ReadList(const std::string& text) {
-    InputSource source{"lista", TextFileReader::FromBytes(text)};
+    InputSource source{"lista", TextReader::FromBytes(text)};
     std::vector<PlacedDraw> draws;
     const auto bad = ReadInputDraws(source, MakeDateKey(2026, 12, 7), draws);
     Read read;

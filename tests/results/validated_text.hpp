@@ -18,13 +18,13 @@ struct Outcome {
 };
 
 inline Outcome Validate(std::string bytes, bool check = true) {
-    TextFileReader counter = TextFileReader::FromBytes(bytes);
+    TextReader counter = TextReader::FromBytes(bytes);
     std::size_t total = 0;
     std::string_view line;
     while (counter.ReadLine(line)) {
         ++total;
     }
-    TextFileReader reader = TextFileReader::FromBytes(std::move(bytes));
+    TextReader reader = TextReader::FromBytes(std::move(bytes));
     Outcome outcome;
     outcome.verdict = ValidateResults(reader, check, total, outcome.summary);
     return outcome;

@@ -92,5 +92,19 @@ TEST(ValidatingRead, FileReadInPiecesAgreesWithTheWholeText) {
     }
 }
 
+// A line longer than the reader's window, however sound its start, is never
+// counted: the read stops at it as at a line whose fields cannot be cut.
+TEST(ValidatingRead, ALineLongerThanTheWindowIsDamaged) {
+    const TempDir dir;
+    const std::string longLine = "2;12.03.1957;1;2;3;4;5;6" + std::string(TextReader::kWindow, ' ');
+    dir.Write("kulko.txt",
+              "1;12.03.1957;1;2;3;4;5;6\r\n" + longLine + "\r\n3;12.03.1957;1;2;3;4;5;6");
+    DrawSummary summary;
+    const ValidationVerdict verdict = ValidateResultsFile(dir / "kulko.txt", true, summary);
+    EXPECT_EQ(verdict.kind, Kind::SemicolonError);
+    EXPECT_EQ(verdict.line, longLine.substr(0, kShownLineLength));
+    EXPECT_EQ(summary.readDrawCount, 1u);
+}
+
 }  // namespace
 }  // namespace kulko::test

@@ -48,7 +48,7 @@ TEST(DrawLogCounts, SkipsValuesOutsideTheGame) {
 // The counts as the program's line reader and token cutting give them.
 NumberCounts CountedByTheLineReader(std::string bytes) {
     NumberCounts counts{};
-    TextFileReader reader = TextFileReader::FromBytes(std::move(bytes));
+    TextReader reader = TextReader::FromBytes(std::move(bytes));
     std::string_view line;
     while (reader.ReadLine(line)) {
         ForEachNumber(line, [&](int value) {

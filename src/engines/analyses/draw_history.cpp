@@ -9,10 +9,11 @@
 namespace kulko {
 namespace {
 
-DrawHistory ReadFrom(TextFileReader& reader) {
+DrawHistory ReadFrom(TextReader& reader) {
     DrawHistory history;
-    const ValidationVerdict verdict =
-        ValidateResults(reader, true, reader.LineCount(), history.summary);
+    const std::size_t lineTotal = reader.CountLines();
+    reader.Rewind();
+    const ValidationVerdict verdict = ValidateResults(reader, true, lineTotal, history.summary);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
         history.damage = DamageReportText(verdict.kind) + Cp1250ToUtf8(verdict.line);
         return history;
@@ -29,12 +30,12 @@ DrawHistory ReadFrom(TextFileReader& reader) {
 }  // namespace
 
 DrawHistory ReadDrawHistory(const std::filesystem::path& resultsFile) {
-    TextFileReader reader(resultsFile);
+    TextReader reader(resultsFile);
     return ReadFrom(reader);
 }
 
 DrawHistory DrawHistoryFromBytes(std::string bytes) {
-    TextFileReader reader = TextFileReader::FromBytes(std::move(bytes));
+    TextReader reader = TextReader::FromBytes(std::move(bytes));
     return ReadFrom(reader);
 }
 

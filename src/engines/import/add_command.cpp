@@ -40,7 +40,7 @@ bool ReadInputs(const ToolOptions& options, const ToolEnvironment& environment, 
             return false;
         }
         InputSource& source =
-            sources.emplace_back(InputSource{name, TextFileReader::FromBytes(std::move(*text))});
+            sources.emplace_back(InputSource{name, TextReader::FromBytes(std::move(*text))});
         if (const auto bad = ReadInputDraws(source, environment.today, draws)) {
             err << kToolName << PlaceText(bad->place) << ": " << bad->reason;
             if (bad->place.lineNumber != 0) {

@@ -155,16 +155,15 @@ class AskedDraws : public CountedLines {
 std::string ReadTail(int fd, std::uint64_t from) {
     std::string tail;
     char chunk[1 << 16];
-    for (auto at = static_cast<off_t>(from);;) {
-        const ssize_t got = ReadSome(fd, chunk, sizeof chunk, at);
+    for (auto at = static_cast<off_t>(from);; at += static_cast<off_t>(sizeof chunk)) {
+        const ssize_t got = ReadFull(fd, chunk, sizeof chunk, at);
         if (got < 0) {
             throw InOutError::FromErrno(errno);
         }
-        if (got == 0) {
+        tail.append(chunk, static_cast<std::size_t>(got));
+        if (static_cast<std::size_t>(got) < sizeof chunk) {
             return tail;
         }
-        tail.append(chunk, static_cast<std::size_t>(got));
-        at += got;
     }
 }
 
@@ -176,7 +175,7 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     // Taken before the read: a file changed while it is read never passes
     // for the one read.
     history.identity = IdentityOf(resultsFile);
-    history.file = std::make_unique<TextFileStream>(resultsFile);
+    history.file = std::make_unique<TextReader>(resultsFile);
     AskedDraws asked(questions, history.asked);
     const bool asking = !questions.numbers.empty() || !questions.dates.empty();
     // The tool shows no newest draws, so no count of lines is taken first.
@@ -188,7 +187,7 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     }
     history.lastDate = HistoryDateKey(history.summary.lastDate);
     history.lastNumber = asked.LastNumber().value_or(history.summary.readDrawCount);
-    history.linesEnd = history.file->LinesEnd();
+    history.linesEnd = history.file->TextEnd();
     // The byte before the end of the lines tells whether the last line is
     // ended; it is read with what follows.
     const bool lines = history.linesEnd > 0;

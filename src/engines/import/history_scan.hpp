@@ -9,7 +9,7 @@
 
 #include "files/file_identity.hpp"
 #include "files/file_ops.hpp"
-#include "files/text_file_stream.hpp"
+#include "files/text_reader.hpp"
 #include "game/number_set.hpp"
 #include "results/date_key.hpp"
 #include "results/draw_summary.hpp"
@@ -42,11 +42,11 @@ struct ScannedHistory {
     DateKey lastDate = 0;        // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
     std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order
-    std::unique_ptr<TextFileStream> file;  // open on what was read
-    std::uint64_t linesEnd = 0;            // where its lines end: before a Ctrl-Z, or at its end
-    std::string tail;                      // the Ctrl-Z and what follows it, if any
-    std::optional<char> lastByte;          // the byte before linesEnd; none for an empty file
-    FileIdentity identity;                 // of the file as read, taken before the read
+    std::unique_ptr<TextReader> file;  // open on what was read
+    std::uint64_t linesEnd = 0;        // where its lines end: before a Ctrl-Z, or at its end
+    std::string tail;                  // the Ctrl-Z and what follows it, if any
+    std::optional<char> lastByte;      // the byte before linesEnd; none for an empty file
+    FileIdentity identity;             // of the file as read, taken before the read
 
     // The lines as a stretch of the open file, up to their end.
     FileStretch Lines() const { return {file->Descriptor(), 0, linesEnd}; }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/text_file.hpp"
+#include "files/text_reader.hpp"
 #include "import/draw_input.hpp"
 
 namespace kulko {
@@ -14,7 +14,7 @@ namespace kulko {
 // One input of an import, its text as the line reader takes it.
 struct InputSource {
     std::string name;  // as given: a path, "-" for standard input, an address
-    TextFileReader lines;
+    TextReader lines;
 };
 
 // Where an input line stands, for the messages that name it: views into

@@ -84,7 +84,7 @@ bool ReadHeading(std::string_view line, int& v, Guarantee& g, std::size_t& count
 WheelTable WheelTable::Parse(std::string_view text, std::string& error) {
     WheelTable table;
     error.clear();
-    TextFileReader reader = TextFileReader::FromBytes(std::string(text));
+    TextReader reader = TextReader::FromBytes(std::string(text));
     std::string_view line;
     std::size_t lineNumber = 0;
     const auto damaged = [&](const char* what) {

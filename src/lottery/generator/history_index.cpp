@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "files/line_blocks.hpp"
+#include "files/text_reader.hpp"
 #include "results/results_line.hpp"
 
 namespace kulko {
@@ -86,9 +86,11 @@ HistoryIndex::RecordNumbers HistoryIndex::FirstSixNumbers(std::string_view line)
     return numbers;
 }
 
-HistoryIndex HistoryIndex::FromText(TextFileReader& reader, DrawMode mode) {
+HistoryIndex HistoryIndex::FromText(TextReader& reader, DrawMode mode) {
     HistoryIndex index(mode);
-    index.AddText(reader.Rest());
+    for (std::string_view piece; reader.NextPiece(piece);) {
+        index.AddText(piece);
+    }
     return index;
 }
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "files/text_file.hpp"
+#include "files/text_reader.hpp"
 #include "game/number_set.hpp"
-#include "generator/generator_options.hpp"
 #include "game/subset_rank.hpp"
+#include "generator/generator_options.hpp"
 
 namespace kulko {
 
@@ -35,7 +35,7 @@ class HistoryIndex {
     // An index of no records yet.
     explicit HistoryIndex(DrawMode mode);
     // Reads every line of the results file. With "normalny" nothing is kept.
-    static HistoryIndex FromText(TextFileReader& reader, DrawMode mode);
+    static HistoryIndex FromText(TextReader& reader, DrawMode mode);
 
     // An index of no records, which records are then added to one at a time
     // (a back-test judges each past draw against the draws before it).

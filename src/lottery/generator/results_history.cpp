@@ -17,7 +17,7 @@ bool ResultsHistory::Rejects(const NumberSet& candidate) {
     }
     std::string_view piece;
     while (!index_.Rejects(candidate)) {
-        if (allRead_ || !records_->Next(piece)) {
+        if (allRead_ || !records_->NextPiece(piece)) {
             allRead_ = true;
             return false;
         }

@@ -4,7 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
+#include "files/text_reader.hpp"
 #include "game/number_set.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/history_index.hpp"
@@ -35,7 +36,7 @@ class ResultsHistory {
     std::filesystem::path file_;
     DrawMode mode_;
     std::optional<ReadOnlyFile> opened_;
-    std::optional<LineBlocks> records_;
+    std::optional<TextReader> records_;
     HistoryIndex index_;
     bool allRead_ = false;
 };

@@ -8,6 +8,7 @@
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 
 namespace kulko {
@@ -65,27 +66,13 @@ Ledger ReadLedgerFile(const std::filesystem::path& path) {
     const int fd = OpenRegularFile(path, O_RDONLY);
     // One block; a longer file is read only up to its end.
     std::string block(kLedgerFileSize, '\0');
-    std::size_t done = 0;
-    int error = 0;
-    while (done < block.size()) {
-        const ssize_t got = ::read(fd, block.data() + done, block.size() - done);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
-            break;
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
+    const ssize_t got = ReadFull(fd, block.data(), block.size());
+    const int error = errno;
     ::close(fd);
-    if (error != 0) {
+    if (got < 0) {
         throw InOutError::FromErrno(error);
     }
-    if (done < kLedgerFileSize) {
+    if (static_cast<std::size_t>(got) < kLedgerFileSize) {
         throw InOutError::ReadBeyondEnd();
     }
     return DecodeLedger(block);

@@ -46,7 +46,7 @@ std::vector<CheckedSet> CheckMemoryFile(const std::filesystem::path& memoryFile,
         return checked;
     }
     const SetSlots typed = SplitIntoSlots(typedText);
-    TextFileReader reader(memoryFile);
+    TextReader reader(memoryFile);
     std::string_view line;
     while (reader.ReadLine(line)) {
         // Each line is split on its own, so a short line never keeps numbers

@@ -17,7 +17,7 @@ constexpr std::size_t kNumberWidth = 4;
 // Hands out the renumbered file piece by piece. Everything is copied as it
 // stands but the number fields: line ends, what a CR hides up to the next
 // LF, a Ctrl-Z and whatever follows it.
-void RenumberPieces(TextFileReader& reader, const std::function<void(std::string_view)>& emit) {
+void RenumberPieces(TextReader& reader, const std::function<void(std::string_view)>& emit) {
     const std::string_view bytes = reader.Bytes();
     std::size_t copied = 0;
     std::size_t number = 0;
@@ -73,7 +73,7 @@ std::string FourDigitNumber(std::size_t number) {
 }
 
 std::string RenumberedText(std::string resultsBytes) {
-    TextFileReader reader = TextFileReader::FromBytes(std::move(resultsBytes));
+    TextReader reader = TextReader::FromBytes(std::move(resultsBytes));
     std::string text;
     text.reserve(reader.Bytes().size() + reader.Bytes().size() / 8);
     RenumberPieces(reader, [&](std::string_view piece) { text += piece; });
@@ -94,7 +94,8 @@ void RenumberResults(const std::filesystem::path& resultsFile,
         throw InOutError::FromErrno(scratch.Error());
     }
     const FileIdentity read = IdentityOf(resultsFile);
-    TextFileReader reader(resultsFile);
+    // The whole file in memory, as the renumbered file copies every byte of it.
+    TextReader reader = TextReader::FromBytes(ReadWholeFile(resultsFile));
     ScratchWriter writer(scratch.Descriptor());
     RenumberPieces(reader, [&](std::string_view piece) { writer.Add(piece); });
     writer.Flush();

@@ -8,6 +8,7 @@
 
 #include "files/in_out_error.hpp"
 #include "files/read_some.hpp"
+#include "files/text_reader.hpp"
 #include "text/cp1250.hpp"
 
 namespace kulko {
@@ -67,10 +68,10 @@ void ResultsListing::List(const FileIdentity& identity) {
     if (held_) {
         text_.reserve(static_cast<std::size_t>(identity_.Size()));
     }
-    LineBlocks blocks(file_.Fd(), 0, identity.Size());
+    TextReader reader(file_.Fd(), 0, identity.Size());
     std::string_view piece;
-    while (blocks.Next(piece)) {
-        const std::uint64_t offset = blocks.PieceOffset();
+    while (reader.NextPiece(piece)) {
+        const std::uint64_t offset = reader.PieceOffset();
         if (starts_.Size() == 0) {
             // As many lines as the first piece suggests, so the offsets are
             // not copied as they grow.
@@ -81,7 +82,11 @@ void ResultsListing::List(const FileIdentity& identity) {
                             16);
         }
         if (held_) {
+            // The skipped rest of a line longer than the reader's window is
+            // never shown: line ends stand in for it, so that the offsets
+            // stay those of the file.
             text_.append(piece);
+            text_.append(static_cast<std::size_t>(reader.PieceEnd() - offset) - piece.size(), '\n');
         }
         starts_.Add(offset);
         const char* const begin = piece.data();
@@ -95,28 +100,27 @@ void ResultsListing::List(const FileIdentity& identity) {
             starts_.Add(offset + static_cast<std::uint64_t>(at - begin));
         }
     }
-    textEnd_ = blocks.TextEnd();
+    textEnd_ = reader.TextEnd();
     starts_.Fit();
 }
 
 std::string_view ResultsListing::Span(std::size_t index) {
     const std::uint64_t start = starts_[index];
     const std::uint64_t limit = index + 1 < starts_.Size() ? starts_[index + 1] : textEnd_;
-    const auto length = static_cast<std::size_t>(limit - start);
+    // Of a line longer than the reader's window only that much is shown.
+    const auto length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(limit - start, TextReader::kWindow));
     if (held_) {
         return std::string_view(text_).substr(static_cast<std::size_t>(start), length);
     }
     if (start < blockAt_ || limit > blockAt_ + block_.size()) {
         block_.resize(std::max(length, static_cast<std::size_t>(std::min<std::uint64_t>(
                                            kShownBlock, textEnd_ - start))));
-        std::size_t done = 0;
-        while (done < block_.size()) {
-            const ssize_t got = ReadSome(file_.Fd(), block_.data() + done, block_.size() - done,
-                                         static_cast<off_t>(start + done));
-            if (got <= 0) {
-                throw InOutError::FromErrno(got < 0 ? errno : EIO);
-            }
-            done += static_cast<std::size_t>(got);
+        const ssize_t got =
+            ReadFull(file_.Fd(), block_.data(), block_.size(), static_cast<off_t>(start));
+        if (got < 0 || static_cast<std::size_t>(got) < block_.size()) {
+            // The file is shorter than when it was listed.
+            throw InOutError::FromErrno(got < 0 ? errno : EIO);
         }
         blockAt_ = start;
     }

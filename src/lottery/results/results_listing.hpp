@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/file_identity.hpp"
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
 
 namespace kulko {
 

@@ -129,8 +129,7 @@ class NewestDraws {
 
 }  // namespace
 
-template <typename Lines>
-ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t resultsLineTotal,
+ValidationVerdict ValidateResults(TextReader& reader, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary, CountedLines* counted, SummaryScope scope) {
     const bool whole = scope == SummaryScope::Whole;
     using Kind = ValidationVerdict::Kind;
@@ -218,7 +217,8 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
         ++linesRead;
         six = NumberSet{};
         std::string_view date;
-        if (ReadUsualLine(line.data(), line.size(), 0, usual, six)) {
+        const bool cut = reader.LineCut();
+        if (!cut && ReadUsualLine(line.data(), line.size(), 0, usual, six)) {
             for (const int value : six) {
                 if (whole) {
                     ++usualTally[static_cast<std::size_t>(value)];
@@ -252,6 +252,10 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
                 ++summary.readDrawCount;
                 return stop(Kind::RangeError, line);
             }
+            if (check && cut) {
+                // Its further fields were never read.
+                return stop(Kind::SemicolonError, line);
+            }
         }
         keepDate(date);
         count(line, date, six);
@@ -261,11 +265,6 @@ ValidationVerdict ValidateResults(Lines& reader, bool check, std::size_t results
     return {};
 }
 
-template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*, SummaryScope);
-template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                           CountedLines*, SummaryScope);
-
 ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool check,
                                       DrawSummary& summary, FileIdentity* readIdentity) {
     // The identity before the read: a change made after it gives the file
@@ -274,8 +273,8 @@ ValidationVerdict ValidateResultsFile(const std::filesystem::path& file, bool ch
     const bool identified = FileIdentity::OfPath(file.c_str(), before);
     // A piece at a time: the file is never held whole, and the newest
     // draws find their rows once the count of lines is known.
-    TextFileStream stream(file);
-    ValidationVerdict verdict = ValidateResults(stream, check, kLineTotalUnknown, summary);
+    TextReader reader(file);
+    ValidationVerdict verdict = ValidateResults(reader, check, kLineTotalUnknown, summary);
     if (identified && readIdentity != nullptr && verdict.kind == ValidationVerdict::Kind::Sound) {
         *readIdentity = before;
     }

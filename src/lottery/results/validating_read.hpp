@@ -6,8 +6,7 @@
 #include <string_view>
 
 #include "files/file_identity.hpp"
-#include "files/text_file.hpp"
-#include "files/text_file_stream.hpp"
+#include "files/text_reader.hpp"
 #include "results/draw_summary.hpp"
 
 namespace kulko {
@@ -40,19 +39,15 @@ inline constexpr std::size_t kLineTotalUnknown = static_cast<std::size_t>(-1);
 // Goes through the results file once: checks each line (when check is on,
 // stopping at the first damaged one) and feeds the summary, and counted
 // when given. The summary is finished only when the read reaches the end of
-// the file. The lines come from a TextFileReader or, a piece at a time,
-// from a TextFileStream.
+// the file. A line too long for the reader's window (cut) is damaged: after
+// the checks of what was read of it, it stops the check as a line whose
+// fields cannot be cut.
 // With SummaryScope::CountAndLastDate the summary gets only the count of
 // draws and the last date, for a reader that shows nothing more.
 enum class SummaryScope { Whole, CountAndLastDate };
-template <typename Lines>
-ValidationVerdict ValidateResults(Lines& lines, bool check, std::size_t resultsLineTotal,
+ValidationVerdict ValidateResults(TextReader& lines, bool check, std::size_t resultsLineTotal,
                                   DrawSummary& summary, CountedLines* counted = nullptr,
                                   SummaryScope scope = SummaryScope::Whole);
-extern template ValidationVerdict ValidateResults(TextFileReader&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*, SummaryScope);
-extern template ValidationVerdict ValidateResults(TextFileStream&, bool, std::size_t, DrawSummary&,
-                                                  CountedLines*, SummaryScope);
 
 // The start-up read of a results file on disk: the file is read once, a
 // piece at a time, checked and summarised. When the read went through the whole

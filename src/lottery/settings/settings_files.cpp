@@ -7,6 +7,7 @@
 
 #include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
+#include "files/read_some.hpp"
 #include "files/regular_file.hpp"
 #include "files/work_files.hpp"
 
@@ -27,10 +28,7 @@ const char* SettingFileName(Setting setting) {
 std::optional<bool> ReadSettingFile(const std::filesystem::path& path) {
     const int fd = OpenRegularFile(path, O_RDONLY);
     unsigned char byte = 0;
-    ssize_t got = 0;
-    do {
-        got = ::read(fd, &byte, 1);
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got = ReadSome(fd, reinterpret_cast<char*>(&byte), 1);
     const int error = errno;
     ::close(fd);
     if (got < 0) {

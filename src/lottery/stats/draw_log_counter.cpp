@@ -1,6 +1,6 @@
 #include "stats/draw_log_counter.hpp"
 
-#include "files/line_blocks.hpp"
+#include "files/text_reader.hpp"
 #include "stats/draw_log_counts.hpp"
 
 namespace kulko {
@@ -42,18 +42,22 @@ NumberCounts DrawLogCounter::Count(const char* drawLog) {
 
 void DrawLogCounter::CountFrom(int fd, std::uint64_t offset, std::uint64_t end) {
     unended_ = {};
-    LineBlocks blocks(fd, offset, end);
+    TextReader reader(fd, offset, end);
     std::string_view piece;
-    while (blocks.Next(piece)) {
-        // Only the last piece can end without a LF.
+    while (reader.NextPiece(piece)) {
+        // Only the last piece can end without a LF. A line longer than the
+        // reader's window is a piece of its own, its LF among the bytes
+        // skipped: it is whole when the reader went past an LF.
+        const bool ended = reader.LastByte() == '\n';
         const std::size_t lastLf = piece.rfind('\n');
-        const std::size_t whole = lastLf == std::string_view::npos ? 0 : lastLf + 1;
+        const std::size_t whole =
+            ended ? piece.size() : (lastLf == std::string_view::npos ? 0 : lastLf + 1);
         TallyDrawLogText(piece.substr(0, whole), whole_);
         TallyDrawLogText(piece.substr(whole), unended_);
-        wholeEnd_ = blocks.PieceOffset() + whole;
-        lastByte_ = piece.back();
+        wholeEnd_ = ended ? reader.PieceEnd() : reader.PieceOffset() + whole;
+        lastByte_ = reader.LastByte();
     }
-    ctrlZ_ = blocks.EndedByCtrlZ();
+    ctrlZ_ = reader.EndedByCtrlZ();
 }
 
 std::optional<KnownTextEnd> DrawLogCounter::Known() const {

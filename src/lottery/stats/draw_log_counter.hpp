@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "files/file_identity.hpp"
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
 #include "stats/number_counts.hpp"
 
 namespace kulko {

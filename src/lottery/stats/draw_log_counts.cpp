@@ -1,6 +1,7 @@
 #include "stats/draw_log_counts.hpp"
 
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
+#include "files/text_reader.hpp"
 #include "results/results_line.hpp"
 #include "text/usual_numbers.hpp"
 

@@ -1,6 +1,7 @@
 #include "stats/number_counts.hpp"
 
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
+#include "files/text_reader.hpp"
 #include "results/results_line.hpp"
 
 namespace kulko {
@@ -38,10 +39,10 @@ void TallyResultsText(std::string_view text, NumberTally& tally) {
 }
 
 NumberTally TallyFile(int fd, TextTally tallyText, std::uint64_t end) {
-    LineBlocks blocks(fd, 0, end);
+    TextReader reader(fd, 0, end);
     NumberTally tally;
     std::string_view piece;
-    while (blocks.Next(piece)) {
+    while (reader.NextPiece(piece)) {
         tallyText(piece, tally);
     }
     return tally;

@@ -8,7 +8,7 @@
 #endif
 
 #include "files/file_ops.hpp"
-#include "files/line_blocks.hpp"
+#include "files/text_reader.hpp"
 
 namespace kulko {
 namespace {
@@ -79,11 +79,10 @@ std::size_t CountLinesContaining(const std::filesystem::path& resultsFile, std::
     if (text.empty() || !FileExists(resultsFile)) {
         return 0;
     }
-    const ReadOnlyFile file(resultsFile);
-    LineBlocks blocks(file.Fd());
+    TextReader reader(resultsFile);
     std::size_t count = 0;
     std::string_view piece;
-    while (blocks.Next(piece)) {
+    while (reader.NextPiece(piece)) {
         count += CountInText(piece, text);
     }
     return count;

@@ -1,6 +1,6 @@
 #include "stats/results_counter.hpp"
 
-#include "files/line_blocks.hpp"
+#include "files/read_only_file.hpp"
 
 namespace kulko {
 

@@ -54,13 +54,13 @@ std::optional<DateKey> DrawDateKey(std::string_view line, DateKeySource source) 
 }
 
 std::optional<DateKey> LastDateKey(const std::filesystem::path& file, DateKeySource source) {
-    TextFileReader reader(file);
+    TextReader reader(file);
     std::string_view line;
-    std::string_view last;
+    std::string last;  // a line read lasts only until the next
     bool any = false;
     while (reader.ReadLine(line)) {
         if (line.size() >= kDateStart + kDateLength) {
-            last = line;
+            last.assign(line);
             any = true;
         }
     }

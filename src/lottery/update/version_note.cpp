@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "text/real_number.hpp"
 #include "files/text_file.hpp"
+#include "text/real_number.hpp"
 
 namespace kulko {
 
 double ReadVersionNote(const std::filesystem::path& note) {
-    TextFileReader reader(note);
+    TextReader reader(note);
     std::string_view first;
     if (!reader.ReadLine(first)) {
         first = {};

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include "files/read_some.hpp"
+
 namespace kulko {
 namespace {
 
@@ -109,7 +111,7 @@ bool StartsWell(const std::vector<std::string>& command, std::chrono::millisecon
         if (polled > 0) {
             // No byte at all: the watcher could not start the program.
             char succeeded = 0;
-            took = ::read(report[0], &succeeded, 1) == 1 && succeeded == 1;
+            took = ReadSome(report[0], &succeeded, 1) == 1 && succeeded == 1;
         }
         break;
     }
