@@ -82,6 +82,13 @@ TEST_F(SystemPageTest, BuildsAProvenSystemWithItsTablesAndCost) {
     EXPECT_EQ(Tickets().size(), 2u);  // two halves of ten numbers
     EXPECT_NE(page.wynik.text.find("2 zakłady"), std::string::npos) << page.wynik.text;
     EXPECT_NE(page.wynik.text.find("mniejszy system nie istnieje"), std::string::npos);
+    Choose("1-22", "3 z 3");  // at the record, by construction
+    Build();
+    EXPECT_NE(page.wynik.text.find("77 zakładów (najmniejszy znany: 77, optymalny)"),
+              std::string::npos)
+        << page.wynik.text;
+    Choose("1-10", "3 z 6");
+    Build();
     EXPECT_EQ(page.koszt.text, "Koszt: 2 zakłady × 3,50 zł = 7,00 zł");
     ASSERT_EQ(page.trafienia.rows.size(), 4u);
     EXPECT_EQ(page.trafienia.rows[3][1], "3");  // six drawn among the ten: 3 hits sure

@@ -42,6 +42,10 @@ TEST(SystemyCommand, PrintsOneTicketALineThatKeepsTheGuarantee) {
     EXPECT_NE(built.err.find("Dolna granica"), std::string::npos);
     EXPECT_NE(built.err.find("Gwarantowane trafienie"), std::string::npos);
 
+    // Beside the size, the smallest the literature knows for the cell.
+    const Outcome record = RunCommand({"system", "1-20", "--gwarancja", "3z3", "--czas", "1"});
+    EXPECT_NE(record.err.find("(najmniejszy znany: 71)"), std::string::npos) << record.err;
+
     const Outcome full = RunCommand({"system", "1-8", "--pelny"});
     EXPECT_EQ(full.status, 0);
     EXPECT_EQ(std::count(full.out.begin(), full.out.end(), '\n'), 28);

@@ -57,8 +57,16 @@ TEST(SystemBuild, ReachesTheKnownSmallestSizes) {
         Guarantee g;
         std::size_t smallest;
     } known[] = {
-        {"1-7", {3, 3}, 4},  {"1-7", {5, 5}, 6}, {"1-8", {5, 5}, 12},
-        {"1-12", {3, 6}, 2}, {"1-7", {6, 6}, 7}, {"1-11", {3, 3}, 11},
+        {"1-7", {3, 3}, 4},
+        {"1-7", {5, 5}, 6},
+        {"1-8", {5, 5}, 12},
+        {"1-12", {3, 6}, 2},
+        {"1-7", {6, 6}, 7},
+        {"1-11", {3, 3}, 11},
+        // The Steiner systems, at once.
+        {"1-22", {3, 3}, 77},
+        {"11-36", {3, 3}, 130},
+        {"5-16", {5, 5}, 132},
     };
     for (const auto& k : known) {
         SCOPED_TRACE(std::string(k.numbers) + " " + GuaranteeName(k.g));
@@ -103,17 +111,25 @@ TEST(SystemBuild, TheShippedSystemIsUsedWhereNoSmallerIsFound) {
     EXPECT_TRUE(BruteForceKeeps(mended.tickets, other, {3, 3}));
 }
 
-TEST(SystemBuild, ManyNumbersAreSplitIntoHalvesThatStillKeepTheGuarantee) {
-    // 33 numbers "3 z 6" are split into two systems "3 z 3" of 16 and 17.
+TEST(SystemBuild, ManyNumbersAreSplitIntoPartsThatStillKeepTheGuarantee) {
+    // 33 numbers "3 z 6" are searched on the parts of the best split.
     const NumberBits numbers = Numbers("1-33");
     SystemBuild build(numbers, {3, 6}, 1, nullptr);
+    ASSERT_TRUE(build.Split().has_value());
     build.Run([&] { return build.HasSystem(); });
     const BuiltSystem system = build.Result();
     EXPECT_TRUE(system.keepsGuarantee);
     EXPECT_EQ(system.hits.Guaranteed(6), 3);
-    const NumberBits lower = Numbers("1-16");
+    EXPECT_LE(system.tickets.size(), build.Split()->tickets);
+    // Each ticket lies within a part, or holds all of a small part.
     for (const NumberBits ticket : system.tickets) {
-        EXPECT_TRUE((ticket & lower) == ticket || (ticket & lower) == 0) << NumberBitsText(ticket);
+        bool within = false;
+        for (const SplitPart& part : build.Split()->parts) {
+            const NumberBits partNumbers = AllPositions(part.v) << (part.first + 1);
+            within = within || (part.v > 6 ? (ticket & partNumbers) == ticket
+                                           : (ticket & partNumbers) == partNumbers);
+        }
+        EXPECT_TRUE(within) << NumberBitsText(ticket);
     }
 }
 

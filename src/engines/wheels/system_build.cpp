@@ -19,11 +19,8 @@ constexpr int kChecksPerTurn = 50;
 // seconds than one search over all numbers.
 constexpr std::uint64_t kWorkForSplit = 1000000;
 
-bool SplitPays(int v, Guarantee g) {
-    // m drawn numbers over two halves put ceil(m / 2) in one of them.
-    const bool halvesKeepIt = g.t < g.m && (g.m + 1) / 2 >= g.t;
-    return halvesKeepIt && v / 2 > kTicketSize &&
-           TargetsPerTicket(v, g) * SystemLowerBound(v, g).tickets > kWorkForSplit;
+bool SearchTooSlow(int v, Guarantee g) {
+    return TargetsPerTicket(v, g) * SystemLowerBound(v, g).tickets > kWorkForSplit;
 }
 
 }  // namespace
@@ -58,21 +55,38 @@ SystemBuild::SystemBuild(NumberBits numbers, Guarantee guarantee, std::uint32_t 
     if (guarantee.Full()) {
         return;
     }
-    const auto known = [&](int v, Guarantee g) {
-        const Tickets* shipped = table == nullptr ? nullptr : table->Find(v, g);
-        return shipped == nullptr ? Tickets{} : *shipped;
+    const SystemCatalog catalog(table);
+    SystemCatalog::Known start = catalog.Find(v_, guarantee);
+    split_ = BestSplit(v_, guarantee, [&](int v, Guarantee g) { return catalog.Size(v, g); });
+    const auto partSystem = [&](const SplitPart& part) {
+        return catalog.Find(part.v, part.guarantee).tickets;
     };
-    if (!SplitPays(v_, guarantee)) {
-        Tickets start = known(v_, guarantee);
-        shippedSize_ = start.size();
-        parts_.push_back({0, std::make_unique<WheelSearch>(v_, guarantee, seed, std::move(start))});
+    if (split_ && (start.tickets.empty() || split_->tickets < start.tickets.size())) {
+        start = {SplitTickets(*split_, v_, partSystem), SystemOrigin::kSplit, ""};
+    } else {
+        split_.reset();
+    }
+    startOrigin_ = start.origin;
+    startSize_ = start.tickets.size();
+    if (!split_ || !SearchTooSlow(v_, guarantee)) {
+        parts_.push_back(
+            {0, std::make_unique<WheelSearch>(v_, guarantee, seed, std::move(start.tickets))});
         return;
     }
-    const Guarantee half{guarantee.t, guarantee.t};
-    const int lower = v_ / 2;
-    for (const auto& [first, size] : {std::pair{0, lower}, std::pair{lower, v_ - lower}}) {
+    // Each part searched on its own, from its known system.
+    for (const SplitPart& part : split_->parts) {
+        if (!part.NeedsTickets()) {
+            continue;
+        }
+        if (part.v <= kTicketSize) {
+            const Tickets one = SplitTickets({{part}, 1}, v_, partSystem);
+            parts_.push_back({part.first, nullptr, one.front()});
+            continue;
+        }
         parts_.push_back(
-            {first, std::make_unique<WheelSearch>(size, half, seed + first, known(size, half))});
+            {part.first, std::make_unique<WheelSearch>(
+                             part.v, part.guarantee, seed + static_cast<std::uint32_t>(part.first),
+                             partSystem(part))});
     }
 }
 
@@ -80,6 +94,9 @@ void SystemBuild::Run(const std::function<bool()>& stop) {
     bool stopped = false;
     while (!stopped && !Finished()) {
         for (Part& part : parts_) {
+            if (!part.search) {
+                continue;
+            }
             // The parts take turns, a fixed share of work each, so that the
             // same seed and run length give the same system.
             int turn = 0;
@@ -100,32 +117,33 @@ std::size_t SystemBuild::BestSize() const {
     }
     std::size_t size = 0;
     for (const Part& part : parts_) {
-        size += part.search->Best().size();
+        size += part.search ? part.search->Best().size() : 1;
     }
     return size;
 }
 
 bool SystemBuild::HasSystem() const {
-    return std::all_of(parts_.begin(), parts_.end(),
-                       [](const Part& part) { return !part.search->Best().empty(); });
+    return std::all_of(parts_.begin(), parts_.end(), [](const Part& part) {
+        return !part.search || !part.search->Best().empty();
+    });
 }
 
 double SystemBuild::StartShare() const {
     double share = 0;
     for (const Part& part : parts_) {
-        share += part.search->Best().empty() ? part.search->CoveredShare() : 1.0;
+        share += part.search && part.search->Best().empty() ? part.search->CoveredShare() : 1.0;
     }
     return parts_.empty() ? 1.0 : share / static_cast<double>(parts_.size());
 }
 
 bool SystemBuild::Finished() const {
     return std::all_of(parts_.begin(), parts_.end(),
-                       [](const Part& part) { return part.search->Finished(); });
+                       [](const Part& part) { return !part.search || part.search->Finished(); });
 }
 
 bool SystemBuild::TooLarge() const {
     return std::any_of(parts_.begin(), parts_.end(),
-                       [](const Part& part) { return part.search->TooLarge(); });
+                       [](const Part& part) { return part.search && part.search->TooLarge(); });
 }
 
 Tickets SystemBuild::BestPositions() const {
@@ -138,6 +156,10 @@ Tickets SystemBuild::BestPositions() const {
     }
     Tickets tickets;
     for (const Part& part : parts_) {
+        if (!part.search) {
+            tickets.push_back(part.fixed);
+            continue;
+        }
         for (const NumberBits ticket : part.search->Best()) {
             tickets.push_back(ticket << part.first);
         }
@@ -149,7 +171,12 @@ BuiltSystem SystemBuild::Result() const {
     BuiltSystem built;
     const Tickets positions = BestPositions();
     built.bound = SystemLowerBound(v_, guarantee_);
-    built.fromTable = shippedSize_ != 0 && positions.size() == shippedSize_;
+    built.origin =
+        startSize_ != 0 && positions.size() == startSize_ ? startOrigin_ : SystemOrigin::kSearch;
+    built.fromTable = built.origin == SystemOrigin::kTable;
+    built.record = FindKnownRecord(v_, guarantee_);
+    built.optimal = positions.size() <= built.bound.tickets ||
+                    (built.record && positions.size() <= built.record->lowerBound);
     built.hits = CountBestHits(positions, v_);
     built.keepsGuarantee = KeepsGuarantee(positions, v_, guarantee_, built.hits);
     built.odds = OddsOfOneDraw(built.hits, v_, positions.size());

@@ -10,7 +10,10 @@
 #include "wheels/best_hits.hpp"
 #include "wheels/draw_odds.hpp"
 #include "wheels/guarantee.hpp"
+#include "wheels/known_records.hpp"
 #include "wheels/lower_bound.hpp"
+#include "wheels/split.hpp"
+#include "wheels/system_catalog.hpp"
 #include "wheels/ticket.hpp"
 #include "wheels/wheel_search.hpp"
 #include "wheels/wheel_table.hpp"
@@ -27,22 +30,28 @@ std::string RefusalOf(NumberBits numbers, Guarantee guarantee);
 // the proof of its guarantee and what it brings.
 struct BuiltSystem {
     Tickets tickets;
-    bool keepsGuarantee = false;  // checked exhaustively
-    bool fromTable = false;       // the shipped system was smaller than any found
+    bool keepsGuarantee = false;                  // checked exhaustively
+    bool fromTable = false;                       // the shipped system was smaller than any found
+    SystemOrigin origin = SystemOrigin::kSearch;  // where the tickets come from
     LowerBound bound;
+    // The smallest size the literature knows for the cell, where known.
+    std::optional<KnownRecord> record;
+    // No system with fewer tickets can exist: the size is at a lower bound,
+    // the program's own or one the literature has proven.
+    bool optimal = false;
     BestHits hits;
     DrawOdds odds;
 };
 
 // One system being built for the player's numbers: the full system at
-// once, any other by the search, which starts from the shipped system for
-// as many numbers where the table has one and looks for a smaller one.
+// once, any other by the search, which starts from the smallest system
+// known without searching and looks for a smaller one. Known are the
+// systems of the shipped table and of the constructions (SystemCatalog),
+// and the best split of the numbers into parts with such systems (split).
 //
 // Where many numbers make every change of a ticket touch too many targets
-// (3 z 5 and 3 z 6 for some forty numbers or more), the numbers are split
-// into two halves and each half gets a system "3 z 3" of its own: m drawn
-// numbers among the chosen ones put at least three in one half, so the
-// two together keep the guarantee, and the small searches go much faster.
+// (3 z 5 and 3 z 6 for some forty numbers or more), the search runs on the
+// parts of the best split instead, each part from its known system.
 class SystemBuild {
   public:
     // The numbers and guarantee must not be refused (RefusalOf).
@@ -66,13 +75,17 @@ class SystemBuild {
     BuiltSystem Result() const;
 
     NumberBits Numbers() const { return numbers_; }
+    // The split the system started from, if it was the best start.
+    const std::optional<SplitPlan>& Split() const { return split_; }
     Guarantee Promise() const { return guarantee_; }
 
   private:
-    // A search over some of the positions, in a row from `first`.
+    // A search over some of the positions, in a row from `first`; or, for
+    // a part of six numbers or fewer, its one ticket.
     struct Part {
         int first;
         std::unique_ptr<WheelSearch> search;
+        NumberBits fixed = 0;
     };
     Tickets BestPositions() const;
 
@@ -80,7 +93,9 @@ class SystemBuild {
     Guarantee guarantee_;
     int v_;
     std::vector<Part> parts_;  // none for the full system
-    std::size_t shippedSize_ = 0;
+    std::optional<SplitPlan> split_;
+    SystemOrigin startOrigin_ = SystemOrigin::kSearch;
+    std::size_t startSize_ = 0;
 };
 
 }  // namespace kulko

@@ -20,6 +20,33 @@ std::string BoundText(const BuiltSystem& system) {
     return text + ".";
 }
 
+// Beside the size: the smallest the literature knows for the cell, and
+// whether no smaller system can exist.
+std::string RecordText(const BuiltSystem& system) {
+    std::string text;
+    if (system.record) {
+        text = "najmniejszy znany: " + WithThousands(system.record->smallest);
+    }
+    if (system.optimal && !system.bound.exact) {
+        text += (text.empty() ? "" : ", ") + std::string("optymalny");
+    }
+    return text.empty() ? "" : " (" + text + ")";
+}
+
+std::string OriginText(const BuiltSystem& system) {
+    switch (system.origin) {
+        case SystemOrigin::kTable:
+            return " System z dołączonej tabeli.";
+        case SystemOrigin::kConstruction:
+            return " System ze znanej konstrukcji.";
+        case SystemOrigin::kSplit:
+            return " System złożony z systemów na częściach wybranych liczb.";
+        case SystemOrigin::kSearch:
+            break;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string SystemSummary(const BuiltSystem& system, NumberBits numbers, Guarantee guarantee) {
@@ -27,8 +54,8 @@ std::string SystemSummary(const BuiltSystem& system, NumberBits numbers, Guarant
     const std::string what =
         guarantee.Full() ? "Pełny system" : "System " + GuaranteeName(guarantee);
     return what + " z " + std::to_string(v) +
-           " liczb: " + Counted(system.tickets.size(), "zakład", "zakłady", "zakładów") + "." +
-           BoundText(system) + (system.fromTable ? " System z dołączonej tabeli." : "") +
+           " liczb: " + Counted(system.tickets.size(), "zakład", "zakłady", "zakładów") +
+           RecordText(system) + "." + BoundText(system) + OriginText(system) +
            " Gwarancja sprawdzona we wszystkich " + WithThousands(Binomial(v, guarantee.m)) +
            " układach " + std::to_string(guarantee.m) + " z wybranych liczb.";
 }

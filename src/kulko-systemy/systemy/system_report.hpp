@@ -9,8 +9,9 @@ namespace kulko {
 
 // What is said of a system found, in the window and on the command line.
 
-// "System 3 z 6 z 20 liczb: 15 zakładów. Dolna granica: ... Gwarancja
-// sprawdzona we wszystkich ... układach ...".
+// "System 3 z 3 z 22 liczb: 77 zakładów (najmniejszy znany: 77,
+// optymalny). Dolna granica: ... Gwarancja sprawdzona we wszystkich ...
+// układach ...".
 std::string SystemSummary(const BuiltSystem& system, NumberBits numbers, Guarantee guarantee);
 
 // The best hits for 3 to 6 drawn numbers among the chosen ones.

@@ -1,0 +1,97 @@
+// The constructed systems: the fields they are built over, the designs,
+// the systems derived from them and the orbit search, each system checked
+// by the program's exhaustive check.
+#include <gtest/gtest.h>
+
+#include "wheels/brute_force.hpp"
+#include "wheels/constructions/constructed_systems.hpp"
+#include "wheels/constructions/derived_systems.hpp"
+#include "wheels/constructions/galois_field.hpp"
+#include "wheels/constructions/orbit_search.hpp"
+#include "wheels/constructions/steiner_systems.hpp"
+#include "wheels/lower_bound.hpp"
+#include "wheels/system_catalog.hpp"
+#include "wheels/verify.hpp"
+
+namespace kulko::test {
+namespace {
+
+TEST(GaloisField, EveryOrderIsAField) {
+    // A reducible modulus would leave some element without an inverse.
+    for (const int q : {4, 8, 9, 11, 25, 27, 49}) {
+        SCOPED_TRACE(q);
+        const GaloisField f(q);
+        for (int a = 0; a < q; ++a) {
+            EXPECT_EQ(f.Add(a, f.Neg(a)), 0);
+            if (a != 0) {
+                EXPECT_EQ(f.Mul(a, f.Inv(a)), 1);
+            }
+            for (int b = 0; b < q; ++b) {
+                for (const int c : {1, q - 1, q / 2}) {
+                    EXPECT_EQ(f.Mul(a, f.Add(b, c)), f.Add(f.Mul(a, b), f.Mul(a, c)));
+                    EXPECT_EQ(f.Mul(f.Mul(a, b), c), f.Mul(a, f.Mul(b, c)));
+                }
+            }
+        }
+    }
+    EXPECT_FALSE(IsFieldOrder(6));
+    EXPECT_FALSE(IsFieldOrder(81));
+}
+
+TEST(SteinerSystems, EachIsTheSmallestPossibleAndKeepsItsGuarantee) {
+    const struct {
+        Tickets tickets;
+        int v;
+        Guarantee g;
+        std::size_t size;
+    } designs[] = {{SteinerSystem5of12(), 12, {5, 5}, 132},
+                   {SteinerSystem3of22(), 22, {3, 3}, 77},
+                   {SteinerSystem3of26(), 26, {3, 3}, 130}};
+    for (const auto& d : designs) {
+        SCOPED_TRACE(d.v);
+        EXPECT_EQ(d.tickets.size(), d.size);
+        EXPECT_EQ(SystemLowerBound(d.v, d.g).tickets, d.size);
+        EXPECT_TRUE(KeepsGuarantee(d.tickets, d.v, d.g));
+    }
+}
+
+TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
+    const SystemCatalog catalog(nullptr);
+    for (const auto& [v, g] : ConstructedCells()) {
+        SCOPED_TRACE(std::to_string(v) + " " + GuaranteeName(g));
+        const auto system = FindConstructedSystem(v, g);
+        ASSERT_TRUE(system.has_value());
+        EXPECT_TRUE(KeepsGuarantee(system->tickets, v, g));
+        for (int fewer = v - 1; fewer >= v - 2; --fewer) {
+            const SystemCatalog::Known derived = catalog.Find(fewer, g);
+            EXPECT_LE(derived.tickets.size(), system->tickets.size());
+            EXPECT_TRUE(KeepsGuarantee(derived.tickets, fewer, g)) << fewer;
+        }
+    }
+    // 21 numbers "3 z 3" from 22: at the record of 77.
+    EXPECT_EQ(catalog.Size(21, {3, 3}), 77u);
+    const Tickets twenty = DropNumbers(SteinerSystem3of22(), 22, 2, {3, 3});
+    EXPECT_TRUE(BruteForceKeeps(twenty, AllPositions(20), {3, 3}));
+    EXPECT_LE(twenty.size(), 77u);
+}
+
+TEST(OrbitSearch, FindsASystemOfWholeOrbits) {
+    const NumberGroup group = NumberGroup::Cyclic(7, 2, 0);
+    OrbitSearch search(group, {3, 3}, 4, 1);
+    ASSERT_TRUE(search.Run(2000000));
+    const Tickets system = search.System();
+    EXPECT_LE(system.size(), 28u);
+    EXPECT_TRUE(BruteForceKeeps(system, AllPositions(14), {3, 3}));
+    // Turning every ticket by the group gives tickets of the system.
+    for (const NumberBits ticket : system) {
+        const NumberBits turned = group.Image(1, ticket);
+        EXPECT_NE(std::find(system.begin(), system.end(), turned), system.end());
+        EXPECT_EQ(turned & Bit(0), (ticket & Bit(6)) >> 6);
+    }
+    const NumberGroup affine = NumberGroup::Affine(25, 6, 1);
+    EXPECT_EQ(affine.Order(), 150u);
+    EXPECT_EQ(affine.V(), 26);
+}
+
+}  // namespace
+}  // namespace kulko::test

@@ -1,0 +1,150 @@
+// Makes data/systemy/constructed.txt: the systems the program knows
+// without its plain search (constructions, the systems derived from them,
+// the orbit systems) wherever they are smaller than the shipped table's,
+// each run on through the plain search from there for a while and
+// checked before it is written; the lines have the table's format.
+//
+//   make_constructed OUT [--tabela TABLE] [--sekundy S]
+//
+// It also runs the orbit search that finds the base tickets kept in
+// wheels/constructions/constructed_systems.cpp:
+//
+//   make_constructed --orbity GROUP N CYCLES FIXED T K SECONDS
+//
+// GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
+// maps of GF(N) with multipliers of order CYCLES. K base tickets; the
+// search restarts with the next seed until SECONDS have passed. Prints
+// the base tickets found.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "wheels/constructions/orbit_search.hpp"
+#include "wheels/known_records.hpp"
+#include "wheels/system_catalog.hpp"
+#include "wheels/verify.hpp"
+#include "wheels/wheel_search.hpp"
+#include "wheels/wheel_table.hpp"
+
+using namespace kulko;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::string Positions(NumberBits set) {
+    std::string text;
+    for (const int p : MembersOf(set)) {
+        text += (text.empty() ? "" : ", ") + std::to_string(p);
+    }
+    return "{" + text + "}";
+}
+
+int RunOrbitSearch(char** argv) {
+    const std::string kind = argv[0];
+    const int n = std::atoi(argv[1]);
+    const int cycles = std::atoi(argv[2]);
+    const int fixed = std::atoi(argv[3]);
+    const int t = std::atoi(argv[4]);
+    const int bases = std::atoi(argv[5]);
+    const double seconds = std::atof(argv[6]);
+    const NumberGroup group =
+        kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
+    const Guarantee guarantee{t, t};
+    const Clock::time_point start = Clock::now();
+    for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
+        OrbitSearch search(group, guarantee, bases, seed);
+        const double until = std::min(seconds, SecondsSince(start) + seconds / 3);
+        while (!search.Run(20000) && SecondsSince(start) < until) {
+        }
+        if (!search.Covered()) {
+            continue;
+        }
+        const Tickets system = search.System();
+        std::printf("%d %s %zu %s seed %llu %.1f s%s\n", group.V(), GuaranteeKey(guarantee).c_str(),
+                    system.size(), group.Name().c_str(), static_cast<unsigned long long>(seed),
+                    SecondsSince(start),
+                    KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
+        for (const NumberBits base : search.Bases()) {
+            std::printf("%s,\n", Positions(base).c_str());
+        }
+        return 0;
+    }
+    std::printf("%d %s: none with %d base tickets in %.0f s\n", group.V(),
+                GuaranteeKey(guarantee).c_str(), bases, seconds);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 9 && std::string(argv[1]) == "--orbity") {
+        return RunOrbitSearch(argv + 2);
+    }
+    if (argc < 2 || argv[1][0] == '-') {
+        std::fprintf(stderr,
+                     "użycie: make_constructed OUT [--tabela TABELA] [--sekundy S]\n"
+                     "        make_constructed --orbity c|a N CYKLE STAŁE T K SEKUNDY\n");
+        return 2;
+    }
+    std::string tablePath;
+    double seconds = 0;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string arg = argv[i];
+        if (arg == "--tabela") {
+            tablePath = argv[i + 1];
+        } else if (arg == "--sekundy") {
+            seconds = std::atof(argv[i + 1]);
+        }
+    }
+    WheelTable shipped;
+    if (!tablePath.empty()) {
+        std::string damage;
+        shipped = WheelTable::Load(tablePath, damage);
+    }
+    const SystemCatalog alone(nullptr);
+    WheelTable out;
+    for (int v = 7; v <= 30; ++v) {
+        for (const Guarantee g : AllGuarantees()) {
+            if (g.Full()) {
+                continue;
+            }
+            const Clock::time_point start = Clock::now();
+            const SystemCatalog::Known known = alone.Find(v, g);
+            const Tickets* table = shipped.Find(v, g);
+            if (known.tickets.empty() ||
+                (table != nullptr && table->size() <= known.tickets.size())) {
+                continue;
+            }
+            Tickets best = known.tickets;
+            if (seconds > 0) {
+                WheelSearch search(v, g, 1, best);
+                search.Run([&] { return SecondsSince(start) >= seconds; });
+                if (!search.Best().empty() && search.Best().size() < best.size()) {
+                    best = search.Best();
+                }
+            }
+            if (!KeepsGuarantee(best, v, g)) {
+                std::fprintf(stderr, "%d %s: not kept\n", v, GuaranteeKey(g).c_str());
+                return 1;
+            }
+            const std::optional<KnownRecord> record = FindKnownRecord(v, g);
+            std::printf("%d %s %zu (from %zu%s%s; record %zu) %.1f s\n", v, GuaranteeKey(g).c_str(),
+                        best.size(), known.tickets.size(), known.how.empty() ? "" : ", ",
+                        known.how.c_str(), record ? record->smallest : 0, SecondsSince(start));
+            out.Put(v, g, best);
+        }
+    }
+    std::ofstream file(argv[1], std::ios::binary);
+    file << out.Text({"Systemy z konstrukcji programu (tools/make_constructed), mniejsze niż",
+                      "w tabeli systemów; ten sam zapis co data/systemy/systemy.txt."});
+    return file ? 0 : 1;
+}
