@@ -9,10 +9,11 @@
 // It also runs the orbit search that finds the base tickets kept in
 // wheels/constructions/constructed_systems.cpp:
 //
-//   make_constructed --orbity GROUP N CYCLES FIXED T K SECONDS
+//   make_constructed --orbity GROUP N CYCLES FIXED T M K SECONDS
 //
 // GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
-// maps of GF(N) with multipliers of order CYCLES. K base tickets; the
+// maps of GF(N) with multipliers of order CYCLES. Guarantee "T z M", K
+// base tickets; the
 // search restarts with the next seed until SECONDS have passed. Prints
 // the base tickets found.
 #include <algorithm>
@@ -53,12 +54,11 @@ int RunOrbitSearch(char** argv) {
     const int n = std::atoi(argv[1]);
     const int cycles = std::atoi(argv[2]);
     const int fixed = std::atoi(argv[3]);
-    const int t = std::atoi(argv[4]);
-    const int bases = std::atoi(argv[5]);
-    const double seconds = std::atof(argv[6]);
+    const Guarantee guarantee{std::atoi(argv[4]), std::atoi(argv[5])};
+    const int bases = std::atoi(argv[6]);
+    const double seconds = std::atof(argv[7]);
     const NumberGroup group =
         kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
-    const Guarantee guarantee{t, t};
     const Clock::time_point start = Clock::now();
     for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
         OrbitSearch search(group, guarantee, bases, seed);
@@ -86,13 +86,13 @@ int RunOrbitSearch(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 9 && std::string(argv[1]) == "--orbity") {
+    if (argc == 10 && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
     }
     if (argc < 2 || argv[1][0] == '-') {
         std::fprintf(stderr,
                      "użycie: make_constructed OUT [--tabela TABELA] [--sekundy S]\n"
-                     "        make_constructed --orbity c|a N CYKLE STAŁE T K SEKUNDY\n");
+                     "        make_constructed --orbity c|a N CYKLE STAŁE T M K SEKUNDY\n");
         return 2;
     }
     std::string tablePath;

@@ -3,6 +3,10 @@
 #include <bit>
 #include <cmath>
 
+#include "game/subset_rank.hpp"
+#include "wheels/constructions/target_counts.hpp"
+#include "wheels/subsets.hpp"
+
 namespace kulko {
 namespace {
 
@@ -12,23 +16,49 @@ constexpr double kWarm = 0.6;
 constexpr double kCold = 0.02;
 constexpr double kCooling = 0.9995;
 
+constexpr std::uint32_t kNone = 0xffffffffu;
+
 }  // namespace
 
 OrbitSearch::OrbitSearch(const NumberGroup& group, Guarantee guarantee, int baseCount,
                          std::uint64_t seed)
-    : group_(group),
-      guarantee_(guarantee),
-      counts_(group.V(), guarantee),
-      random_(seed),
-      temperature_(kWarm) {
-    const NumberBits all = (NumberBits{1} << group.V()) - 1;
+    : group_(group), guarantee_(guarantee), random_(seed), temperature_(kWarm) {
+    SortTargetsIntoOrbits();
+    const NumberBits all = AllPositions(group.V());
     for (int i = 0; i < baseCount; ++i) {
         NumberBits base = 0;
         while (CountBits(base) < kTicketSize) {
             base |= Bit(MemberOf(all & ~base));
         }
         bases_.push_back(base);
-        AddOrbit(base);
+    }
+    images_.resize(bases_.size() * group_.Order());
+    for (std::size_t b = 0; b < bases_.size(); ++b) {
+        SetBase(b, bases_[b]);
+        AddBase(b);
+    }
+}
+
+void OrbitSearch::SortTargetsIntoOrbits() {
+    orbitOf_.assign(Binomial(group_.V(), guarantee_.m), kNone);
+    for (std::uint32_t rank = 0; rank < orbitOf_.size(); ++rank) {
+        if (orbitOf_[rank] != kNone) {
+            continue;
+        }
+        const auto orbit = static_cast<std::uint32_t>(orbitTarget_.size());
+        const NumberBits target = MaskOfRank(rank, guarantee_.m);
+        std::uint32_t size = 0;
+        for (std::size_t e = 0; e < group_.Order(); ++e) {
+            std::uint32_t& image = orbitOf_[MaskRank(group_.Image(e, target))];
+            size += image == kNone;
+            image = orbit;
+        }
+        place_.push_back(static_cast<std::uint32_t>(uncovered_.size()));
+        uncovered_.push_back(orbit);
+        orbitTarget_.push_back(target);
+        orbitSize_.push_back(size);
+        orbitCount_.push_back(0);
+        uncoveredTargets_ += size;
     }
 }
 
@@ -43,18 +73,37 @@ int OrbitSearch::MemberOf(NumberBits set) {
     return std::countr_zero(set);
 }
 
-// Every image is counted, also the repeated ones of a short orbit, so that
-// taking the orbit away again undoes exactly what adding it did.
-void OrbitSearch::AddOrbit(NumberBits base) {
+void OrbitSearch::SetBase(std::size_t b, NumberBits base) {
+    bases_[b] = base;
     for (std::size_t e = 0; e < group_.Order(); ++e) {
-        counts_.Add(group_.Image(e, base));
+        images_[b * group_.Order() + e] = group_.Image(e, base);
     }
 }
 
-void OrbitSearch::RemoveOrbit(NumberBits base) {
-    for (std::size_t e = 0; e < group_.Order(); ++e) {
-        counts_.Remove(group_.Image(e, base));
-    }
+void OrbitSearch::AddBase(std::size_t b) {
+    ForEachTargetRank(bases_[b], group_.V(), guarantee_, [&](std::uint32_t rank) {
+        const std::uint32_t orbit = orbitOf_[rank];
+        if (orbitCount_[orbit]++ == 0) {
+            // The last listed orbit takes the freed place.
+            const std::uint32_t last = uncovered_.back();
+            uncovered_[place_[orbit]] = last;
+            place_[last] = place_[orbit];
+            place_[orbit] = kNone;
+            uncovered_.pop_back();
+            uncoveredTargets_ -= orbitSize_[orbit];
+        }
+    });
+}
+
+void OrbitSearch::RemoveBase(std::size_t b) {
+    ForEachTargetRank(bases_[b], group_.V(), guarantee_, [&](std::uint32_t rank) {
+        const std::uint32_t orbit = orbitOf_[rank];
+        if (--orbitCount_[orbit] == 0) {
+            place_[orbit] = static_cast<std::uint32_t>(uncovered_.size());
+            uncovered_.push_back(orbit);
+            uncoveredTargets_ += orbitSize_[orbit];
+        }
+    });
 }
 
 bool OrbitSearch::Run(std::uint64_t steps) {
@@ -66,41 +115,39 @@ bool OrbitSearch::Run(std::uint64_t steps) {
 
 void OrbitSearch::Step() {
     const NumberBits target =
-        counts_.UncoveredAt(Below(static_cast<std::uint32_t>(counts_.UncoveredCount())));
+        orbitTarget_[uncovered_[Below(static_cast<std::uint32_t>(uncovered_.size()))]];
     // The image that shares t - 1 numbers with the target, one of all such
     // at random; any image when none is that close.
-    std::size_t pickBase = bases_.size();
-    std::size_t pickElement = 0;
+    const std::size_t order = group_.Order();
+    std::size_t pick = images_.size();
     std::uint32_t seen = 0;
-    for (std::size_t b = 0; b < bases_.size(); ++b) {
-        for (std::size_t e = 0; e < group_.Order(); ++e) {
-            if (CountBits(group_.Image(e, bases_[b]) & target) == guarantee_.t - 1 &&
-                Below(++seen) == 0) {
-                pickBase = b;
-                pickElement = e;
-            }
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (CountBits(images_[i] & target) == guarantee_.t - 1 && Below(++seen) == 0) {
+            pick = i;
         }
     }
-    if (pickBase == bases_.size()) {
-        pickBase = Below(static_cast<std::uint32_t>(bases_.size()));
-        pickElement = Below(static_cast<std::uint32_t>(group_.Order()));
+    if (pick == images_.size()) {
+        pick = Below(static_cast<std::uint32_t>(images_.size()));
     }
-    const NumberBits old = bases_[pickBase];
-    const NumberBits image = group_.Image(pickElement, old);
-    const int out = group_.PreimageOf(pickElement, MemberOf(image & ~target));
-    const int in = group_.PreimageOf(pickElement, MemberOf(target & ~image));
-    const NumberBits changed = (old & ~Bit(out)) | Bit(in);
+    const std::size_t b = pick / order;
+    const std::size_t element = pick % order;
+    const NumberBits old = bases_[b];
+    const NumberBits image = images_[pick];
+    const int out = group_.PreimageOf(element, MemberOf(image & ~target));
+    const int in = group_.PreimageOf(element, MemberOf(target & ~image));
 
-    const auto before = static_cast<double>(counts_.UncoveredCount());
-    RemoveOrbit(old);
-    AddOrbit(changed);
-    const double delta = static_cast<double>(counts_.UncoveredCount()) - before;
-    const double scale = temperature_ * static_cast<double>(group_.Order());
-    if (delta <= 0 || static_cast<double>(random_() >> 11) * 0x1.0p-53 < std::exp(-delta / scale)) {
-        bases_[pickBase] = changed;
-    } else {
-        RemoveOrbit(changed);
-        AddOrbit(old);
+    const auto before = static_cast<double>(uncoveredTargets_);
+    RemoveBase(b);
+    SetBase(b, (old & ~Bit(out)) | Bit(in));
+    AddBase(b);
+    const double delta = static_cast<double>(uncoveredTargets_) - before;
+    const double scale = temperature_ * static_cast<double>(order);
+    const bool taken =
+        delta <= 0 || static_cast<double>(random_() >> 11) * 0x1.0p-53 < std::exp(-delta / scale);
+    if (!taken) {
+        RemoveBase(b);
+        SetBase(b, old);
+        AddBase(b);
     }
     temperature_ *= kCooling;
     if (temperature_ < kCold) {

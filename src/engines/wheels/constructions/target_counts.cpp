@@ -1,53 +1,12 @@
 #include "wheels/constructions/target_counts.hpp"
 
 #include <algorithm>
-#include <bit>
 
 #include "game/subset_rank.hpp"
+#include "wheels/subsets.hpp"
 
 namespace kulko {
 namespace {
-
-// Calls fn(set) for every k-element subset of the members, added to acc.
-template <typename Fn>
-void Subsets(const int* members, int n, int k, NumberBits acc, Fn&& fn) {
-    if (k == 0) {
-        fn(acc);
-        return;
-    }
-    for (int i = k - 1; i < n; ++i) {
-        Subsets(members, i, k - 1, acc | Bit(members[i]), fn);
-    }
-}
-
-int Members(NumberBits set, int* members) {
-    int n = 0;
-    for (; set != 0; set &= set - 1) {
-        members[n++] = std::countr_zero(set);
-    }
-    return n;
-}
-
-std::uint32_t RankOf(NumberBits set) {
-    int members[64];
-    const int n = Members(set, members);
-    return SubsetRank(members, n);
-}
-
-// The target of the given rank among the k-element sets.
-NumberBits SetOfRank(std::uint32_t rank, int k) {
-    NumberBits set = 0;
-    int top = kMaxSubsetUniverse;
-    for (int i = k; i > 0; --i) {
-        while (Binomial(top, i) > rank) {
-            --top;
-        }
-        set |= Bit(top);
-        rank -= Binomial(top, i);
-        --top;
-    }
-    return set;
-}
 
 constexpr std::uint32_t kNotListed = 0xffffffffu;
 
@@ -65,24 +24,8 @@ TargetCounts::TargetCounts(int v, Guarantee guarantee)
     }
 }
 
-// A ticket meets the targets that hold i >= t of its positions and m - i
-// of the others.
-template <typename Fn>
-void TargetCounts::ForEachTarget(NumberBits ticket, Fn&& fn) const {
-    int inside[64];
-    int outside[64];
-    const int in = Members(ticket, inside);
-    const int out = Members(((NumberBits{1} << v_) - 1) & ~ticket, outside);
-    for (int i = guarantee_.t; i <= std::min(guarantee_.m, in); ++i) {
-        Subsets(inside, in, i, 0, [&](NumberBits shared) {
-            Subsets(outside, out, guarantee_.m - i, shared,
-                    [&](NumberBits target) { fn(RankOf(target)); });
-        });
-    }
-}
-
 void TargetCounts::Add(NumberBits ticket) {
-    ForEachTarget(ticket, [&](std::uint32_t rank) {
+    ForEachTargetRank(ticket, v_, guarantee_, [&](std::uint32_t rank) {
         if (counts_[rank]++ == 0) {
             // The last listed target takes the freed place.
             const std::uint32_t last = uncovered_.back();
@@ -95,7 +38,7 @@ void TargetCounts::Add(NumberBits ticket) {
 }
 
 void TargetCounts::Remove(NumberBits ticket) {
-    ForEachTarget(ticket, [&](std::uint32_t rank) {
+    ForEachTargetRank(ticket, v_, guarantee_, [&](std::uint32_t rank) {
         if (--counts_[rank] == 0) {
             place_[rank] = static_cast<std::uint32_t>(uncovered_.size());
             uncovered_.push_back(rank);
@@ -105,12 +48,13 @@ void TargetCounts::Remove(NumberBits ticket) {
 
 bool TargetCounts::Redundant(NumberBits ticket) const {
     bool redundant = true;
-    ForEachTarget(ticket, [&](std::uint32_t rank) { redundant = redundant && counts_[rank] >= 2; });
+    ForEachTargetRank(ticket, v_, guarantee_,
+                      [&](std::uint32_t rank) { redundant = redundant && counts_[rank] >= 2; });
     return redundant;
 }
 
 NumberBits TargetCounts::UncoveredAt(std::size_t i) const {
-    return SetOfRank(uncovered_[i], guarantee_.m);
+    return MaskOfRank(uncovered_[i], guarantee_.m);
 }
 
 Tickets WithoutRedundant(Tickets tickets, int v, Guarantee guarantee) {

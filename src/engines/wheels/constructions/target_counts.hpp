@@ -1,12 +1,56 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
 #include "wheels/guarantee.hpp"
+#include "wheels/subsets.hpp"
 #include "wheels/ticket.hpp"
 
 namespace kulko {
+
+namespace detail {
+
+// Calls fn(acc | subset) for every k-element subset of the members.
+template <typename Fn>
+void ForEachSubsetOfMembers(const int* members, int n, int k, NumberBits acc, Fn&& fn) {
+    if (k == 0) {
+        fn(acc);
+        return;
+    }
+    for (int i = k - 1; i < n; ++i) {
+        ForEachSubsetOfMembers(members, i, k - 1, acc | Bit(members[i]), fn);
+    }
+}
+
+inline int MembersInto(NumberBits set, int* members) {
+    int n = 0;
+    for (; set != 0; set &= set - 1) {
+        members[n++] = std::countr_zero(set);
+    }
+    return n;
+}
+
+}  // namespace detail
+
+// Calls fn(rank) for every target of the guarantee that the ticket meets
+// (every m-element set of the positions 0 to v - 1 sharing at least t of
+// its positions): i >= t of its positions and m - i of the others.
+template <typename Fn>
+void ForEachTargetRank(NumberBits ticket, int v, Guarantee guarantee, Fn&& fn) {
+    int inside[64];
+    int outside[64];
+    const int in = detail::MembersInto(ticket, inside);
+    const int out = detail::MembersInto(AllPositions(v) & ~ticket, outside);
+    for (int i = guarantee.t; i <= std::min(guarantee.m, in); ++i) {
+        detail::ForEachSubsetOfMembers(inside, in, i, 0, [&](NumberBits shared) {
+            detail::ForEachSubsetOfMembers(outside, out, guarantee.m - i, shared,
+                                           [&](NumberBits target) { fn(MaskRank(target)); });
+        });
+    }
+}
 
 // For the constructions: how many tickets meet each target of a guarantee
 // (every m-element set of the positions 0 to v - 1, met when a ticket
@@ -26,9 +70,6 @@ class TargetCounts {
     NumberBits UncoveredAt(std::size_t i) const;
 
   private:
-    template <typename Fn>
-    void ForEachTarget(NumberBits ticket, Fn&& fn) const;
-
     int v_;
     Guarantee guarantee_;
     std::vector<std::uint32_t> counts_;
