@@ -68,8 +68,11 @@ TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
             EXPECT_TRUE(KeepsGuarantee(derived.tickets, fewer, g)) << fewer;
         }
     }
-    // 21 numbers "3 z 3" from 22: at the record of 77.
+    // At the records: 21 numbers "3 z 3" from 22; 23 and 27 with a number
+    // added to S(3,6,22) and S(3,6,26).
     EXPECT_EQ(catalog.Size(21, {3, 3}), 77u);
+    EXPECT_EQ(catalog.Size(23, {3, 3}), 104u);
+    EXPECT_EQ(catalog.Size(27, {3, 3}), 167u);
     const Tickets twenty = DropNumbers(SteinerSystem3of22(), 22, 2, {3, 3});
     EXPECT_TRUE(BruteForceKeeps(twenty, AllPositions(20), {3, 3}));
     EXPECT_LE(twenty.size(), 77u);

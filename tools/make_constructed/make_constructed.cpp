@@ -16,6 +16,11 @@
 // base tickets; the
 // search restarts with the next seed until SECONDS have passed. Prints
 // the base tickets found.
+//
+//   make_constructed --bloki V K T B SECONDS
+//
+// B blocks of K of the numbers 0 to V - 1 that cover every T of them (for
+// AddNumbers), by the same search with no group; prints the blocks.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -83,11 +88,41 @@ int RunOrbitSearch(char** argv) {
     return 1;
 }
 
+int RunBlockSearch(char** argv) {
+    const int v = std::atoi(argv[0]);
+    const int blockSize = std::atoi(argv[1]);
+    const Guarantee covered{std::atoi(argv[2]), std::atoi(argv[2])};
+    const int blocks = std::atoi(argv[3]);
+    const double seconds = std::atof(argv[4]);
+    const NumberGroup none = NumberGroup::Cyclic(1, v, 0);
+    const Clock::time_point start = Clock::now();
+    for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
+        OrbitSearch search(none, covered, blocks, seed, blockSize);
+        const double until = std::min(seconds, SecondsSince(start) + seconds / 3);
+        while (!search.Run(20000) && SecondsSince(start) < until) {
+        }
+        if (search.Covered()) {
+            std::printf("%d blocks of %d cover the %d-sets of %d, seed %llu, %.1f s\n", blocks,
+                        blockSize, covered.t, v, static_cast<unsigned long long>(seed),
+                        SecondsSince(start));
+            for (const NumberBits block : search.Bases()) {
+                std::printf("%s,\n", Positions(block).c_str());
+            }
+            return 0;
+        }
+    }
+    std::printf("%d blocks of %d: none in %.0f s\n", blocks, blockSize, seconds);
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 10 && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
+    }
+    if (argc == 7 && std::string(argv[1]) == "--bloki") {
+        return RunBlockSearch(argv + 2);
     }
     if (argc < 2 || argv[1][0] == '-') {
         std::fprintf(stderr,

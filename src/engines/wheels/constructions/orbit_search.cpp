@@ -21,13 +21,13 @@ constexpr std::uint32_t kNone = 0xffffffffu;
 }  // namespace
 
 OrbitSearch::OrbitSearch(const NumberGroup& group, Guarantee guarantee, int baseCount,
-                         std::uint64_t seed)
+                         std::uint64_t seed, int blockSize)
     : group_(group), guarantee_(guarantee), random_(seed), temperature_(kWarm) {
     SortTargetsIntoOrbits();
     const NumberBits all = AllPositions(group.V());
     for (int i = 0; i < baseCount; ++i) {
         NumberBits base = 0;
-        while (CountBits(base) < kTicketSize) {
+        while (CountBits(base) < blockSize) {
             base |= Bit(MemberOf(all & ~base));
         }
         bases_.push_back(base);

@@ -24,7 +24,10 @@ namespace kulko {
 // costs only its own targets, whatever the size of the group.
 class OrbitSearch {
   public:
-    OrbitSearch(const NumberGroup& group, Guarantee guarantee, int baseCount, std::uint64_t seed);
+    // blockSize: the numbers of a base ticket (six; fewer for the blocks
+    // that the constructions add new numbers to).
+    OrbitSearch(const NumberGroup& group, Guarantee guarantee, int baseCount, std::uint64_t seed,
+                int blockSize = kTicketSize);
 
     // Anneals for at most `steps` steps; true once every target is met.
     bool Run(std::uint64_t steps);
