@@ -36,8 +36,8 @@ const std::vector<OrbitSystem>& OrbitSystems() {
     return systems;
 }
 
-// Blocks of four that cover every pair of 22, 26 and 27 numbers (40, 59
-// and 62 of them), found by make_constructed --bloki.
+// Blocks of four that cover every pair of 22, 26, 27 and 28 numbers (40,
+// 59, 62 and 67 of them), found by make_constructed --bloki.
 constexpr int kPairsOf22ByFours[] = {
     5,  6,  8,  19, 7,  15, 19, 20, 2,  11, 18, 19, 3,  7,  8,  12, 4,  17, 18, 20, 14, 16, 17,
     21, 5,  7,  9,  21, 1,  7,  13, 18, 2,  6,  10, 12, 4,  6,  7,  16, 1,  4,  11, 14, 3,  14,
@@ -70,6 +70,20 @@ constexpr int kPairsOf27ByFours[] = {
     15, 14, 19, 20, 26, 2,  8,  18, 26, 0,  4,  20, 24, 4,  6,  15, 25, 9,  11, 17, 20, 0,  2,
     15, 16, 0,  5,  9,  26, 3,  12, 15, 23, 6,  13, 20, 21, 1,  11, 13, 16};
 
+constexpr int kPairsOf28ByFours[] = {
+    12, 22, 24, 27, 0,  3,  7,  21, 20, 21, 22, 23, 9,  14, 18, 26, 0,  1,  5,  18, 6,  9,  16,
+    22, 5,  8,  9,  21, 3,  8,  13, 20, 6,  10, 12, 18, 3,  4,  11, 18, 4,  6,  23, 25, 5,  7,
+    13, 22, 4,  5,  10, 20, 2,  16, 18, 20, 3,  16, 19, 24, 0,  6,  11, 27, 8,  12, 14, 19, 0,
+    8,  16, 25, 13, 17, 18, 23, 7,  11, 14, 25, 3,  6,  23, 26, 7,  8,  18, 27, 0,  13, 19, 20,
+    1,  10, 15, 19, 0,  2,  17, 22, 5,  6,  15, 25, 11, 12, 21, 23, 1,  6,  8,  24, 9,  10, 11,
+    13, 6,  7,  19, 26, 1,  4,  7,  17, 1,  13, 26, 27, 4,  20, 25, 26, 3,  14, 25, 27, 2,  3,
+    9,  15, 1,  3,  11, 22, 3,  5,  12, 17, 2,  7,  10, 24, 1,  11, 20, 24, 17, 21, 24, 26, 1,
+    14, 16, 21, 8,  11, 15, 17, 3,  10, 21, 25, 5,  19, 23, 24, 4,  19, 21, 27, 4,  12, 13, 16,
+    7,  9,  12, 20, 7,  15, 16, 23, 18, 19, 22, 25, 13, 15, 20, 27, 9,  17, 19, 25, 2,  4,  8,
+    23, 1,  2,  12, 25, 0,  4,  9,  24, 1,  9,  23, 27, 2,  5,  14, 27, 13, 14, 24, 25, 5,  11,
+    16, 26, 0,  10, 14, 23, 10, 16, 17, 27, 8,  10, 22, 26, 15, 18, 21, 24, 0,  12, 15, 26, 6,
+    14, 17, 20, 2,  11, 19, 26, 4,  14, 15, 22, 2,  6,  13, 21};
+
 template <std::size_t N>
 Tickets Blocks(const int (&positions)[N]) {
     Tickets blocks;
@@ -82,6 +96,10 @@ Tickets Blocks(const int (&positions)[N]) {
 
 Tickets With27() {
     return AddNumbers(SteinerSystem3of26(), 26, PairsOf26ByFives(), 1);
+}
+
+Tickets With28() {
+    return AddNumbers(SteinerSystem3of26(), 26, Blocks(kPairsOf26ByFours), 2);
 }
 
 struct Design {
@@ -114,6 +132,10 @@ constexpr Design kDesigns[] = {
      {3, 3},
      "S(3,6,26)+1+2",
      [] { return AddNumbers(With27(), 27, Blocks(kPairsOf27ByFours), 2); }},
+    {30,
+     {3, 3},
+     "S(3,6,26)+2+2",
+     [] { return AddNumbers(With28(), 28, Blocks(kPairsOf28ByFours), 2); }},
 };
 
 }  // namespace
