@@ -27,11 +27,6 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          [] { return NumberGroup::Cyclic(6, 3, 0); },
          {2, 5, 8, 9, 15, 16, 0, 1, 2, 4, 9,  13, 0, 2, 8, 10, 12, 14, 0, 7, 8,  9,  11, 12,
           2, 4, 6, 8, 12, 14, 2, 3, 7, 8, 13, 16, 1, 2, 8, 11, 16, 17, 1, 9, 12, 13, 14, 16}},
-        // 76 tickets, 4 orbits of Z19+1.
-        {20,
-         {3, 3},
-         [] { return NumberGroup::Cyclic(19, 1, 1); },
-         {4, 5, 8, 10, 15, 19, 0, 4, 5, 6, 14, 18, 6, 8, 10, 14, 17, 18, 0, 7, 10, 12, 13, 15}},
     };
     return systems;
 }
@@ -84,14 +79,35 @@ constexpr int kPairsOf28ByFours[] = {
     16, 26, 0,  10, 14, 23, 10, 16, 17, 27, 8,  10, 22, 26, 15, 18, 21, 24, 0,  12, 15, 26, 6,
     14, 17, 20, 2,  11, 19, 26, 4,  14, 15, 22, 2,  6,  13, 21};
 
+// Blocks covering every pair of 18 numbers: 18 of five, 27 of four.
+constexpr int kPairsOf18ByFives[] = {
+    1,  6,  9,  13, 16, 0,  1,  2,  4,  15, 1,  3,  5,  6,  17, 4,  5,  11, 12, 13, 3,  4,  6,
+    8,  14, 2,  8,  12, 13, 17, 1,  10, 11, 13, 14, 0,  6,  7,  11, 17, 4,  7,  10, 16, 17, 4,
+    9,  14, 15, 17, 0,  3,  12, 14, 16, 2,  3,  9,  10, 11, 2,  5,  7,  14, 16, 0,  3,  7,  13,
+    15, 0,  5,  8,  9,  10, 5,  8,  11, 15, 16, 1,  7,  8,  9,  12, 2,  6,  10, 12, 15};
+constexpr int kPairsOf18ByFours[] = {
+    2,  3,  4,  7,  3,  13, 14, 16, 7, 12, 16, 17, 0, 2,  3,  12, 2,  8,  14, 15, 1,  2,
+    10, 13, 0,  1,  5,  16, 4,  8,  9, 16, 1,  7,  8, 11, 6,  13, 15, 17, 4,  8,  12, 13,
+    0,  9,  11, 13, 10, 12, 15, 16, 0, 4,  11, 15, 3, 10, 11, 17, 5,  7,  13, 15, 7,  9,
+    10, 14, 0,  8,  10, 17, 4,  5,  6, 10, 1,  6,  9, 12, 1,  4,  14, 17, 2,  6,  11, 16,
+    0,  6,  7,  14, 2,  5,  9,  17, 5, 11, 12, 14, 3, 5,  6,  8,  1,  3,  9,  15};
+
+// Blocks of `size` positions each, one after the other.
 template <std::size_t N>
-Tickets Blocks(const int (&positions)[N]) {
+Tickets Blocks(const int (&positions)[N], std::size_t size = 4) {
     Tickets blocks;
-    for (std::size_t i = 0; i < N; i += 4) {
-        blocks.push_back(Bit(positions[i]) | Bit(positions[i + 1]) | Bit(positions[i + 2]) |
-                         Bit(positions[i + 3]));
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i % size == 0) {
+            blocks.push_back(0);
+        }
+        blocks.back() |= Bit(positions[i]);
     }
     return blocks;
+}
+
+// The orbit system of 18 numbers (below), which numbers are added to.
+Tickets With18() {
+    return FindConstructedSystem(18, {3, 3})->tickets;
 }
 
 Tickets With27() {
@@ -113,6 +129,11 @@ struct Design {
 // (AddNumbers).
 constexpr Design kDesigns[] = {
     {12, {5, 5}, "S(5,6,12)", SteinerSystem5of12},
+    {19,
+     {3, 3},
+     "Z6x3+1",
+     [] { return AddNumbers(With18(), 18, Blocks(kPairsOf18ByFives, 5), 1); }},
+    {20, {3, 3}, "Z6x3+2", [] { return AddNumbers(With18(), 18, Blocks(kPairsOf18ByFours), 2); }},
     {22, {3, 3}, "S(3,6,22)", SteinerSystem3of22},
     {23,
      {3, 3},
