@@ -3,6 +3,8 @@
 // by the program's exhaustive check.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "wheels/brute_force.hpp"
 #include "wheels/constructions/constructed_systems.hpp"
 #include "wheels/constructions/derived_systems.hpp"
@@ -12,6 +14,7 @@
 #include "wheels/lower_bound.hpp"
 #include "wheels/system_catalog.hpp"
 #include "wheels/verify.hpp"
+#include "wheels/wheel_table.hpp"
 
 namespace kulko::test {
 namespace {
@@ -76,6 +79,19 @@ TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
     const Tickets twenty = DropNumbers(SteinerSystem3of22(), 22, 2, {3, 3});
     EXPECT_TRUE(BruteForceKeeps(twenty, AllPositions(20), {3, 3}));
     EXPECT_LE(twenty.size(), 77u);
+}
+
+TEST(ConstructedSystems, TheWrittenFileKeepsEveryGuarantee) {
+    // The constructed systems as make_constructed writes them for the table.
+    std::string damage;
+    const WheelTable file = WheelTable::Load(
+        std::filesystem::path(KULKO_SHIPPED_TABLE).parent_path() / "constructed.txt", damage);
+    EXPECT_EQ(damage, "");
+    EXPECT_FALSE(file.Empty());
+    for (const WheelTable::Entry& entry : file.Entries()) {
+        SCOPED_TRACE(std::to_string(entry.v) + " " + GuaranteeName(entry.guarantee));
+        EXPECT_TRUE(KeepsGuarantee(*entry.tickets, entry.v, entry.guarantee));
+    }
 }
 
 TEST(OrbitSearch, FindsASystemOfWholeOrbits) {

@@ -4,10 +4,10 @@
 #include <chrono>
 #include <ostream>
 
-#include "systemy_cli/analyses_command.hpp"
 #include "files/in_out_error.hpp"
-#include "systemy_cli/command_options.hpp"
 #include "systemy/system_report.hpp"
+#include "systemy_cli/analyses_command.hpp"
+#include "systemy_cli/command_options.hpp"
 #include "text/cp1250.hpp"
 #include "text/polish_text.hpp"
 #include "wheels/number_choice.hpp"
@@ -74,7 +74,8 @@ std::string SystemyHelpText() {
            "(3 <= T <= M <= 6): jeżeli M z wylosowanych liczb jest wśród wybranych,\n"
            "co najmniej jeden zakład trafia T. --pelny: każda szóstka z wybranych liczb.\n"
            "Zakłady idą na wyjście standardowe, po jednym w wierszu (\"3;7;12;20;33;41\"),\n"
-           "a rozmiar, dolna granica i tabela gwarancji na wyjście błędów.\n"
+           "a rozmiar (z najmniejszym znanym w literaturze), dolna granica i tabela\n"
+           "gwarancji na wyjście błędów.\n"
            "\n"
            "  --czas SEKUNDY   jak długo szukać (domyślnie 3)\n"
            "  --ziarno N       ziarno szukania: to samo ziarno i czas dają ten sam system\n"
