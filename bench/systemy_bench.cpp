@@ -1,15 +1,19 @@
-// Reduced systems: building "3 z 6" for 12, 16 and 20 numbers, and the
-// check of a system with its table of best hits and odds for 20 and 49
-// numbers. The check of any system of up to 20 numbers is to stay under
-// 50 ms, the odds table under a second for 49 numbers.
+// Reduced systems: building "3 z 6" for 12, 16 and 20 numbers, the sizes
+// the search reaches from nothing after 1, 3 and 10 seconds on one and on
+// two cores, the reading of the shipped table, and the check of a system
+// with its table of best hits and odds for 20 and 49 numbers. The check of
+// any system of up to 20 numbers is to stay under 50 ms, the odds table
+// under a second for 49 numbers, the reading of the table under 50 ms.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <string>
 
 #include "wheels/draw_odds.hpp"
 #include "wheels/subsets.hpp"
 #include "wheels/system_build.hpp"
 #include "wheels/verify.hpp"
+#include "wheels/wheel_search.hpp"
 #include "wheels/wheel_table.hpp"
 
 namespace {
@@ -38,6 +42,47 @@ void BuildThreeOfSix(benchmark::State& state) {
     state.counters["tickets"] = static_cast<double>(size);
 }
 BENCHMARK(BuildThreeOfSix)->Arg(12)->Arg(16)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// The search from nothing (no shipped table) for "3 z 3", "4 z 4" and
+// "5 z 5" of 20 numbers and "3 z 6" of 30, with one chain or two (one per
+// core): the tickets of the best system after 1, 3 and 10 seconds.
+void SearchReaches(benchmark::State& state) {
+    const struct {
+        int v;
+        Guarantee g;
+    } cells[] = {{20, {3, 3}}, {20, {4, 4}}, {20, {5, 5}}, {30, {3, 6}}};
+    const auto& cell = cells[state.range(0)];
+    const int chains = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        kulko::WheelSearch search(cell.v, cell.g, 1, {}, {.chains = chains});
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point start = Clock::now();
+        for (const double mark : {1.0, 3.0, 10.0}) {
+            search.Run([&] {
+                return std::chrono::duration<double>(Clock::now() - start).count() >= mark;
+            });
+            state.counters["after " + std::to_string(static_cast<int>(mark)) + " s"] =
+                static_cast<double>(search.Best().size());
+        }
+    }
+}
+BENCHMARK(SearchReaches)
+    ->ArgsProduct({{0, 1, 2, 3}, {1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+// The whole shipped table read from its file.
+void ReadShippedTable(benchmark::State& state) {
+    std::size_t cells = 0;
+    for (auto _ : state) {
+        std::string damage;
+        const kulko::WheelTable table = kulko::WheelTable::Load(KULKO_SHIPPED_TABLE, damage);
+        cells = table.Entries().size();
+    }
+    state.counters["cells"] = static_cast<double>(cells);
+}
+BENCHMARK(ReadShippedTable)->Unit(benchmark::kMillisecond);
 
 // The largest shipped system of 20 numbers ("5 z 5") and its "3 z 6".
 const Tickets& Shipped(Guarantee g) {

@@ -1,24 +1,24 @@
-// Makes the shipped table of systems (data/systemy/systemy.txt): a long run
-// of the program's own search for every guarantee from "3 z 3" to "5 z 6"
-// and 7 to 20 numbers, on every core. Started from an earlier table, it
-// keeps each of its systems unless the search finds a smaller one, so runs
-// add up. Every system is checked before it is written.
+// Improves the shipped table of systems (data/systemy/systemy.txt): a long
+// run of the program's own search for each chosen cell (numbers and
+// guarantee), both cores on one cell at a time. It starts from the table's
+// system where there is one and replaces it only by a smaller system that
+// the exhaustive check proves, writing the table anew after every
+// improvement, so runs may be stopped at any time and add up.
 //
-//   make_wheels OUT [--od TABLE] [--sekundy S] [--ziarno N]
+//   make_wheels TABLE [--liczby A-B] [--gwarancje 3z3,4z4,...] [--sekundy S]
+//                     [--ziarno N]
 //
-// S (default 2) is the search time for 12 numbers or fewer; it doubles for
-// 13 to 16 numbers and doubles again above. Prints one line per system:
-// numbers, guarantee, size, lower bound, seconds taken.
-#include <algorithm>
-#include <atomic>
+// Numbers 7 to 30 and every guarantee from "3 z 3" to "5 z 6" unless
+// chosen; S (default 10) seconds of search per cell. Prints one line per
+// cell: numbers, guarantee, size before, size after, lower bound, seconds.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <mutex>
+#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "files/in_out_error.hpp"
@@ -31,41 +31,80 @@ using namespace kulko;
 
 namespace {
 
-constexpr int kFewestNumbers = 7;
-constexpr int kMostNumbers = 20;
-
-struct Job {
-    int v;
-    Guarantee guarantee;
-};
-
 struct Options {
-    std::string out;
-    std::string from;
-    double seconds = 2;
+    std::string table;
+    int fewest = 7;
+    int most = 30;
+    std::vector<Guarantee> guarantees;
+    double seconds = 10;
     std::uint32_t seed = 1;
 };
+
+bool ParseGuarantees(const std::string& text, std::vector<Guarantee>& guarantees) {
+    std::stringstream list(text);
+    for (std::string item; std::getline(list, item, ',');) {
+        const std::optional<Guarantee> g = ParseGuarantee(item);
+        if (!g || !Fits(*g) || g->Full()) {
+            return false;
+        }
+        guarantees.push_back(*g);
+    }
+    return !guarantees.empty();
+}
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (i + 1 < argc && arg == "--od") {
-            options.from = argv[++i];
-        } else if (i + 1 < argc && arg == "--sekundy") {
+        const bool valued = i + 1 < argc;
+        if (valued && arg == "--liczby") {
+            const std::string range = argv[++i];
+            if (std::sscanf(range.c_str(), "%d-%d", &options.fewest, &options.most) != 2) {
+                options.most = options.fewest = std::atoi(range.c_str());
+            }
+        } else if (valued && arg == "--gwarancje") {
+            if (!ParseGuarantees(argv[++i], options.guarantees)) {
+                return false;
+            }
+        } else if (valued && arg == "--sekundy") {
             options.seconds = std::atof(argv[++i]);
-        } else if (i + 1 < argc && arg == "--ziarno") {
+        } else if (valued && arg == "--ziarno") {
             options.seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
-        } else if (options.out.empty() && arg[0] != '-') {
-            options.out = arg;
+        } else if (options.table.empty() && arg[0] != '-') {
+            options.table = arg;
         } else {
             return false;
         }
     }
-    return !options.out.empty() && options.seconds > 0;
+    if (options.guarantees.empty()) {
+        for (const Guarantee g : AllGuarantees()) {
+            if (!g.Full()) {
+                options.guarantees.push_back(g);
+            }
+        }
+    }
+    return !options.table.empty() && options.seconds > 0 && options.fewest >= 7 &&
+           options.fewest <= options.most && options.most <= 49;
 }
 
-double BudgetFor(int v, double seconds) {
-    return v <= 12 ? seconds : v <= 16 ? 2 * seconds : 4 * seconds;
+const std::vector<std::string> kNotes = {
+    "Najmniejsze systemy skrócone, jakie znalazło szukanie programu",
+    "(tools/make_wheels). Nagłówek: liczby, gwarancja TzM, liczba zakładów;",
+    "pod nim zakłady na liczbach od 1 do tylu, ile wybrano."};
+
+// Written beside the table and moved over it, so that a stopped run never
+// leaves half a table.
+bool Write(const WheelTable& table, const std::string& path) {
+    const std::string fresh = path + ".nowa";
+    {
+        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
+        out << table.Text(kNotes);
+        if (!out.good()) {
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(fresh, path, error);
+    return !error;
 }
 
 }  // namespace
@@ -73,71 +112,51 @@ double BudgetFor(int v, double seconds) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << "użycie: make_wheels OUT [--od TABLE] [--sekundy S] [--ziarno N]\n";
+        std::cerr << "użycie: make_wheels TABLE [--liczby A-B] [--gwarancje 3z3,4z4,...] "
+                     "[--sekundy S] [--ziarno N]\n";
         return 2;
     }
-    WheelTable earlier;
-    if (!options.from.empty()) {
+    WheelTable table;
+    if (std::filesystem::exists(options.table)) {
         std::string damage;
         try {
-            earlier = WheelTable::Load(options.from, damage);
+            table = WheelTable::Load(options.table, damage);
         } catch (const InOutError& error) {
-            std::cerr << options.from << ": " << error.what() << "\n";
+            std::cerr << options.table << ": " << error.what() << "\n";
             return 1;
         }
         if (!damage.empty()) {
-            std::cerr << options.from << ": " << damage << "\n";
+            std::cerr << options.table << ": " << damage << "\n";
             return 1;
         }
     }
-    std::vector<Job> jobs;
-    for (int v = kMostNumbers; v >= kFewestNumbers; --v) {
-        for (const Guarantee g : AllGuarantees()) {
-            if (!g.Full()) {
-                jobs.push_back({v, g});
-            }
-        }
-    }
-    WheelTable table;
-    std::mutex lock;
-    std::atomic<std::size_t> next{0};
-    bool failed = false;
-    const auto work = [&] {
-        for (std::size_t i = next++; i < jobs.size(); i = next++) {
-            const Job job = jobs[i];
-            const Tickets* known = earlier.Find(job.v, job.guarantee);
-            WheelSearch search(job.v, job.guarantee, options.seed + static_cast<std::uint32_t>(i),
+    for (int v = options.fewest; v <= options.most; ++v) {
+        for (const Guarantee g : options.guarantees) {
+            const Tickets* known = table.Find(v, g);
+            const std::size_t before = known == nullptr ? 0 : known->size();
+            WheelSearch search(v, g,
+                               options.seed + static_cast<std::uint32_t>(v * 100 + g.t * 10 + g.m),
                                known == nullptr ? Tickets{} : *known);
             using Clock = std::chrono::steady_clock;
             const Clock::time_point start = Clock::now();
-            const auto budget = std::chrono::duration<double>(BudgetFor(job.v, options.seconds));
+            const auto budget = std::chrono::duration<double>(options.seconds);
             search.Run([&] { return Clock::now() - start >= budget; });
             const double taken = std::chrono::duration<double>(Clock::now() - start).count();
-            const bool keeps = KeepsGuarantee(search.Best(), job.v, job.guarantee);
-            const std::lock_guard<std::mutex> held(lock);
-            std::printf("%2d %s %6zu %6llu %6.1f%s\n", job.v, GuaranteeKey(job.guarantee).c_str(),
-                        search.Best().size(),
-                        static_cast<unsigned long long>(search.LowerBoundSize()), taken,
-                        keeps ? "" : "  NIE SPEŁNIA GWARANCJI");
+            const Tickets& found = search.Best();
+            const bool smaller = !found.empty() && (before == 0 || found.size() < before);
+            const bool keeps = smaller && KeepsGuarantee(found, v, g);
+            std::printf("%2d %s %6zu %6zu %6llu %7.1f%s\n", v, GuaranteeKey(g).c_str(), before,
+                        found.size(), static_cast<unsigned long long>(search.LowerBoundSize()),
+                        taken, smaller && !keeps ? "  NIE SPEŁNIA GWARANCJI" : "");
             std::fflush(stdout);
-            failed = failed || !keeps;
-            table.Put(job.v, job.guarantee, search.Best());
+            if (keeps) {
+                table.Put(v, g, found);
+                if (!Write(table, options.table)) {
+                    std::cerr << options.table << ": nie można zapisać\n";
+                    return 1;
+                }
+            }
         }
-    };
-    std::vector<std::thread> threads;
-    for (unsigned t = 1; t < std::max(1u, std::thread::hardware_concurrency()); ++t) {
-        threads.emplace_back(work);
     }
-    work();
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
-    if (failed) {
-        return 1;
-    }
-    std::ofstream out(options.out, std::ios::binary | std::ios::trunc);
-    out << table.Text({"Najmniejsze systemy skrócone, jakie znalazło szukanie programu",
-                       "(tools/make_wheels). Nagłówek: liczby, gwarancja TzM, liczba zakładów;",
-                       "pod nim zakłady na liczbach od 1 do tylu, ile wybrano."});
-    return out.good() ? 0 : 1;
+    return 0;
 }

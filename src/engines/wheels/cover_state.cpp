@@ -10,19 +10,19 @@ namespace kulko {
 CoverState::CoverState(int v, Guarantee guarantee)
     : v_(v),
       guarantee_(guarantee),
-      cells_(Binomial(v, guarantee.m), kUncovered),
+      cells_(Choose(v, guarantee.m), kUncovered),
       uncoveredCount_(static_cast<std::uint32_t>(cells_.size())) {}
 
 // When the block gives up out for in, the targets it stops covering are
 // those meeting it in exactly t positions, out among them and in not; the
 // targets it starts covering are the same sets with in in place of out.
-// Each pair shares t - 1 of the other five positions of the block and m - t
-// positions from outside both.
+// Each pair shares t - 1 of the other positions of the block (at most seven,
+// for tickets of up to eight numbers) and m - t positions from outside both.
 template <typename Fn>
 void CoverState::ForEachSwapped(NumberBits block, int out, int in, Fn&& fn) const {
     const NumberBits kept = block & ~Bit(out);
     const NumberBits outside = AllPositions(v_) & ~block & ~Bit(in);
-    NumberBits shared[16];
+    NumberBits shared[35];
     int sharedCount = 0;
     ForEachSubset(kept, guarantee_.t - 1, [&](NumberBits s) { shared[sharedCount++] = s; });
     ForEachSubset(outside, guarantee_.m - guarantee_.t, [&](NumberBits rest) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/subset_rank.hpp"
 #include "wheels/targets.hpp"
 
 namespace kulko {
@@ -23,23 +22,23 @@ std::uint64_t Schoenheim(int v, int k, int t) {
 }
 
 // Every target needs a ticket, and one ticket meets only so many.
-std::uint64_t VolumeBound(int v, Guarantee g) {
-    return CeilDiv(Binomial(v, g.m), TargetsPerTicket(v, g));
+std::uint64_t VolumeBound(int v, Guarantee g, int ticketSize) {
+    return CeilDiv(Choose(v, g.m), TargetsPerTicket(v, g, ticketSize));
 }
 
 }  // namespace
 
-std::uint64_t FullSystemSize(int v) {
-    return Binomial(v, kTicketSize);
+std::uint64_t FullSystemSize(int v, Game game) {
+    return Choose(v, game.ticketSize);
 }
 
-LowerBound SystemLowerBound(int v, Guarantee guarantee) {
-    if (guarantee.Full()) {
-        return {FullSystemSize(v), false, true};
+LowerBound SystemLowerBound(int v, Guarantee guarantee, Game game) {
+    if (guarantee.t >= game.ticketSize) {
+        return {FullSystemSize(v, game), false, true};
     }
-    LowerBound bound{VolumeBound(v, guarantee), false, false};
+    LowerBound bound{VolumeBound(v, guarantee, game.ticketSize), false, false};
     if (guarantee.t == guarantee.m) {
-        bound.tickets = std::max(bound.tickets, Schoenheim(v, kTicketSize, guarantee.t));
+        bound.tickets = std::max(bound.tickets, Schoenheim(v, game.ticketSize, guarantee.t));
         bound.schoenheim = true;
     }
     return bound;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "wheels/guarantee.hpp"
+#include "wheels/targets.hpp"
 
 namespace kulko {
 
@@ -17,9 +18,9 @@ struct LowerBound {
     bool exact = false;
 };
 
-LowerBound SystemLowerBound(int v, Guarantee guarantee);
+LowerBound SystemLowerBound(int v, Guarantee guarantee, Game game = {});
 
-// How many tickets the full system of v numbers has: C(v, 6).
-std::uint64_t FullSystemSize(int v);
+// How many tickets the full system of v numbers has: C(v, 6) in the lottery.
+std::uint64_t FullSystemSize(int v, Game game = {});
 
 }  // namespace kulko

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #include "game/subset_rank.hpp"
@@ -8,9 +10,39 @@
 
 namespace kulko {
 
-// Small sets of positions (at most six of 0 to 48) and their ranks in the
+// Small sets of positions (at most six of 0 to 63) and their ranks in the
 // combinatorial number system, which number the k-element sets of 0 to v - 1
 // densely from 0 to C(v, k) - 1, whatever v is.
+
+// The most numbers a game may have: a set of them is one 64-bit mask.
+inline constexpr int kMaxPool = 64;
+
+namespace detail {
+
+using PoolBinomials = std::array<std::array<std::uint32_t, kMaxSubsetSize + 1>, kMaxPool + 1>;
+
+constexpr PoolBinomials MakePoolBinomials() {
+    PoolBinomials table{};
+    for (std::size_t n = 0; n <= kMaxPool; ++n) {
+        table[n][0] = 1;
+        for (std::size_t k = 1; k <= kMaxSubsetSize; ++k) {
+            table[n][k] = n == 0 ? 0 : table[n - 1][k - 1] + table[n - 1][k];
+        }
+    }
+    return table;
+}
+
+inline constexpr PoolBinomials kPoolBinomials = MakePoolBinomials();
+
+}  // namespace detail
+
+// C(n, k) for n up to kMaxPool and k up to six (C(64, 6) fits 32 bits);
+// 0 where k is negative or above n.
+constexpr std::uint32_t Choose(int n, int k) {
+    return n < 0 || k < 0 || k > n
+               ? 0
+               : detail::kPoolBinomials[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+}
 
 namespace detail {
 
@@ -18,7 +50,7 @@ namespace detail {
 // adding C(p, i). Taken a byte of positions at a time, a byte's share
 // depends only on its bits and on how many members lie below it, so it is
 // looked up: kRankShare[byte index][members below][bits].
-inline constexpr int kRankBytes = (kMaxSubsetUniverse + 7) / 8;
+inline constexpr int kRankBytes = kMaxPool / 8;
 
 struct RankShares {
     std::uint32_t share[kRankBytes][kMaxSubsetSize + 1][256];
@@ -39,9 +71,8 @@ constexpr RankShares MakeRankShares() {
                 int i = below;
                 for (int p = 0; p < 8; ++p) {
                     const int position = byte * 8 + p;
-                    if ((bits >> p & 1) != 0 && ++i <= kMaxSubsetSize &&
-                        position <= kMaxSubsetUniverse) {
-                        sum += Binomial(position, i);
+                    if ((bits >> p & 1) != 0 && ++i <= kMaxSubsetSize) {
+                        sum += Choose(position, i);
                     }
                 }
                 shares.share[byte][below][bits] = sum;
@@ -69,13 +100,13 @@ inline std::uint32_t MaskRank(NumberBits set) {
 // The k-element set of the given rank.
 inline NumberBits MaskOfRank(std::uint32_t rank, int k) {
     NumberBits set = 0;
-    int top = kMaxSubsetUniverse;
+    int top = kMaxPool - 1;
     for (int i = k; i > 0; --i) {
-        while (Binomial(top, i) > rank) {
+        while (Choose(top, i) > rank) {
             --top;
         }
         set |= Bit(top);
-        rank -= Binomial(top, i);
+        rank -= Choose(top, i);
         --top;
     }
     return set;

@@ -3,20 +3,28 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "game/subset_rank.hpp"
 #include "wheels/guarantee.hpp"
 #include "wheels/subsets.hpp"
 
 namespace kulko {
 
+// The game a system is built for: how many numbers a ticket holds and how
+// many numbers the game draws from. The lottery's 6 from 49 is the default;
+// the search, the cover state and the bounds take any ticket size up to six
+// and any pool of up to kMaxPool numbers.
+struct Game {
+    int ticketSize = kTicketSize;
+    int pool = 49;
+};
+
 // The targets of a guarantee t z m over v positions are the m-element sets
 // of positions; a ticket meets a target when they share t or more.
 
 // How many targets one ticket meets.
-inline std::uint64_t TargetsPerTicket(int v, Guarantee g) {
+inline std::uint64_t TargetsPerTicket(int v, Guarantee g, int ticketSize = kTicketSize) {
     std::uint64_t count = 0;
-    for (int i = g.t; i <= std::min(g.m, kTicketSize); ++i) {
-        count += std::uint64_t{Binomial(kTicketSize, i)} * Binomial(v - kTicketSize, g.m - i);
+    for (int i = g.t; i <= std::min(g.m, ticketSize); ++i) {
+        count += std::uint64_t{Choose(ticketSize, i)} * Choose(v - ticketSize, g.m - i);
     }
     return count;
 }
@@ -26,7 +34,7 @@ inline std::uint64_t TargetsPerTicket(int v, Guarantee g) {
 template <typename Fn>
 void ForEachTargetMet(NumberBits ticket, int v, Guarantee g, Fn&& fn) {
     const NumberBits others = AllPositions(v) & ~ticket;
-    for (int i = g.t; i <= std::min(g.m, kTicketSize); ++i) {
+    for (int i = g.t; i <= std::min(g.m, CountBits(ticket)); ++i) {
         ForEachSubset(ticket, i, [&](NumberBits inside) {
             ForEachSubset(others, g.m - i,
                           [&](NumberBits outside) { fn(MaskRank(inside | outside)); });

@@ -3,81 +3,70 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <memory>
+#include <vector>
 
-#include "wheels/cover_state.hpp"
 #include "wheels/guarantee.hpp"
-#include "wheels/search_random.hpp"
+#include "wheels/search_chain.hpp"
+#include "wheels/targets.hpp"
 #include "wheels/ticket.hpp"
 
 namespace kulko {
 
-// The most tickets a system may have: more could not be played, printed or
-// kept, and would not fit the memory the search may take.
-inline constexpr std::size_t kMaxTickets = 100000;
+// How a search is set up beyond its numbers and guarantee.
+struct SearchSetup {
+    Game game;
+    // Chains of annealing that run side by side, one per core: each has a
+    // seed of its own, and after every slice of work a chain that is behind
+    // takes over the smaller system of the other.
+    int chains = 2;
+};
 
-// The search for a small system of six-number tickets over v positions that
-// keeps the guarantee. A greedy start covers the targets one after the other;
-// then simulated annealing tries one ticket fewer at a time: it keeps that
-// many tickets and changes one number of one ticket at a time so that an
-// uncovered target becomes covered, taking a change that leaves more
-// targets uncovered only with a chance that falls as the search cools.
+// The search for a small system of tickets over v positions that keeps the
+// guarantee: a greedy start, then annealing one ticket fewer at a time
+// (see SearchChain), in two chains on two cores.
 //
-// The search is a fixed sequence of steps for a given seed: stopped after
-// the same number of steps it gives the same system. It may be stopped and
-// run on at any time; the best system found is kept meanwhile.
+// The search is a fixed sequence of steps for a given seed: the chains
+// meet after every slice of work (about a millisecond), so stopped after the
+// same number of slices it gives the same system, on any number of cores.
+// It may be stopped and run on at any time; the best system found is kept
+// meanwhile.
 class WheelSearch {
   public:
     // known: a system already known for these v positions and this
     // guarantee (from the shipped table); the search then starts from it and
     // looks for a smaller one. Empty: the search starts from nothing.
-    WheelSearch(int v, Guarantee guarantee, std::uint32_t seed, Tickets known = {});
+    WheelSearch(int v, Guarantee guarantee, std::uint32_t seed, Tickets known = {},
+                SearchSetup setup = {});
+    ~WheelSearch();
 
     // Searches until the best system reaches the lower bound (nothing
-    // smaller can exist) or stop() returns true; stop is asked about every
-    // millisecond of work, also while the first system is being built.
+    // smaller can exist) or stop() returns true; stop is asked after every
+    // slice of work, also while the first system is being built.
     void Run(const std::function<bool()>& stop);
 
     // Before the first system is found: the share of the targets covered.
     double CoveredShare() const;
     // The smallest system found so far over the positions 0 to v - 1, in no
     // particular order; empty before the first run has found one.
-    const Tickets& Best() const { return best_; }
+    const Tickets& Best() const;
     // True when no smaller system can exist or the search cannot go on:
     // the best system is at the lower bound, or the system would need more
     // than kMaxTickets tickets.
-    bool Finished() const { return finished_; }
+    bool Finished() const;
     // True when the greedy start went past kMaxTickets tickets.
-    bool TooLarge() const { return tooLarge_; }
-    std::uint64_t LowerBoundSize() const { return bound_; }
-    // Steps taken, for tests of repeatability.
-    std::uint64_t Steps() const { return steps_; }
+    bool TooLarge() const;
+    std::uint64_t LowerBoundSize() const { return chains_.front()->LowerBoundSize(); }
+    // Steps taken by all chains, for tests of repeatability.
+    std::uint64_t Steps() const;
 
   private:
-    void Start();
-    std::uint64_t GreedyStep();
-    void BeginAnnealing();
-    NumberBits GreedyBlock(NumberBits target, int candidates);
-    void RecordBest();
-    void DropWeakestBlock();
-    // One change of one ticket; returns a measure of the work it took.
-    std::uint64_t Step();
+    void RunSlices(const std::function<bool()>& stop);
+    void Share();
 
-    int v_;
-    Guarantee guarantee_;
-    std::uint64_t bound_;
-    SearchRandom random_;
-    CoverState cover_;
-    Tickets blocks_;
-    Tickets best_;
-    double temperature_;
-    int greedyCandidates_ = 1;
-    std::uint32_t greedyNext_ = 0;
+    Tickets known_;
+    std::vector<std::unique_ptr<SearchChain>> chains_;
     bool started_ = false;
-    bool annealing_ = false;
-    bool finished_ = false;
-    bool tooLarge_ = false;
-    std::uint64_t steps_ = 0;
 };
 
 }  // namespace kulko
