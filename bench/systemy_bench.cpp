@@ -54,7 +54,7 @@ void SearchReaches(benchmark::State& state) {
     const auto& cell = cells[state.range(0)];
     const int chains = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        kulko::WheelSearch search(cell.v, cell.g, 1, {}, {.chains = chains});
+        kulko::WheelSearch search(cell.v, cell.g, 1, {}, kulko::SearchSetup{kulko::Game{}, chains});
         using Clock = std::chrono::steady_clock;
         const Clock::time_point start = Clock::now();
         for (const double mark : {1.0, 3.0, 10.0}) {

@@ -97,7 +97,7 @@ TEST(WheelSearch, BuildsSystemsOfOtherTicketSizes) {
     // Five-number tickets: "3 z 3" of 9 numbers needs 11 at least
     // (Schönheim), where six-number tickets need 7.
     EXPECT_EQ(SystemLowerBound(9, {3, 3}, {5, 42}).tickets, 11u);
-    const Tickets system = SearchFor(9, {3, 3}, 200, {.game = {5, 42}});
+    const Tickets system = SearchFor(9, {3, 3}, 200, SearchSetup{Game{5, 42}, 2});
     EXPECT_TRUE(BruteForceKeeps(system, AllPositions(9), {3, 3}));
     EXPECT_GE(system.size(), 11u);
     for (const NumberBits ticket : system) {

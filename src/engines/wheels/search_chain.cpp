@@ -13,7 +13,9 @@ namespace {
 // from the warm to the cold value over one cycle, then warms up again and
 // cools anew from where the system is, so that a chain stuck in one corner
 // gets out of it. A cycle is as long as it takes to try each ticket a
-// number of times, within limits.
+// number of times, within limits. Where a swap touches many targets (m
+// above t) the changes in cost are larger and so is the temperature, by
+// the cube root of the targets a swap touches for each shared (t-1)-set.
 constexpr double kWarmTemperature = 0.3;
 constexpr double kColdTemperature = 0.1;
 constexpr std::uint64_t kCycleStepsPerTicket = 3000;
@@ -42,7 +44,9 @@ SearchChain::SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t se
       // uncovers and covers.
       stepWork_(Choose(guarantee.m, guarantee.t - 1) +
                 2ull * Choose(game.ticketSize - 1, guarantee.t - 1) *
-                    Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t)) {}
+                    Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t)),
+      scale_(std::cbrt(static_cast<double>(std::max<std::uint32_t>(
+          1, Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t))))) {}
 
 void SearchChain::AddBlock(NumberBits block) {
     cover_.Add(block);
@@ -211,7 +215,7 @@ std::uint64_t SearchChain::Step() {
     const int out = random_.MemberOf(block & ~target);
     const int in = random_.MemberOf(target & ~block);
     const std::int32_t delta = cover_.SwapDelta(block, out, in);
-    if (delta <= 0 || random_.Unit() < std::exp(-delta / temperature_)) {
+    if (delta <= 0 || random_.Unit() < std::exp(-delta / (temperature_ * scale_))) {
         cover_.Swap(block, out, in);
         near_.Swap(block, pick, out, in);
         blocks_[pick] = (block & ~Bit(out)) | Bit(in);

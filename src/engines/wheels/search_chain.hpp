@@ -70,6 +70,7 @@ class SearchChain {
     Tickets blocks_;
     Tickets best_;
     std::uint64_t stepWork_;
+    double scale_;
     double temperature_ = 0;
     double cooling_ = 1;
     int greedyCandidates_ = 1;
