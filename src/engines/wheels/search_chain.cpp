@@ -15,12 +15,17 @@ namespace {
 // gets out of it. A cycle is as long as it takes to try each ticket a
 // number of times, within limits. Where a swap touches many targets (m
 // above t) the changes in cost are larger and so is the temperature, by
-// the cube root of the targets a swap touches for each shared (t-1)-set.
+// the cube root of the targets a swap touches for each shared (t-1)-set,
+// up to three times (hotter, a search of a few seconds gets nowhere).
 constexpr double kWarmTemperature = 0.3;
 constexpr double kColdTemperature = 0.1;
 constexpr std::uint64_t kCycleStepsPerTicket = 3000;
-constexpr std::uint64_t kShortestCycle = 20000;
+constexpr double kMostScale = 3;
+constexpr std::uint64_t kShortestCycle = 10000;
 constexpr std::uint64_t kLongestCycle = 200000000;
+// Where a step looks at many targets, a cycle ends after about this many
+// targets looked at (a second or so) even if it is short in steps.
+constexpr std::uint64_t kMostCycleWork = 400000000;
 
 // Candidates weighed for each ticket of the greedy start: more where
 // tickets touch few targets and few tickets are needed, within about this
@@ -45,8 +50,9 @@ SearchChain::SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t se
       stepWork_(Choose(guarantee.m, guarantee.t - 1) +
                 2ull * Choose(game.ticketSize - 1, guarantee.t - 1) *
                     Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t)),
-      scale_(std::cbrt(static_cast<double>(std::max<std::uint32_t>(
-          1, Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t))))) {}
+      scale_(std::clamp(std::cbrt(static_cast<double>(
+                            Choose(v - game.ticketSize - 1, guarantee.m - guarantee.t))),
+                        1.0, kMostScale)) {}
 
 void SearchChain::AddBlock(NumberBits block) {
     cover_.Add(block);
@@ -194,8 +200,9 @@ void SearchChain::DropWeakestBlock() {
 // The cooling for the present number of tickets: from warm to cold over
 // one cycle.
 void SearchChain::SetCycle() {
-    const std::uint64_t steps = std::clamp<std::uint64_t>(kCycleStepsPerTicket * blocks_.size(),
-                                                          kShortestCycle, kLongestCycle);
+    const std::uint64_t steps = std::clamp<std::uint64_t>(
+        std::min(kCycleStepsPerTicket * blocks_.size(), kMostCycleWork / stepWork_), kShortestCycle,
+        kLongestCycle);
     cooling_ = std::exp(std::log(kColdTemperature / kWarmTemperature) / static_cast<double>(steps));
 }
 
