@@ -36,20 +36,29 @@ bool ReadNumbers(std::string_view line, char separator, std::vector<long>& numbe
     return true;
 }
 
-// A ticket line over the numbers 1 to v, as positions.
+// A ticket line over the numbers 1 to v, as positions. Read without a
+// container: the table holds some hundred thousand of them.
 bool ReadTicket(std::string_view line, int v, NumberBits& ticket) {
-    std::vector<long> numbers;
-    if (!ReadNumbers(line, ';', numbers) || numbers.size() != kTicketSize) {
-        return false;
-    }
     ticket = 0;
-    for (const long n : numbers) {
-        if (n < 1 || n > v) {
+    int count = 0;
+    const char* pos = line.data();
+    const char* const end = pos + line.size();
+    for (;;) {
+        int n = 0;
+        const auto [stop, error] = std::from_chars(pos, end, n);
+        if (stop == pos || error != std::errc() || n < 1 || n > v || ++count > kTicketSize) {
             return false;
         }
-        ticket |= Bit(static_cast<int>(n) - 1);
+        ticket |= Bit(n - 1);
+        if (stop == end) {
+            break;
+        }
+        if (*stop != ';') {
+            return false;
+        }
+        pos = stop + 1;
     }
-    return CountBits(ticket) == kTicketSize;
+    return count == kTicketSize && CountBits(ticket) == kTicketSize;
 }
 
 // A heading "v TzM count" of a system that can exist.
