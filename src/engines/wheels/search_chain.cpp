@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "wheels/lower_bound.hpp"
 
@@ -17,9 +18,11 @@ namespace {
 // above t) the changes in cost are larger and so is the temperature, by
 // the cube root of the targets a swap touches for each shared (t-1)-set,
 // up to three times (hotter, a search of a few seconds gets nowhere).
-constexpr double kWarmTemperature = 0.3;
-constexpr double kColdTemperature = 0.1;
-constexpr std::uint64_t kCycleStepsPerTicket = 3000;
+//
+// Two schedules: short cool cycles bring a large system down fast; long
+// warmer ones find the last few tickets of the smaller systems. The chains
+// of a search take them in turn.
+constexpr CoolingSchedule kSchedules[] = {{0.3, 0.1, 3000}, {0.45, 0.15, 10000}};
 constexpr double kMostScale = 3;
 constexpr std::uint64_t kShortestCycle = 10000;
 constexpr std::uint64_t kLongestCycle = 200000000;
@@ -37,12 +40,13 @@ constexpr std::uint64_t kWorkPerDrop = 4000000;
 
 }  // namespace
 
-SearchChain::SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t seed)
+SearchChain::SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t seed, int schedule)
     : v_(v),
       guarantee_(guarantee),
       game_(game),
       bound_(SystemLowerBound(v, guarantee, game).tickets),
       random_(seed),
+      schedule_(kSchedules[static_cast<std::size_t>(schedule) % std::size(kSchedules)]),
       cover_(v, guarantee),
       near_(v, guarantee.t - 1),
       // A step looks at the target's (t-1)-sets and at the targets the swap
@@ -149,7 +153,7 @@ NumberBits SearchChain::GreedyBlock(NumberBits target) {
 void SearchChain::BeginAnnealing() {
     annealing_ = true;
     cover_.ListUncovered();
-    temperature_ = kWarmTemperature;
+    temperature_ = schedule_.warm;
     RecordBest();
 }
 
@@ -201,9 +205,9 @@ void SearchChain::DropWeakestBlock() {
 // one cycle.
 void SearchChain::SetCycle() {
     const std::uint64_t steps = std::clamp<std::uint64_t>(
-        std::min(kCycleStepsPerTicket * blocks_.size(), kMostCycleWork / stepWork_), kShortestCycle,
-        kLongestCycle);
-    cooling_ = std::exp(std::log(kColdTemperature / kWarmTemperature) / static_cast<double>(steps));
+        std::min(schedule_.cycleStepsPerTicket * blocks_.size(), kMostCycleWork / stepWork_),
+        kShortestCycle, kLongestCycle);
+    cooling_ = std::exp(std::log(schedule_.cold / schedule_.warm) / static_cast<double>(steps));
 }
 
 std::uint64_t SearchChain::Step() {
@@ -228,8 +232,8 @@ std::uint64_t SearchChain::Step() {
         blocks_[pick] = (block & ~Bit(out)) | Bit(in);
     }
     temperature_ *= cooling_;
-    if (temperature_ < kColdTemperature) {
-        temperature_ = kWarmTemperature;
+    if (temperature_ < schedule_.cold) {
+        temperature_ = schedule_.warm;
     }
     return stepWork_;
 }

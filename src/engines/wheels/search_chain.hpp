@@ -16,6 +16,14 @@ namespace kulko {
 // kept, and would not fit the memory the search may take.
 inline constexpr std::size_t kMaxTickets = 100000;
 
+// How a chain cools: from the warm to the cold temperature over a cycle of
+// so many steps per ticket, then warm again.
+struct CoolingSchedule {
+    double warm;
+    double cold;
+    std::uint64_t cycleStepsPerTicket;
+};
+
 // One chain of the search for a small system: simulated annealing over
 // systems of a fixed number of tickets, whose cost is the number of targets
 // no ticket meets in t positions. A change takes an uncovered target, a
@@ -29,7 +37,8 @@ inline constexpr std::size_t kMaxTickets = 100000;
 // The chain is a fixed sequence of steps for its seed.
 class SearchChain {
   public:
-    SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t seed);
+    // schedule: which of the cooling schedules the chain follows (0 or 1).
+    SearchChain(int v, Guarantee guarantee, Game game, std::uint64_t seed, int schedule = 0);
 
     // Starts from the known system where it keeps the guarantee, otherwise
     // from a greedy cover built one ticket at a time.
@@ -65,6 +74,7 @@ class SearchChain {
     Game game_;
     std::uint64_t bound_;
     SearchRandom random_;
+    CoolingSchedule schedule_;
     CoverState cover_;
     NearTickets near_;
     Tickets blocks_;

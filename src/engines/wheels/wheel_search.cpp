@@ -19,7 +19,7 @@ WheelSearch::WheelSearch(int v, Guarantee guarantee, std::uint32_t seed, Tickets
     for (int i = 0; i < std::max(1, setup.chains); ++i) {
         // Each chain's seed differs from the others' and from other seeds'.
         const std::uint64_t chainSeed = (std::uint64_t{seed} << 8) | static_cast<unsigned>(i);
-        chains_.push_back(std::make_unique<SearchChain>(v, guarantee, setup.game, chainSeed));
+        chains_.push_back(std::make_unique<SearchChain>(v, guarantee, setup.game, chainSeed, i));
     }
 }
 

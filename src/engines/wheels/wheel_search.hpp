@@ -17,8 +17,9 @@ namespace kulko {
 struct SearchSetup {
     Game game;
     // Chains of annealing that run side by side, one per core: each has a
-    // seed of its own, and after every slice of work a chain that is behind
-    // takes over the smaller system of the other.
+    // seed of its own, they follow the cooling schedules in turn, and after
+    // every slice of work a chain that is behind takes over the smaller
+    // system of the other.
     int chains = 2;
 };
 
