@@ -93,7 +93,7 @@ TEST(WheelSearch, SameSeedAndWorkGiveTheSameSystemOnTwoCores) {
     EXPECT_EQ(resumed.Best(), first);
 }
 
-TEST(WheelSearch, BuildsSystemsOfOtherTicketSizes) {
+TEST(WheelSearch, BuildsSystemsOfOtherTicketSizesAndPools) {
     // Five-number tickets: "3 z 3" of 9 numbers needs 11 at least
     // (Schönheim), where six-number tickets need 7.
     EXPECT_EQ(SystemLowerBound(9, {3, 3}, {5, 42}).tickets, 11u);
@@ -102,6 +102,15 @@ TEST(WheelSearch, BuildsSystemsOfOtherTicketSizes) {
     EXPECT_GE(system.size(), 11u);
     for (const NumberBits ticket : system) {
         EXPECT_EQ(CountBits(ticket), 5);
+    }
+    // A pool of up to 64 numbers: every set of up to six positions below 64
+    // has a rank below C(64, k) that gives the set back.
+    SearchRandom random(9);
+    for (int i = 0; i < 2000; ++i) {
+        const int k = 1 + static_cast<int>(random.Below(6));
+        const NumberBits set = RandomTicket(64, k, random);
+        EXPECT_LT(MaskRank(set), Choose(64, k));
+        EXPECT_EQ(MaskOfRank(MaskRank(set), k), set);
     }
 }
 
