@@ -81,15 +81,15 @@ Tickets SearchFor(int v, Guarantee g, int slices, SearchSetup setup = {}) {
 }
 
 TEST(WheelSearch, SameSeedAndWorkGiveTheSameSystemOnTwoCores) {
-    const Tickets first = SearchFor(17, {4, 4}, 60);
+    const Tickets first = SearchFor(17, {4, 4}, 30);
     ASSERT_FALSE(first.empty());
-    EXPECT_EQ(SearchFor(17, {4, 4}, 60), first);
+    EXPECT_EQ(SearchFor(17, {4, 4}, 30), first);
     EXPECT_TRUE(BruteForceKeeps(first, AllPositions(17), {4, 4}));
     // Run on in two parts, it ends where one run of the same work does.
     WheelSearch resumed(17, {4, 4}, 3);
     int asked = 0;
-    resumed.Run([&] { return ++asked >= 25; });
-    resumed.Run([&] { return ++asked >= 60; });
+    resumed.Run([&] { return ++asked >= 12; });
+    resumed.Run([&] { return ++asked >= 30; });
     EXPECT_EQ(resumed.Best(), first);
 }
 
@@ -97,7 +97,7 @@ TEST(WheelSearch, BuildsSystemsOfOtherTicketSizesAndPools) {
     // Five-number tickets: "3 z 3" of 9 numbers needs 11 at least
     // (Schönheim), where six-number tickets need 7.
     EXPECT_EQ(SystemLowerBound(9, {3, 3}, {5, 42}).tickets, 11u);
-    const Tickets system = SearchFor(9, {3, 3}, 200, SearchSetup{Game{5, 42}, 2});
+    const Tickets system = SearchFor(9, {3, 3}, 20, SearchSetup{Game{5, 42}, 2});
     EXPECT_TRUE(BruteForceKeeps(system, AllPositions(9), {3, 3}));
     EXPECT_GE(system.size(), 11u);
     for (const NumberBits ticket : system) {
