@@ -125,5 +125,55 @@ TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
     }
 }
 
+TEST_F(ImportPlanTest, ADrawNumberTheBaseHoldsAnywhereIsNeverNew) {
+    // Numbers that repeat and step back, as the validating read lets them.
+    const std::string history =
+        Lines({"0687;01.03.1970;3;15;19;22;30;45", "0688;04.03.1970;8;15;17;20;21;31",
+               "0688;07.03.1970;1;2;3;4;5;6", "0687;11.03.1970;7;8;9;10;11;12"});
+    const std::pair<const char*, const char*> lists[] = {
+        {"0688;14.03.1970;1;2;3;4;5;7", "a baza podaje losowanie nr 688 z 04.03.1970"},
+        {"0688;07.03.1970;1;2;3;4;5;6", nullptr},
+        {"14.03.1970;1;2;3;4;5;7", "baza ma już nr 688"},
+    };
+    for (const auto& [line, refusal] : lists) {
+        SCOPED_TRACE(line);
+        dir.Write("kulko.txt", history);
+        const std::string list = Input("lista.txt", std::string(line) + "\n");
+        ToolRun run = Add({list});
+        if (refusal != nullptr) {
+            EXPECT_EQ(run.status, kToolBadInput);
+            EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
+            EXPECT_TRUE(Unchanged(history));
+            continue;
+        }
+        EXPECT_EQ(run.status, kToolSuccess) << run.err;
+        for (int again = 0; again < 2; ++again) {
+            run = Add({list});
+            EXPECT_EQ(run.status, kToolSuccess) << run.err;
+            EXPECT_TRUE(run.out.starts_with("Dodano losowań: 0\n")) << run.out;
+            EXPECT_TRUE(Unchanged(history));
+        }
+    }
+}
+
+TEST_F(ImportPlanTest, DrawsWithoutNumbersAreNotNumberedAcrossAPause) {
+    // The base's draws come every two or three days; 17.01.2026 is missing.
+    const std::pair<std::vector<std::string>, std::string> lists[] = {
+        {{"08.01.2026,1,2,3,4,5,6", "10.01.2026,1,2,3,4,5,7", "13.01.2026,1,2,3,4,5,8",
+          "15.01.2026,1,2,3,4,5,9", "20.01.2026,1,2,3,4,5,10"},
+         "wiersz 5: między losowaniami z 15.01.2026 i z 20.01.2026 mija 5 dni"},
+        {{"15.01.2026,1,2,3,4,5,9"}, "wiersz 1: między losowaniami z 06.01.2026 i z 15.01.2026"},
+    };
+    for (const auto& [lines, refusal] : lists) {
+        SCOPED_TRACE(refusal);
+        dir.Write("kulko.txt", Shipped());
+        const ToolRun run = Add({Input("lista.csv", JoinLinesCrLf(lines))});
+        EXPECT_EQ(run.status, kToolBadInput);
+        EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("podaj numery losowań"), std::string::npos) << run.err;
+        EXPECT_TRUE(Unchanged(Shipped()));
+    }
+}
+
 }  // namespace
 }  // namespace kulko::test

@@ -9,6 +9,7 @@ namespace {
 
 struct Read {
     std::vector<DateKey> dates;
+    std::vector<NumberSet> numbers;
     std::string refusal;
 };
 
@@ -19,6 +20,7 @@ Read ReadList(const std::string& text) {
     Read read;
     for (const PlacedDraw& placed : draws) {
         read.dates.push_back(placed.draw.dateKey);
+        read.numbers.push_back(placed.draw.numbers);
     }
     if (bad) {
         read.refusal = "wiersz " + std::to_string(bad->place.lineNumber) + ": " + bad->reason;
@@ -42,6 +44,45 @@ TEST(InputList, DayAndMonthAreTakenOnlyInTheOneOrderEveryLineFits) {
     read = ReadList("13/04/2025,1,2,3,4,5,6\n04/13/2025,1,2,3,4,5,6\n");
     EXPECT_NE(read.refusal.find("wiersz 2: "), std::string::npos) << read.refusal;
     EXPECT_NE(read.refusal.find("wierszu 1"), std::string::npos) << read.refusal;
+}
+
+TEST(InputList, AHeaderIsReadInThePublishedFormsAndNothingElseIsGuessed) {
+    // Long and short names of the numbers, bonus and extra columns in full
+    // and abbreviated, a game and a running count before the date.
+    const char* const headers[] = {
+        "Draw Date;NUMBER DRAWN 1;NUMBER DRAWN 2;NUMBER DRAWN 3;NUMBER DRAWN 4;NUMBER DRAWN 5;"
+        "NUMBER DRAWN 6;BONUS NUMBER",
+        "Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ;SZ",
+        "Game;Seq;Date;Winning Number 1;Winning Number 2;Winning Number 3;Winning Number 4;"
+        "Winning Number 5;Winning Number 6;Extra",
+        "Gra;Lp;Data losowania;Wylosowana 1;Wylosowana 2;Wylosowana 3;Wylosowana 4;"
+        "Wylosowana 5;Wylosowana 6;Liczba dodatkowa",
+        "Produkt;Ziehungstag;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zusatzzahl;Superzahl",
+    };
+    for (const char* header : headers) {
+        SCOPED_TRACE(header);
+        const std::string row = std::string(header).starts_with("Datum")     ? "08.01.2026"
+                                : std::string(header).starts_with("Produkt") ? "Lotto;08.01.2026"
+                                : std::string(header).starts_with("Draw")    ? "08.01.2026"
+                                                                          : "Lotto;12;08.01.2026";
+        const Read read = ReadList(std::string(header) + "\n" + row + ";40;3;17;9;22;31;44;5\n");
+        EXPECT_EQ(read.refusal, "");
+        EXPECT_EQ(read.dates, (std::vector<DateKey>{20260108}));
+        EXPECT_EQ(read.numbers, (std::vector<NumberSet>{{3, 9, 17, 22, 31, 40}}));
+    }
+    // A header naming columns the tool does not know is refused with their
+    // names where its rows do not read by their shape.
+    Read read = ReadList("Gra;Lp;Kiedy;A;B;C;D;E;F\nLotto;1;08.01.2026;1;2;3;4;5;6\n");
+    EXPECT_NE(read.refusal.find("wiersz 2: przed datą może stać tylko numer losowania"),
+              std::string::npos)
+        << read.refusal;
+    EXPECT_NE(read.refusal.find("kolumny, których program nie zna: „Kiedy”, „A”, „B”"),
+              std::string::npos)
+        << read.refusal;
+    // A date column of a comma only holds no date.
+    read = ReadList("Nr\tData\tL1\tL2\tL3\tL4\tL5\tL6\n7298\t,\t1\t2\t3\t4\t5\t6\n");
+    EXPECT_TRUE(read.refusal.starts_with("wiersz 2: pole „Data” nie zawiera daty; "))
+        << read.refusal;
 }
 
 }  // namespace
