@@ -128,8 +128,8 @@ TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
 TEST_F(ImportPlanTest, ADrawNumberTheBaseHoldsAnywhereIsNeverNew) {
     // Numbers that repeat and step back, as the validating read lets them.
     const std::string history =
-        Lines({"0687;01.03.1970;3;15;19;22;30;45", "0688;04.03.1970;8;15;17;20;21;31",
-               "0688;07.03.1970;1;2;3;4;5;6", "0687;11.03.1970;7;8;9;10;11;12"});
+        JoinLinesCrLf({"0687;01.03.1970;3;15;19;22;30;45", "0688;04.03.1970;8;15;17;20;21;31",
+                       "0688;07.03.1970;1;2;3;4;5;6", "0687;11.03.1970;7;8;9;10;11;12"});
     const std::pair<const char*, const char*> lists[] = {
         {"0688;14.03.1970;1;2;3;4;5;7", "a baza podaje losowanie nr 688 z 04.03.1970"},
         {"0688;07.03.1970;1;2;3;4;5;6", nullptr},
