@@ -28,7 +28,7 @@ set(allowed_qt_shared ${base_folders})
 set(allowed_app ${base_folders} ${lottery_folders} platform)
 set(allowed_app_qt ${base_folders} app platform qt_shared)
 set(allowed_systemy ${base_folders} ${lottery_folders} wheels analyses)
-set(allowed_systemy_cli ${base_folders} ${lottery_folders} wheels analyses systemy)
+set(allowed_systemy_cli ${base_folders} ${lottery_folders} wheels analyses import systemy)
 set(allowed_systemy_qt ${base_folders} systemy systemy_cli qt_shared)
 set(allowed_wyniki ${base_folders} ${lottery_folders} import platform)
 

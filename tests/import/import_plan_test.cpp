@@ -57,6 +57,19 @@ TEST_F(ImportPlanTest, DrawNumbersOfTheInputAreCheckedNotInvented) {
     EXPECT_EQ(run.status, kToolSuccess) << run.err;
     EXPECT_NE(run.out.find("numery nadano kolejno"), std::string::npos) << run.out;
     EXPECT_TRUE(Unchanged(Shipped()));
+    // But not across a pause longer than any between the base's last draws
+    // (three days): 17.01.2026 is missing, or every draw after 06.01.2026.
+    const std::pair<const char*, const char*> pauses[] = {
+        {"08.01.2026,1,2,3,4,5,6\n10.01.2026,1,2,3,4,5,7\n13.01.2026,1,2,3,4,5,8\n"
+         "15.01.2026,1,2,3,4,5,9\n20.01.2026,1,2,3,4,5,10\n",
+         "wiersz 5: między losowaniami z 15.01.2026 i z 20.01.2026 mija 5 dni"},
+        {"15.01.2026,1,2,3,4,5,9\n",
+         "wiersz 1: między losowaniami z 06.01.2026 i z 15.01.2026 mija 9 dni"}};
+    for (const auto& [list, refusal] : pauses) {
+        const ToolRun refused = Add({Input("lista.csv", list)});
+        EXPECT_EQ(refused.status, kToolBadInput);
+        EXPECT_NE(refused.err.find(refusal), std::string::npos) << refused.err;
+    }
 }
 
 TEST_F(ImportPlanTest, ADrawDatedAfterTodayIsRefused) {
@@ -122,6 +135,28 @@ TEST_F(ImportPlanTest, BothDrawsOfADayGoInAndCanBeGivenAgain) {
         const ToolRun run = Add({list});
         EXPECT_EQ(run.status, kToolSuccess) << run.err;
         EXPECT_TRUE(Unchanged(Shipped()));
+    }
+}
+
+TEST_F(ImportPlanTest, ADrawNumberTheBaseHoldsAnywhereIsNeverNew) {
+    // Numbers that repeat and step back, as the validating read lets them.
+    const std::string history =
+        JoinLinesCrLf({"0687;01.03.1970;3;15;19;22;30;45", "0688;04.03.1970;8;15;17;20;21;31",
+                       "0688;07.03.1970;1;2;3;4;5;6", "0687;11.03.1970;7;8;9;10;11;12"});
+    const std::pair<const char*, const char*> lists[] = {
+        {"0688;14.03.1970;1;2;3;4;5;7", "a baza podaje losowanie nr 688 z 04.03.1970"},
+        {"0688;07.03.1970;1;2;3;4;5;6", "Dodano losowań: 0\n"},
+        {"14.03.1970;1;2;3;4;5;7", "baza ma już nr 688"},
+    };
+    for (const auto& [line, answer] : lists) {
+        SCOPED_TRACE(line);
+        dir.Write("kulko.txt", history);
+        const std::string list = Input("lista.txt", std::string(line) + "\n");
+        for (int time = 0; time < 2; ++time) {  // imported twice: the same answer
+            const ToolRun run = Add({list});
+            EXPECT_NE((run.out + run.err).find(answer), std::string::npos) << run.err;
+            EXPECT_TRUE(Unchanged(history));
+        }
     }
 }
 

@@ -60,6 +60,8 @@ STANDIN
 export HOME="$scratch/home"
 mkdir -p "$HOME"
 unset XDG_DATA_HOME
+# The launcher starts a window only with a screen or a chosen platform.
+export QT_QPA_PLATFORM=offscreen
 work="$HOME/.local/share/kulko"
 "$prefix/bin/kulko"
 [ "$(cat "$HOME/started-in")" = "$work" ] || fail "not started in $work"

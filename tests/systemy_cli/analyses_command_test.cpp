@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "support/temp_dir.hpp"
+#include "systemy_cli/systemy_command.hpp"
 
 namespace kulko::test {
 namespace {
@@ -65,6 +66,33 @@ TEST(AnalysesCommand, RefusesADamagedFileAndWrongUsage) {
     EXPECT_EQ(RunCommand(dir, {"filtry", "--tryb", "bez7"}).status, 2);
     EXPECT_EQ(RunCommand(dir, {"filtry", "--wymuszenie", "liczba:50"}).status, 2);
     EXPECT_EQ(RunCommand(dir, {"historia", "--od", "1.1.2000"}).status, 2);
+}
+
+TEST(AnalysesCommand, EachCommandFindsThePlayersHistoryOrNamesWhereItLooked) {
+    TempDir here;
+    TempDir player;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(here.Path());
+    ToolEnvironment environment;
+    environment.playerDirectory = player.Path();
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"historia", "--zestaw", "3;7;12;20;33;41"},
+          {"filtry"},
+          {"liczby"}}) {
+        SCOPED_TRACE(args[0]);
+        std::filesystem::remove(player / "kulko.txt");
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunSystemyCommand(args, KULKO_SHIPPED_TABLE, out, err, environment), 1);
+        EXPECT_NE(err.str().find(here.Path().string() + ", ani w katalogu roboczym programu " +
+                                 player.Path().string() + "; uruchom raz program kulko"),
+                  std::string::npos);
+        player.Write("kulko.txt", kHistory);
+        err.str("");
+        EXPECT_EQ(RunSystemyCommand(args, KULKO_SHIPPED_TABLE, out, err, environment), 0);
+        EXPECT_EQ(err.str().find("katalog roboczy " + player.Path().string()), 15);
+    }
+    std::filesystem::current_path(before);
 }
 
 }  // namespace

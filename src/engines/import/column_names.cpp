@@ -42,16 +42,64 @@ std::string Normalized(std::string_view name) {
     return plain;
 }
 
-constexpr std::array kDateNames = {"data"sv,     "datalosowania"sv, "date"sv,
-                                   "drawdate"sv, "datum"sv,         "ziehungsdatum"sv};
+constexpr std::array kDateNames = {
+    "data"sv,       "datalosowania"sv, "dzienlosowania"sv, "date"sv,         "drawdate"sv,
+    "dateofdraw"sv, "datum"sv,         "ziehungsdatum"sv,  "datumziehung"sv, "ziehungstag"sv};
 constexpr std::array kDrawNumberNames = {
-    "nr"sv,     "numer"sv,   "numerlosowania"sv, "nrlosowania"sv, "losowanie"sv,
-    "no"sv,     "draw"sv,    "drawnumber"sv,     "drawno"sv,      "drawnr"sv,
-    "nummer"sv, "ziehung"sv, "ziehungsnummer"sv};
-// A column of one number: the word with the number's place, "L1" or "1. Zahl".
-constexpr std::array kNumberWords = {"l"sv,    "n"sv,          "b"sv,         "liczba"sv,
-                                     "kula"sv, "number"sv,     "num"sv,       "ball"sv,
-                                     "zahl"sv, "gewinnzahl"sv, "lottozahl"sv, ""sv};
+    "nr"sv,     "numer"sv,  "numerlosowania"sv, "nrlosowania"sv,    "losowanie"sv,
+    "no"sv,     "draw"sv,   "drawnumber"sv,     "drawno"sv,         "drawnr"sv,
+    "drawid"sv, "nummer"sv, "ziehung"sv,        "ziehungsnummer"sv, "ziehungsnr"sv};
+// A column of one number: the word with the number's place, "L1", "Z1",
+// "NUMBER DRAWN 1" or "1. Zahl".
+constexpr std::array kNumberWords = {
+    "l"sv,      "n"sv,           "b"sv,           "z"sv,
+    "liczba"sv, "kula"sv,        "wylosowana"sv,  "number"sv,
+    "num"sv,    "numberdrawn"sv, "drawnnumber"sv, "winningnumber"sv,
+    "ball"sv,   "zahl"sv,        "gewinnzahl"sv,  "lottozahl"sv,
+    ""sv};
+// Columns a table has beside the draw, which an import leaves alone: the
+// bonus and extra numbers, in full and abbreviated, the game, a running
+// count, the day of the week and the sum of the numbers.
+constexpr std::array kOtherNames = {"bonus"sv,
+                                    "bonusball"sv,
+                                    "bonusnumber"sv,
+                                    "bonusnr"sv,
+                                    "bb"sv,
+                                    "extra"sv,
+                                    "extraball"sv,
+                                    "extranumber"sv,
+                                    "additional"sv,
+                                    "dodatkowa"sv,
+                                    "liczbadodatkowa"sv,
+                                    "dod"sv,
+                                    "plus"sv,
+                                    "lottoplus"sv,
+                                    "superszansa"sv,
+                                    "superzahl"sv,
+                                    "sz"sv,
+                                    "zusatzzahl"sv,
+                                    "zz"sv,
+                                    "spiel77"sv,
+                                    "super6"sv,
+                                    "gra"sv,
+                                    "game"sv,
+                                    "produkt"sv,
+                                    "product"sv,
+                                    "spiel"sv,
+                                    "lottery"sv,
+                                    "lp"sv,
+                                    "seq"sv,
+                                    "sequence"sv,
+                                    "id"sv,
+                                    "lfdnr"sv,
+                                    "dzien"sv,
+                                    "dzientygodnia"sv,
+                                    "day"sv,
+                                    "weekday"sv,
+                                    "wochentag"sv,
+                                    "suma"sv,
+                                    "sum"sv,
+                                    "summe"sv};
 // A column of all six numbers.
 constexpr std::array kNumberListNames = {"liczby"sv,           "wyniki"sv,      "wynik"sv,
                                          "wylosowaneliczby"sv, "numbers"sv,     "winningnumbers"sv,
@@ -77,7 +125,22 @@ int NumberPlace(std::string_view name) {
     return 0;
 }
 
+bool Known(std::string_view name) {
+    return name.empty() || Among(kDateNames, name) || Among(kDrawNumberNames, name) ||
+           Among(kNumberListNames, name) || Among(kOtherNames, name) || NumberPlace(name) > 0;
+}
+
 }  // namespace
+
+std::vector<std::string> UnknownColumns(std::string_view line) {
+    std::vector<std::string> unknown;
+    for (std::string_view field : LineFields(TrimmedLine(line))) {
+        if (!Known(Normalized(field))) {
+            unknown.emplace_back(field);
+        }
+    }
+    return unknown;
+}
 
 bool LooksLikeHeader(std::string_view line) {
     bool named = false;

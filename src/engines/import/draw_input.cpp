@@ -180,7 +180,12 @@ LineReading ReadInputRow(std::string_view line, const Columns& columns) {
         }
         where = "w kolumnach liczb";
     }
-    return MakeDraw(FieldWords(*date).front(), drawNumber, numbers, where);
+    // A date field of commas and blanks only holds no word at all.
+    const Words dateWords = FieldWords(*date);
+    if (dateWords.empty()) {
+        return Fault(FieldName(columns, columns.date) + " nie zawiera daty; " + kDateForms);
+    }
+    return MakeDraw(dateWords.front(), drawNumber, numbers, where);
 }
 
 }  // namespace kulko

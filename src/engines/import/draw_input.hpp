@@ -57,6 +57,11 @@ LineReading ReadInputRow(std::string_view line, const Columns& columns);
 // names. Nothing when the line names no date and numbers, or holds a date.
 std::optional<Columns> ReadHeader(std::string_view line);
 
+// The columns of a header whose names say nothing the tool knows, as the
+// header spells them: a header that names no date and numbers is refused
+// with them when its rows cannot be read by their shape.
+std::vector<std::string> UnknownColumns(std::string_view line);
+
 // A line that can only be a header: words, but no date among them.
 bool LooksLikeHeader(std::string_view line);
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <bitset>
 #include <cerrno>
@@ -97,6 +98,8 @@ class AskedDraws : public CountedLines {
         lastIsWord_ = NumberWord(line, length, word);
         if (lastIsWord_) {
             lastWord_ = word;
+            // Byte-swapped, the digits compare as the number does.
+            highestWord_ = std::max(highestWord_, __builtin_bswap64(word));
         } else {
             word = ReadOtherNumber(line.substr(0, length));
         }
@@ -105,6 +108,22 @@ class AskedDraws : public CountedLines {
         if (numberMarks_[MarkOf(word)] || !dateIsWord || dateMarks_[MarkOf(dateWord)]) {
             LookUp(date, dateIsWord, dateWord, six);
         }
+        recent_[recentCount_++ % kRecentDates] = dateIsWord ? dateWord : OtherDateWord(date);
+    }
+
+    std::size_t HighestNumber() const {
+        return std::max<std::size_t>(EightDigitsValue(__builtin_bswap64(highestWord_)),
+                                     highestOther_);
+    }
+
+    // The dates of the last lines, oldest first.
+    std::vector<DateKey> RecentDates() const {
+        std::vector<DateKey> dates;
+        const std::size_t count = std::min(recentCount_, kRecentDates);
+        for (std::size_t i = recentCount_ - count; i < recentCount_; ++i) {
+            dates.push_back(static_cast<DateKey>(EightDigitsValue(recent_[i % kRecentDates])));
+        }
+        return dates;
     }
 
     std::optional<std::size_t> LastNumber() const {
@@ -120,7 +139,12 @@ class AskedDraws : public CountedLines {
     // then need few registers.
     [[gnu::noinline]] std::uint64_t ReadOtherNumber(std::string_view field) {
         lastNumber_ = PlainNumber(field);
+        highestOther_ = std::max(highestOther_, lastNumber_.value_or(0));
         return WordOf(lastNumber_.value_or(0) % kBelowWords);
+    }
+
+    [[gnu::noinline]] static std::uint64_t OtherDateWord(std::string_view date) {
+        return WordOf(static_cast<std::uint64_t>(HistoryDateKey(date)) % kBelowWords);
     }
 
     [[gnu::noinline]] void LookUp(std::string_view date, bool dateIsWord, std::uint64_t dateWord,
@@ -142,6 +166,7 @@ class AskedDraws : public CountedLines {
     }
 
     static constexpr int kMarkBits = 12;
+    static constexpr std::size_t kRecentDates = 100;
     std::bitset<std::size_t{1} << kMarkBits> numberMarks_;
     std::bitset<std::size_t{1} << kMarkBits> dateMarks_;
     const HistoryQuestions& questions_;
@@ -149,6 +174,10 @@ class AskedDraws : public CountedLines {
     bool lastIsWord_ = false;
     std::uint64_t lastWord_ = 0;
     std::optional<std::size_t> lastNumber_;
+    std::uint64_t highestWord_ = 0x3030303030303030ull;  // "00000000"
+    std::size_t highestOther_ = 0;
+    std::array<std::uint64_t, kRecentDates> recent_{};
+    std::size_t recentCount_ = 0;
 };
 
 // What follows the lines: a Ctrl-Z and anything after it.
@@ -187,6 +216,8 @@ ScannedHistory ScanHistory(const std::filesystem::path& resultsFile,
     }
     history.lastDate = HistoryDateKey(history.summary.lastDate);
     history.lastNumber = asked.LastNumber().value_or(history.summary.readDrawCount);
+    history.highestNumber = std::max(asked.HighestNumber(), history.lastNumber);
+    history.recentDates = asked.RecentDates();
     history.linesEnd = history.file->TextEnd();
     // The byte before the end of the lines tells whether the last line is
     // ended; it is read with what follows.

@@ -41,6 +41,8 @@ struct ScannedHistory {
     DrawSummary summary;         // as far as the questions' scope; never the newest fifty draws
     DateKey lastDate = 0;        // of the last line; 0 for an empty file
     std::size_t lastNumber = 0;  // of the last line, or the line count where it is no plain number
+    std::size_t highestNumber = 0;     // of all lines' plain draw numbers (with questions asked)
+    std::vector<DateKey> recentDates;  // of the last lines, oldest first (with questions asked)
     std::vector<HistoryDraw> asked;  // the draws with a number or a date asked about, in file order
     std::unique_ptr<TextReader> file;  // open on what was read
     std::uint64_t linesEnd = 0;        // where its lines end: before a Ctrl-Z, or at its end

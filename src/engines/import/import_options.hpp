@@ -20,6 +20,7 @@ struct ToolOptions {
     std::string version;                               // the published program version
     bool trial = false;  // --proba: show what would be added, change nothing
     bool help = false;
+    bool showVersion = false;  // --version: the program's name and version
 };
 
 }  // namespace kulko

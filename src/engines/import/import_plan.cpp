@@ -1,6 +1,7 @@
 #include "import/import_plan.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <set>
 
@@ -37,27 +38,33 @@ Draws OldestFirst(const std::vector<PlacedDraw>& input, const std::set<const Pla
     return ordered;
 }
 
+long DaysBetween(DateKey from, DateKey to) {
+    const auto day = [](DateKey key) {
+        return std::chrono::sys_days(std::chrono::year(key / 10000) /
+                                     std::chrono::month(static_cast<unsigned>(key / 100 % 100)) /
+                                     std::chrono::day(static_cast<unsigned>(key % 100)));
+    };
+    return static_cast<long>((day(to) - day(from)).count());
+}
+
 class Planner {
   public:
     Planner(const ScannedHistory& history, const std::vector<PlacedDraw>& input)
         : history_(history), input_(input) {
         for (const HistoryDraw& draw : history.asked) {
             if (draw.number != 0) {
-                historyByNumber_.emplace(draw.number, &draw);
+                historyByNumber_.emplace(draw.number, &draw);  // a number may repeat
             }
             historyByDate_[draw.dateKey].push_back(&draw);
         }
     }
 
     ImportPlan Run() {
-        if (SortNumbered() && PlanUnnumbered() && CheckNumbered() && CheckNotMixed()) {
+        if (SortNumbered() && PlanUnnumbered() && CheckNumbered() && CheckNotMixed() &&
+            CheckNumberedOn()) {
             for (const auto& [number, placed] : newNumbered_) {
                 plan_.added.push_back({number, placed->draw.dateKey, placed->draw.numbers});
             }
-            std::stable_sort(newUnnumbered_.begin(), newUnnumbered_.end(),
-                             [](const PlacedDraw* a, const PlacedDraw* b) {
-                                 return a->draw.dateKey < b->draw.dateKey;
-                             });
             std::size_t number = history_.lastNumber;
             for (const PlacedDraw* placed : newUnnumbered_) {
                 plan_.added.push_back({++number, placed->draw.dateKey, placed->draw.numbers});
@@ -84,21 +91,26 @@ class Planner {
                 continue;
             }
             numberedDraws_.emplace(placed.draw.dateKey, placed.draw.numbers);
-            if (number > history_.lastNumber) {
+            // A number the base holds anywhere names a draw of the base,
+            // even where the base's numbers repeat or step back.
+            const auto [known, knownEnd] = historyByNumber_.equal_range(number);
+            if (known != knownEnd) {
+                if (std::none_of(known, knownEnd, [&](const auto& entry) {
+                        return Same(placed, entry.second->dateKey, entry.second->numbers);
+                    })) {
+                    return Refuse(NumberConflictText(placed, known->second->dateKey,
+                                                     known->second->numbers, nullptr));
+                }
+                ++plan_.alreadyKnown;
+            } else if (number > history_.lastNumber) {
                 const auto [it, inserted] = newNumbered_.emplace(number, &placed);
                 if (!inserted && !Same(*it->second, placed.draw.dateKey, placed.draw.numbers)) {
                     return Refuse(NumberConflictText(placed, it->second->draw.dateKey,
                                                      it->second->draw.numbers, &it->second->place));
                 }
                 plan_.alreadyKnown += inserted ? 0 : 1;
-            } else if (const auto known = historyByNumber_.find(number);
-                       known == historyByNumber_.end()) {
-                return Refuse(UnknownNumberText(placed));
-            } else if (!Same(placed, known->second->dateKey, known->second->numbers)) {
-                return Refuse(NumberConflictText(placed, known->second->dateKey,
-                                                 known->second->numbers, nullptr));
             } else {
-                ++plan_.alreadyKnown;
+                return Refuse(UnknownNumberText(placed));
             }
         }
         return true;
@@ -239,6 +251,41 @@ class Planner {
         return true;
     }
 
+    // Draws without numbers are numbered on from the last line only where
+    // its number is the base's highest, and only while their dates keep the
+    // rhythm of the base's last draws: a longer pause may hide a draw the
+    // input lacks, which would shift every number after it.
+    bool CheckNumberedOn() {
+        if (newUnnumbered_.empty()) {
+            return true;
+        }
+        std::stable_sort(newUnnumbered_.begin(), newUnnumbered_.end(),
+                         [](const PlacedDraw* a, const PlacedDraw* b) {
+                             return a->draw.dateKey < b->draw.dateKey;
+                         });
+        if (history_.highestNumber > history_.lastNumber) {
+            return Refuse(NumbersStepBackText(*newUnnumbered_.front(), history_.lastNumber,
+                                              history_.highestNumber));
+        }
+        const std::vector<DateKey>& recent = history_.recentDates;
+        if (recent.size() < 2) {
+            return true;
+        }
+        long longest = 0;
+        for (std::size_t i = 1; i < recent.size(); ++i) {
+            longest = std::max(longest, DaysBetween(recent[i - 1], recent[i]));
+        }
+        DateKey previous = history_.lastDate;
+        for (const PlacedDraw* placed : newUnnumbered_) {
+            const long pause = DaysBetween(previous, placed->draw.dateKey);
+            if (pause > longest) {
+                return Refuse(PauseTooLongText(*placed, previous, pause, longest, recent.size()));
+            }
+            previous = placed->draw.dateKey;
+        }
+        return true;
+    }
+
     bool CheckNotMixed() {
         if (newNumbered_.empty() || newUnnumbered_.empty()) {
             return true;
@@ -248,7 +295,7 @@ class Planner {
 
     const ScannedHistory& history_;
     const std::vector<PlacedDraw>& input_;
-    std::map<std::size_t, const HistoryDraw*> historyByNumber_;
+    std::multimap<std::size_t, const HistoryDraw*> historyByNumber_;
     std::map<DateKey, std::vector<const HistoryDraw*>> historyByDate_;
     std::set<const PlacedDraw*> unnumbered_;
     std::set<std::pair<DateKey, NumberSet>> numberedDraws_;  // every draw given with its number

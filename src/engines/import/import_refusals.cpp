@@ -21,6 +21,11 @@ std::string Source(const InputPlace* place) {
     return place != nullptr ? PlaceText(*place) : std::string("baza");
 }
 
+// "1 dzień", "3 dni".
+std::string DaysText(long days) {
+    return std::to_string(days) + (days == 1 ? " dzień" : " dni");
+}
+
 }  // namespace
 
 std::string PlaceText(const InputPlace& place) {
@@ -76,6 +81,25 @@ std::string UnknownNumberText(const PlacedDraw& incoming) {
 std::string KnownUnderOtherNumberText(const PlacedDraw& incoming, std::size_t number) {
     return PlaceText(incoming.place) + ": " + DrawText(incoming) + " jest już w bazie" +
            (number != 0 ? " jako losowanie " + Numbered(number) : std::string());
+}
+
+std::string NumbersStepBackText(const PlacedDraw& unnumbered, std::size_t lastNumber,
+                                std::size_t highestNumber) {
+    return PlaceText(unnumbered.place) + ": " + DrawText(unnumbered) +
+           " nie ma numeru, a ostatnie losowanie w bazie ma " + Numbered(lastNumber) +
+           ", choć baza ma już " + Numbered(highestNumber) +
+           ": kolejne numery powtórzyłyby numery z bazy; podaj numery losowań albo uporządkuj "
+           "bazę przyciskiem „Renumeracja bazy”";
+}
+
+std::string PauseTooLongText(const PlacedDraw& unnumbered, DateKey previousDate, long pause,
+                             long longest, std::size_t recent) {
+    return PlaceText(unnumbered.place) + ": między losowaniami z " + DateText(previousDate) +
+           " i z " + DateText(unnumbered.draw.dateKey) + " mija " + DaysText(pause) +
+           ", więcej niż między którymikolwiek z ostatnich " + std::to_string(recent) +
+           " losowań w bazie (najwyżej " + DaysText(longest) +
+           "); mogło tam być losowanie, którego lista nie podaje, więc numery nadane kolejno "
+           "byłyby błędne: podaj numery losowań (albo listę, która je ma)";
 }
 
 std::string MixedNumberingText(const PlacedDraw& unnumbered, const PlacedDraw& numbered) {

@@ -33,6 +33,15 @@ std::string UnknownNumberText(const PlacedDraw& incoming);
 
 std::string KnownUnderOtherNumberText(const PlacedDraw& incoming, std::size_t number);
 
+// Draws without numbers after a base whose last number is not its highest.
+std::string NumbersStepBackText(const PlacedDraw& unnumbered, std::size_t lastNumber,
+                                std::size_t highestNumber);
+
+// A draw without a number dated longer after the draw before it (the input's
+// or the base's last) than any pause among the base's last `recent` draws.
+std::string PauseTooLongText(const PlacedDraw& unnumbered, DateKey previousDate, long pause,
+                             long longest, std::size_t recent);
+
 std::string MixedNumberingText(const PlacedDraw& unnumbered, const PlacedDraw& numbered);
 
 // "lista.txt, wiersz 3", or the input's name alone for the input as a whole.

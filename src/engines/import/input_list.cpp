@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "import/line_fields.hpp"
+#include "text/command_line.hpp"
 
 namespace kulko {
 namespace {
@@ -13,6 +14,17 @@ using Draws = std::vector<PlacedDraw>;
 bool IsEmptyRow(std::string_view line) {
     const std::vector<std::string_view> fields = LineFields(line);
     return fields.size() == 1 && fields.front().empty();
+}
+
+// The columns of a header the tool could not read, for the refusal of a row.
+std::string UnknownColumnsText(std::string_view header) {
+    std::string names;
+    for (const std::string& name : UnknownColumns(header)) {
+        names += (names.empty() ? "" : ", ") + Quoted(name);
+    }
+    return names.empty() ? std::string()
+                         : " (nagłówek tabeli ma kolumny, których program nie zna: " + names +
+                               "; nazwy kolumn podaje kulko-wyniki --help)";
 }
 
 // The order of day and month that every date "A/B/YYYY" of the draws
@@ -91,6 +103,8 @@ std::optional<BadInput> ReadInputDraws(InputSource& source, DateKey today, Draws
         if (auto* fault = std::get_if<LineFault>(&reading)) {
             if (ReadHeader(trimmed)) {
                 fault->reason = "nagłówek tabeli może stać tylko w jej pierwszym wierszu";
+            } else if (!columns && !header.empty()) {
+                fault->reason += UnknownColumnsText(header);
             }
             return BadInput{place, std::move(fault->reason)};
         }

@@ -7,6 +7,7 @@
 #include "analyses/number_runs.hpp"
 #include "analyses/set_history.hpp"
 #include "analyses/set_list.hpp"
+#include "files/file_ops.hpp"
 #include "files/in_out_error.hpp"
 #include "files/work_files.hpp"
 #include "systemy_cli/analyses_options.hpp"
@@ -107,6 +108,19 @@ int RunNumbers(const NumbersOptions& options, const DrawHistory& history, std::o
     return kCommandSuccess;
 }
 
+// The exit status of a wrong command line or of help, after printing it.
+std::optional<int> Usage(const AnalysesRequest& parsed, std::ostream& out, std::ostream& err) {
+    if (const auto* usage = std::get_if<std::string>(&parsed)) {
+        err << "kulko-systemy: " << *usage << "\n" << SystemyHelpText();
+        return kCommandWrongUsage;
+    }
+    if (std::holds_alternative<AnalysesHelp>(parsed)) {
+        out << SystemyHelpText();
+        return kCommandSuccess;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool IsAnalysesCommand(const std::vector<std::string>& args) {
@@ -127,25 +141,51 @@ std::string AnalysesHelpText() {
            "bez --zestawy i --zestaw zestawy z pamięci. DATA to DD.MM.RRRR.\n"
            "filtry: ile z 13983816 zestawów przepuszczają opcje losowania, szansa próby i\n"
            "naciśnięcia \"Losuj\", ile dawnych losowań przeszłoby te same testy.\n"
-           "liczby: częstości, przerwy, pary i trójki obok tego, co daje sam przypadek.\n";
+           "liczby: częstości, przerwy, pary i trójki obok tego, co daje sam przypadek.\n"
+           "Bazę wyników kulko.txt (i pamięć zestawów) czytają z bieżącego katalogu, a gdy\n"
+           "jej w nim nie ma, z katalogu roboczego programu (~/.local/share/kulko).\n";
+}
+
+int RunAnalysesCommand(const std::vector<std::string>& args, const ToolEnvironment& environment,
+                       std::ostream& out, std::ostream& err) {
+    if (const std::optional<int> status = Usage(ParseAnalysesOptions(args), out, err)) {
+        return *status;
+    }
+    const ChosenResultsFile file = ChooseResultsFile(nullptr, environment);
+    if (!FileExists(file.path)) {
+        std::error_code error;
+        const std::filesystem::path here = std::filesystem::current_path(error);
+        return Refuse(
+            environment.playerDirectory.empty()
+                ? "nie ma bazy wyników " + (here / kResultsFile).string() +
+                      "; wywołaj polecenie w katalogu z plikiem " + kResultsFile
+                : "nie ma bazy wyników " + std::string(kResultsFile) + " ani w bieżącym katalogu " +
+                      here.string() + ", ani w katalogu roboczym programu " +
+                      environment.playerDirectory.string() +
+                      "; uruchom raz program kulko, który założy katalog roboczy z bazą, albo "
+                      "wywołaj polecenie w katalogu z plikiem " +
+                      kResultsFile,
+            err);
+    }
+    if (file.fromPlayerDirectory) {
+        err << "kulko-systemy: katalog roboczy " << environment.playerDirectory.string() << "\n";
+    }
+    return RunAnalysesCommand(args, file.fromPlayerDirectory ? environment.playerDirectory : ".",
+                              out, err);
 }
 
 int RunAnalysesCommand(const std::vector<std::string>& args, const std::filesystem::path& workDir,
                        std::ostream& out, std::ostream& err) {
     const AnalysesRequest parsed = ParseAnalysesOptions(args);
-    if (const auto* usage = std::get_if<std::string>(&parsed)) {
-        err << "kulko-systemy: " << *usage << "\n" << SystemyHelpText();
-        return kCommandWrongUsage;
-    }
-    if (std::holds_alternative<AnalysesHelp>(parsed)) {
-        out << SystemyHelpText();
-        return kCommandSuccess;
+    if (const std::optional<int> status = Usage(parsed, out, err)) {
+        return *status;
     }
     DrawHistory history;
     try {
         history = ReadDrawHistory(workDir / kResultsFile);
     } catch (const InOutError& error) {
-        return Refuse(std::string("plik wyników: ") + error.what(), err);
+        return Refuse("baza wyników " + (workDir / kResultsFile).string() + ": " + error.what(),
+                      err);
     }
     if (!history.damage.empty()) {
         return Refuse(history.damage, err);

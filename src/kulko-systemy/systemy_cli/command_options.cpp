@@ -18,15 +18,16 @@ bool ReadWhole(const std::string& text, Number min, Number max, Number& value) {
 
 std::variant<CommandOptions, std::string> ParseCommandOptions(
     const std::vector<std::string>& args) {
-    const auto read =
-        ReadCommandLine(args, {"--gwarancja", "--czas", "--ziarno", "--tabela"}, {"--pelny"});
+    const auto read = ReadCommandLine(args, {"--gwarancja", "--czas", "--ziarno", "--tabela"},
+                                      {"--pelny", "--version"});
     if (const auto* wrong = std::get_if<std::string>(&read)) {
         return *wrong;
     }
     const CommandLine& line = std::get<CommandLine>(read);
     CommandOptions options;
     options.help = line.help;
-    if (options.help) {
+    options.version = line.Has("--version");
+    if (options.help || options.version) {
         return options;
     }
     options.full = line.Has("--pelny");

@@ -14,6 +14,7 @@ namespace kulko {
 // The command line of "kulko-systemy system", taken apart.
 struct CommandOptions {
     bool help = false;
+    bool version = false;                  // --version: the program's name and version
     std::string numbers;                   // as typed, "1;5;7-12;40"
     std::optional<std::string> guarantee;  // as typed, "3z6"
     bool full = false;

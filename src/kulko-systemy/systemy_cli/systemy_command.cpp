@@ -4,12 +4,13 @@
 #include <chrono>
 #include <ostream>
 
-#include "systemy_cli/analyses_command.hpp"
 #include "files/in_out_error.hpp"
-#include "systemy_cli/command_options.hpp"
 #include "systemy/system_report.hpp"
+#include "systemy_cli/analyses_command.hpp"
+#include "systemy_cli/command_options.hpp"
 #include "text/cp1250.hpp"
 #include "text/polish_text.hpp"
+#include "update/program_version.hpp"
 #include "wheels/number_choice.hpp"
 #include "wheels/system_build.hpp"
 
@@ -60,12 +61,13 @@ int Refuse(const std::string& why, std::ostream& err) {
 
 bool IsSystemyCommand(const std::vector<std::string>& args) {
     return !args.empty() && (args[0] == "system" || args[0] == "-h" || args[0] == "--help" ||
-                             IsAnalysesCommand(args));
+                             args[0] == "--version" || IsAnalysesCommand(args));
 }
 
 std::string SystemyHelpText() {
     return "Użycie:\n"
-           "  kulko-systemy                 okno systemów skróconych\n"
+           "  kulko-systemy [KATALOG]       okno systemów skróconych w katalogu roboczym\n"
+           "                                (KATALOG, a bez niego ~/.local/share/kulko)\n"
            "  kulko-systemy system LICZBY --gwarancja TzM [--czas SEKUNDY] [--ziarno N]\n"
            "  kulko-systemy system LICZBY --pelny\n" +
            AnalysesHelpText() +
@@ -80,6 +82,7 @@ std::string SystemyHelpText() {
            "  --czas SEKUNDY   jak długo szukać (domyślnie 3)\n"
            "  --ziarno N       ziarno szukania: to samo ziarno i czas dają ten sam system\n"
            "  --tabela PLIK    tabela dołączonych systemów w miejsce zainstalowanej\n"
+           "  --version        nazwa i wersja programu\n"
            "\n"
            "Kod wyjścia: 0 system gotowy, 1 odmowa (za mało liczb, liczba spoza 1..49,\n"
            "gwarancja nie pasuje, system za duży, brak systemu w zadanym czasie),\n"
@@ -87,10 +90,9 @@ std::string SystemyHelpText() {
 }
 
 int RunSystemyCommand(const std::vector<std::string>& args, const std::filesystem::path& tablePath,
-                      std::ostream& out, std::ostream& err) {
+                      std::ostream& out, std::ostream& err, const ToolEnvironment& environment) {
     if (IsAnalysesCommand(args)) {
-        // The analyses read the working directory's files, as the window does.
-        return RunAnalysesCommand(args, ".", out, err);
+        return RunAnalysesCommand(args, environment, out, err);
     }
     const auto parsed = ParseCommandOptions(args);
     if (const auto* usage = std::get_if<std::string>(&parsed)) {
@@ -100,6 +102,10 @@ int RunSystemyCommand(const std::vector<std::string>& args, const std::filesyste
     const CommandOptions& options = std::get<CommandOptions>(parsed);
     if (options.help) {
         out << SystemyHelpText();
+        return kCommandSuccess;
+    }
+    if (options.version) {
+        out << "kulko-systemy " << kProgramVersion << "\n";
         return kCommandSuccess;
     }
     const NumberChoice choice = ParseNumberChoice(options.numbers);

@@ -7,6 +7,7 @@
 
 #include "files/file_size_limit.hpp"
 #include "systemy_cli/systemy_command.hpp"
+#include "qt_shared/no_screen.hpp"
 #include "systemy/table_location.hpp"
 #include "systemy_qt/systemy_main_window.hpp"
 
@@ -27,6 +28,10 @@ int main(int argc, char** argv) {
             std::cerr << "kulko-systemy: " << error.what() << "\n";
             return kulko::kCommandRefused;
         }
+    }
+    if (!kulko::ScreenNamed(argc, argv)) {
+        std::cerr << kulko::NoScreenText("kulko-systemy", kulko::kCommandsWithoutScreen) << "\n";
+        return kulko::kNoScreenStatus;
     }
     QApplication application(argc, argv);
     // What Qt leaves of the arguments: only the table may be named.

@@ -11,6 +11,7 @@
 #include "import/tool_files.hpp"
 #include "results/summary_texts.hpp"
 #include "text/cp1250.hpp"
+#include "update/program_version.hpp"
 #include "wyniki/tool_options.hpp"
 
 namespace kulko {
@@ -111,6 +112,10 @@ int RunResultsTool(const std::vector<std::string>& args, std::istream& in, std::
     const ToolOptions& options = std::get<ToolOptions>(parsed);
     if (options.help) {
         out << ToolHelpText();
+        return kToolSuccess;
+    }
+    if (options.showVersion) {
+        out << "kulko-wyniki " << kProgramVersion << "\n";
         return kToolSuccess;
     }
     if (options.command == "dodaj") {

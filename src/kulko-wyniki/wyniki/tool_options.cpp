@@ -36,7 +36,7 @@ bool IsVersionNumber(std::string_view text) {
 }  // namespace
 
 std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::string>& args) {
-    const auto read = ReadCommandLine(args, {"--baza", "--wersja"}, {"--proba"});
+    const auto read = ReadCommandLine(args, {"--baza", "--wersja"}, {"--proba", "--version"});
     if (const auto* wrong = std::get_if<std::string>(&read)) {
         return *wrong;
     }
@@ -48,7 +48,8 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const std::vector<std::s
     options.version = line.Value("--wersja").value_or(kProgramVersion);
     options.trial = line.Has("--proba");
     options.help = line.help;
-    if (options.help) {
+    options.showVersion = line.Has("--version");
+    if (options.help || options.showVersion) {
         return options;
     }
     if (line.arguments.empty()) {
@@ -134,6 +135,7 @@ Opcje:
   --proba          tylko wypisuje, co zostałoby dodane, niczego nie zmieniając
   --wersja WERSJA  wersja programu zapisywana w )" +
            note + " (domyślnie " + kProgramVersion + R"()
+  --version        nazwa i wersja programu
   -h, --help       ta pomoc
 
 Kod wyjścia: 0 - powodzenie, 1 - błędne dane albo błąd pliku, 2 - błędne użycie.

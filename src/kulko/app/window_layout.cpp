@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/tgenerator.hpp"
+#include "update/program_version.hpp"
 
 namespace kulko {
 namespace {
@@ -246,7 +247,7 @@ Tgenerator::Tgenerator(std::filesystem::path workDir, Screen& screen, System& sy
         label->font.color = colors::kGray;
     }
     Label2.font = {"Arial", 8, 0, false, false, colors::kGray};
-    Label2.hint = "Program dla graczy Lotto, wersja 1.13";
+    Label2.hint = std::string("Program dla graczy Lotto, wersja ") + kProgramVersion;
 
     Panel1.font = {"Arial", 16, 0, true, false, colors::kBlack};
     Panel1.background = colors::kLightGray;

@@ -2,7 +2,8 @@
 
 namespace kulko {
 
-// The version of the program, as its caption and version notes give it.
-inline constexpr const char* kProgramVersion = "1.13";
+// The version of the program, as its caption, its version notes and
+// --version give it: the project's version, set by the build.
+extern const char* const kProgramVersion;
 
 }  // namespace kulko

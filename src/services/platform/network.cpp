@@ -150,7 +150,7 @@ FetchResult Fetch(const std::string& url, Transfer& transfer, const DownloadLimi
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, "Kulko/1.13");
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, "Kulko/" KULKO_VERSION);
     // Error pages (404, 500 ...) end the transfer at once.
     curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
     // No signals: the program's one thread must not be interrupted by

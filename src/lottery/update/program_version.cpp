@@ -1,0 +1,7 @@
+#include "update/program_version.hpp"
+
+namespace kulko {
+
+const char* const kProgramVersion = KULKO_VERSION;
+
+}  // namespace kulko
