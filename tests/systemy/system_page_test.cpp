@@ -212,5 +212,61 @@ TEST_F(SystemPageTest, TicketsGoToAFileTheClipboardAndThePrinter) {
     EXPECT_EQ(screen.printed[0].lines[0], "1. " + tickets[0]);
 }
 
+// A system shown for an older choice must not be stored, saved, copied or
+// printed as if it were the new one.
+TEST_F(SystemPageTest, ASystemOfAnOlderChoiceIsMarkedAndItsActionsWait) {
+    Choose("11-17", "3 z 3");
+    Build();
+    ASSERT_FALSE(page.Stale());
+    const auto actions = [&] {
+        return std::vector<bool>{page.doPamieci.enabled, page.zapisz.enabled, page.kopiuj.enabled,
+                                 page.drukuj.enabled};
+    };
+    page.NumberClicked(20);
+    EXPECT_TRUE(page.Stale());
+    EXPECT_EQ(actions(), std::vector<bool>(4, false));
+    EXPECT_EQ(page.wynik.text.find("NIEAKTUALNY"), 0u) << page.wynik.text;
+    page.NumberClicked(20);  // back to the system's numbers: still to be built again
+    page.KopiujClick();
+    page.DrukujClick();
+    page.DoPamieciClick();
+    EXPECT_EQ(screen.clipboard, "");
+    EXPECT_TRUE(screen.printed.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "wyniki_kulko.txt"));
+
+    Build();
+    EXPECT_FALSE(page.Stale());
+    EXPECT_EQ(actions(), std::vector<bool>(4, true));
+    page.wybrane.text = "11-17;99";  // numbers that cannot be read
+    page.NumbersTyped();
+    EXPECT_TRUE(page.Stale());
+    Choose("11-17", "3 z 3");
+    Build();
+    Choose("11-17", "3 z 4");
+    EXPECT_TRUE(page.Stale());
+}
+
+// Stored twice, every ticket would count twice: the player is asked first.
+TEST_F(SystemPageTest, StoringTicketsAlreadyInTheMemoryAsksFirst) {
+    Choose("11-17", "3 z 3");
+    Build();
+    page.DoPamieciClick();
+    EXPECT_TRUE(screen.questions.empty());
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 4u);
+    page.DoPamieciClick();  // answered "Nie"
+    ASSERT_EQ(screen.questions.size(), 1u);
+    EXPECT_EQ(screen.questions[0],
+              "Wszystkie zakłady tego systemu (4 zakłady) są już w pamięci. Dopisać je jeszcze "
+              "raz?");
+    EXPECT_EQ(page.stan.text, "Nic nie dopisano do pamięci.");
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 4u);
+    dir.Write("wyniki_kulko.txt", Tickets().front() + "\r\n");
+    screen.answer = true;
+    page.DoPamieciClick();
+    EXPECT_NE(screen.questions.back().find("Z 4 zakładów tego systemu 1 jest już"),
+              std::string::npos);
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 5u);
+}
+
 }  // namespace
 }  // namespace kulko::test

@@ -4,10 +4,10 @@
 #include <chrono>
 #include <ostream>
 
-#include "systemy_cli/analyses_command.hpp"
 #include "files/in_out_error.hpp"
-#include "systemy_cli/command_options.hpp"
 #include "systemy/system_report.hpp"
+#include "systemy_cli/analyses_command.hpp"
+#include "systemy_cli/command_options.hpp"
 #include "text/cp1250.hpp"
 #include "text/polish_text.hpp"
 #include "wheels/number_choice.hpp"

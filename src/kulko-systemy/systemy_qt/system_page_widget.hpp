@@ -31,6 +31,10 @@ class SystemPageWidget : public QWidget {
     // Pushes every control's values into its widget.
     void Sync();
 
+  protected:
+    // The grid of numbers answers the arrow keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QWidget* BuildChoice();
     QWidget* BuildSystem();

@@ -1,0 +1,180 @@
+// The systems window as a player meets it, on the offscreen platform:
+// figures without a press, a window that answers while it counts and costs
+// nothing when idle, a stale system, the choices kept, the grid by keys.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <chrono>
+#include <ctime>
+#include <iostream>
+
+#include "gui/gui_support.hpp"
+#include "systemy_qt/systemy_main_window.hpp"
+
+namespace kulko::test {
+namespace {
+
+class SystemyPlayerGui : public ::testing::Test {
+  protected:
+    void Open() {
+        window = std::make_unique<SystemyMainWindow>(dir.Path(), KULKO_SHIPPED_TABLE);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename T>
+    T* Find(const char* page, const char* name) {
+        QWidget* tab = window->findChild<QWidget*>(QString::fromLatin1(page));
+        T* widget = tab == nullptr ? nullptr : tab->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << page << "/" << name;
+        return widget;
+    }
+    QTabWidget* Tabs() { return window->findChild<QTabWidget*>(QStringLiteral("strony")); }
+    // Every page has shown its figures.
+    bool AllShown() {
+        return Find<QTableWidget>("liczbyStrona", "liczby")->rowCount() == 49 &&
+               Find<QTableWidget>("filtry", "odrzuca")->rowCount() == 5 &&
+               Find<QTableWidget>("historia", "wyniki")->rowCount() > 0;
+    }
+
+    TempDir dir;
+    std::unique_ptr<SystemyMainWindow> window;
+};
+
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// On the shipped history, with sets in the memory: each page shows its
+// figures with no press, its headings whole at the window's default size,
+// and the window idle afterwards costs (nearly) nothing.
+TEST_F(SystemyPlayerGui, EveryPageShowsItsFiguresUnpressedAndTheIdleWindowCostsNothing) {
+    PrepareWorkDir(dir);
+    dir.Write("wyniki_kulko.txt", "3;7;12;20;33;41\r\n1;2;3;40;41;42\r\n");
+    const auto start = std::chrono::steady_clock::now();
+    Open();
+    const char* const pages[] = {"historia", "filtry", "liczbyStrona"};
+    const auto shown = [&](const char* page) {
+        return !window->findChild<QWidget*>(QString::fromLatin1(page))
+                    ->findChildren<QTableWidget*>()
+                    .isEmpty() &&
+               window->findChild<QWidget*>(QString::fromLatin1(page))
+                       ->findChildren<QTableWidget*>()
+                       .front()
+                       ->rowCount() > 0;
+    };
+    for (const char* page : pages) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shown(page); }, 300000)) << page;
+        std::cout << "[ figures ] " << page << ": "
+                  << std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::steady_clock::now() - start)
+                         .count()
+                  << " ms\n";
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return AllShown(); }, 300000));
+    for (int tab = 0; tab < Tabs()->count(); ++tab) {
+        Tabs()->setCurrentIndex(tab);
+        QTest::qWait(50);
+        for (QTableWidget* table : Tabs()->widget(tab)->findChildren<QTableWidget*>()) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QHeaderView* header = table->horizontalHeader();
+                EXPECT_GE(header->sectionSize(c), header->sectionSizeFromContents(c).width())
+                    << table->objectName().toStdString() << " column " << c;
+            }
+        }
+        if (const char* shots = std::getenv("KULKO_SHOTS")) {
+            window->grab().save(QStringLiteral("%1/strona%2.png").arg(shots).arg(tab));
+        }
+    }
+
+    QTest::qWait(300);  // what the last paint left
+    const double before = ProcessSeconds();
+    QTest::qWait(4000);
+    const double share = (ProcessSeconds() - before) / 4.0;
+    std::cout << "[ idle ] " << share * 100 << "% of a core\n";
+    EXPECT_LT(share, 0.005);
+}
+
+// Counting every set takes a while: the window paints meanwhile, and the
+// count can be stopped.
+TEST_F(SystemyPlayerGui, ACountRunsOffTheWindowsThread) {
+    dir.Write("kulko.txt", "1;01.01.2000;3;7;12;20;33;41\r\n2;08.01.2000;3;7;12;40;41;42\r\n");
+    Open();
+    Tabs()->setCurrentIndex(2);
+    window->Window().filtersPage.WaitForCount();
+    QTest::mouseClick(Find<QPushButton>("filtry", "policz"), Qt::LeftButton);
+    auto* stop = Find<QPushButton>("filtry", "przerwij");
+    ASSERT_TRUE(stop->isEnabled());
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int& count;
+        explicit PaintCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter(paints);
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("filtry"));
+    page->installEventFilter(&counter);
+    page->update();
+    QTest::qWait(20);
+    EXPECT_GT(paints, 0);
+    EXPECT_TRUE(window->Window().filtersPage.postep.visible) << "the count ended too soon";
+    QTest::mouseClick(stop, Qt::LeftButton);
+    EXPECT_FALSE(stop->isEnabled());
+    EXPECT_EQ(Find<QLabel>("filtry", "stan")->text().toStdString().find("Przerwano"), 0u);
+    page->removeEventFilter(&counter);
+}
+
+TEST_F(SystemyPlayerGui, ASystemGoesStaleWhenTheNumbersChange) {
+    Open();
+    QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("wybrane")), "1-8");
+    window->findChild<QLineEdit*>(QStringLiteral("czas"))->setText(QStringLiteral("1"));
+    window->Window().systemPage.czas.text = "1";
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("rozpisz")), Qt::LeftButton);
+    auto* store = window->findChild<QPushButton*>(QStringLiteral("doPamieci"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store->isEnabled(); }, 10000));
+    QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("liczba9")), Qt::LeftButton);
+    EXPECT_FALSE(store->isEnabled());
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("kopiuj"))->isEnabled());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("wynik"))->text().indexOf("NIEAKTUALNY"),
+              0);
+}
+
+TEST_F(SystemyPlayerGui, ChoicesComeBackAfterARestartAndADamagedFileGivesDefaults) {
+    Open();
+    auto* first = window->findChild<QToolButton*>(QStringLiteral("liczba1"));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Right);  // the grid by keys: to 2, chosen by space
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // to 9
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "liczba9");
+    Tabs()->setCurrentIndex(3);
+    window->close();
+    window.reset();
+
+    Open();
+    EXPECT_EQ(Tabs()->currentIndex(), 3);
+    EXPECT_TRUE(window->findChild<QToolButton*>(QStringLiteral("liczba2"))->isChecked());
+    EXPECT_TRUE(window->findChild<QToolButton*>(QStringLiteral("liczba9"))->isChecked());
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("wybrane"))->text().toStdString(),
+              "2;9");
+    window->close();
+    window.reset();
+
+    dir.Write("ustalenia_systemy.txt", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+    Open();
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_FALSE(window->findChild<QToolButton*>(QStringLiteral("liczba2"))->isChecked());
+}
+
+}  // namespace
+}  // namespace kulko::test
