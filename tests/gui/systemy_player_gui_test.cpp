@@ -3,8 +3,11 @@
 // nothing when idle, a stale system, the choices kept, the grid by keys.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -15,6 +18,8 @@
 #include <iostream>
 
 #include "gui/gui_support.hpp"
+#include "qt_shared/toolkit_polish.hpp"
+#include "support/scoped_environment.hpp"
 #include "systemy_qt/systemy_main_window.hpp"
 
 namespace kulko::test {
@@ -83,10 +88,16 @@ TEST_F(SystemyPlayerGui, EveryPageShowsItsFiguresUnpressedAndTheIdleWindowCostsN
         Tabs()->setCurrentIndex(tab);
         QTest::qWait(50);
         for (QTableWidget* table : Tabs()->widget(tab)->findChildren<QTableWidget*>()) {
+            const QHeaderView* header = table->horizontalHeader();
             for (int c = 0; c < table->columnCount(); ++c) {
-                const QHeaderView* header = table->horizontalHeader();
-                EXPECT_GE(header->sectionSize(c), header->sectionSizeFromContents(c).width())
-                    << table->objectName().toStdString() << " column " << c;
+                const QString heading = table->horizontalHeaderItem(c)->text();
+                EXPECT_GE(header->sectionSize(c), header->fontMetrics().size(0, heading).width())
+                    << table->objectName().toStdString() << ": " << heading.toStdString();
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    EXPECT_GE(header->sectionSize(c),
+                              table->fontMetrics().horizontalAdvance(table->item(r, c)->text()))
+                        << table->item(r, c)->text().toStdString();
+                }
             }
         }
         if (const char* shots = std::getenv("KULKO_SHOTS")) {
@@ -174,6 +185,40 @@ TEST_F(SystemyPlayerGui, ChoicesComeBackAfterARestartAndADamagedFileGivesDefault
     Open();
     EXPECT_EQ(Tabs()->currentIndex(), 0);
     EXPECT_FALSE(window->findChild<QToolButton*>(QStringLiteral("liczba2"))->isChecked());
+}
+
+// The toolkit's dialog in Polish, in the player's documents, with the whole
+// suggested name in its field.
+TEST_F(SystemyPlayerGui, TheSaveDialogSpeaksPolishAndStartsInTheDocuments) {
+    ASSERT_TRUE(InstallToolkitPolish()) << "qt6-translations-l10n is not installed";
+    const ScopedEnvironment home("HOME", dir.Path().string());
+    const ScopedEnvironment config("XDG_CONFIG_HOME", (dir / "config").string());
+    std::filesystem::create_directory(dir / "Documents");
+    Open();
+    QString folder;
+    QString name;
+    QStringList buttons;
+    QTimer::singleShot(500, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        folder = dialog->directory().absolutePath();
+        name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) {
+            buttons.append(button->text());
+        }
+        if (const char* shots = std::getenv("KULKO_SHOTS")) {
+            dialog->grab().save(QStringLiteral("%1/dialog.png").arg(shots));
+        }
+        dialog->reject();
+    });
+    EXPECT_FALSE(window->AskSavePath("system_3z3_7_liczb.txt"));
+    EXPECT_EQ(folder.toStdString(), (dir / "Documents").string());
+    EXPECT_EQ(name.toStdString(), "system_3z3_7_liczb.txt");
+    EXPECT_TRUE(buttons.contains(QStringLiteral("&Zapisz")) ||
+                buttons.contains(QStringLiteral("Zapisz")))
+        << buttons.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("Anuluj")))
+        << buttons.join(QLatin1Char('|')).toStdString();
 }
 
 }  // namespace

@@ -53,7 +53,9 @@ void BackgroundCount::Stop() {
 }
 
 void BackgroundCount::EndRunning() {
-    running_->thread.join();
+    if (running_->thread.joinable()) {
+        running_->thread.join();
+    }
     std::unique_ptr<Run> ended = std::move(running_);
     if (waiting_) {
         Launch(std::move(waiting_));
@@ -81,7 +83,6 @@ bool BackgroundCount::Collect() {
 
 void BackgroundCount::Wait() {
     while (running_) {
-        running_->thread.join();
         EndRunning();
     }
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "text/polish_text.hpp"
+
 namespace kulko {
 namespace {
 
@@ -24,18 +26,16 @@ void DrawBandChart(Canvas& canvas, const std::array<std::int64_t, kHighestNumber
     // chance's small differences do not look large.
     const auto most = std::max_element(counts.begin(), counts.end());
     const double top = static_cast<double>(std::max<std::int64_t>({*most, band.high, 1}));
-    const double floor = 0.0;
-    const auto y = [top, floor](double value) {
-        return kBottom -
-               static_cast<int>(std::lround((kBottom - kTop) * (value - floor) / (top - floor)));
+    const auto y = [top](double value) {
+        return kBottom - static_cast<int>(std::lround((kBottom - kTop) * value / top));
     };
     const int right = Column(kHighestNumber) + kStep;
     canvas.SetPen(colors::kBlack, 1);
     canvas.SetFontColor(colors::kBlack);
     canvas.Line(kLeft, kTop, kLeft, kBottom);
     canvas.Line(kLeft, kBottom, right, kBottom);
-    canvas.Text(4, kBottom - 6, std::to_string(static_cast<std::int64_t>(floor)));
-    canvas.Text(4, kTop - 6, std::to_string(static_cast<std::int64_t>(top)));
+    canvas.Text(4, kBottom - 6, "0");
+    canvas.Text(4, kTop - 6, WithThousands(static_cast<std::uint64_t>(top)));
     for (int n = 1; n <= kHighestNumber; n += 4) {
         canvas.Text(Column(n) - 5, kBottom + 6, std::to_string(n));
     }

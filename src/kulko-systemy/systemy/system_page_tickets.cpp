@@ -48,11 +48,11 @@ void SystemPage::DoPamieciClick() {
     // player says whether that is meant.
     if (const std::size_t there = TicketsInMemory(); there != 0) {
         const std::string question =
-            there == lines.size()
-                ? "Wszystkie zakłady tego systemu (" + TicketsCount(there) +
-                      ") są już w pamięci. Dopisać je jeszcze raz?"
-                : "Z " + TicketsCount(lines.size()) + " tego systemu " + WithThousands(there) +
-                      " jest już w pamięci. Dopisać cały system jeszcze raz?";
+            there == lines.size() ? "Wszystkie zakłady tego systemu (" + TicketsCount(there) +
+                                        ") są już w pamięci. Dopisać je jeszcze raz?"
+                                  : "Z " + WithThousands(lines.size()) + " zakładów tego systemu " +
+                                        WithThousands(there) +
+                                        " jest już w pamięci. Dopisać cały system jeszcze raz?";
         if (!screen_.Ask(question)) {
             stan.text = "Nic nie dopisano do pamięci.";
             return;

@@ -1,13 +1,12 @@
 // kulko-systemy: the window of reduced systems, or with the command
 // "system" its command mode, which needs no display.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "files/file_size_limit.hpp"
+#include "qt_shared/toolkit_polish.hpp"
 #include "systemy/table_location.hpp"
 #include "systemy_cli/systemy_command.hpp"
 #include "systemy_qt/systemy_main_window.hpp"
@@ -31,12 +30,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication application(argc, argv);
-    // The toolkit's own dialogs (files, printing, buttons) speak Polish.
-    QTranslator toolkitPolish;
-    if (toolkitPolish.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&toolkitPolish);
-    }
+    kulko::InstallToolkitPolish();  // the toolkit's own dialogs speak Polish
     // What Qt leaves of the arguments: only the table may be named.
     std::filesystem::path table = shipped;
     const QStringList rest = QApplication::arguments().mid(1);
