@@ -48,7 +48,7 @@ TEST_F(AnalysisPagesTest, HistoryCountsTheChosenSetsBesideChance) {
     EXPECT_EQ(Counts(0), (std::vector<std::string>{"0", "1", "0", "1"}));
     EXPECT_EQ(Counts(1), (std::vector<std::string>{"1", "1", "0", "0"}));
     EXPECT_EQ(history.wyniki.rows[1][5], "15.01.2000");
-    EXPECT_EQ(history.wyniki.columns[1], "3 trafienia\n(przypadek: 0,05)");
+    EXPECT_EQ(history.wyniki.columns[1], "3 trafienia\nprzypadek:\n0,053");
     EXPECT_FALSE(history.wykres.Empty());
 
     history.zrodlo.index = HistoryPage::kTickedMemory;

@@ -222,10 +222,10 @@ void HistoryPage::ShowSets(const std::vector<NumberSet>& sets,
     wyniki.columns = {"Zestaw"};
     for (std::size_t k = 0; k < expected.size(); ++k) {
         wyniki.columns.push_back(Counted(k + 3, "trafienie", "trafienia", "trafień") +
-                                 "\n(przypadek: " + Decimal(expected[k], k == 0 ? 2 : 5) + ")");
+                                 "\nprzypadek:\n" + Decimal(expected[k], expected[k] >= 1 ? 2 : expected[k] >= 0.01 ? 3 : 5));
     }
     wyniki.columns.insert(wyniki.columns.end(),
-                          {"Ostatnia\nwygrana", "Najdłużej bez\nwygranej (losowań)"});
+                          {"Ostatnia\nwygrana", "Najdłużej\nbez wygranej\n(losowań)"});
     for (std::size_t i = 0; i < sets.size(); ++i) {
         std::vector<std::string> row = {NumberSetText(sets[i])};
         for (std::int64_t hits : records[i].hits) {

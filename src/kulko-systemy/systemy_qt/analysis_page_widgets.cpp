@@ -65,6 +65,7 @@ QHBoxLayout* CountRow(PageBinder& b, Button& run, Button& stop, const ProgressBa
     QPushButton* przerwij = b.Push("przerwij", stop, std::move(onStop));
     przerwij->setToolTip(QStringLiteral("Przerywa liczenie."));
     row->addWidget(przerwij);
+    row->addStretch(1);  // the buttons keep their size while the bar is hidden
     return row;
 }
 

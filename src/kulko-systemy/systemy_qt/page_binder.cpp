@@ -212,6 +212,7 @@ QListWidget* PageBinder::Ticks(const char* name, CheckList& list, const char* sp
             for (const std::string& line : list.items) {
                 auto* item = new QListWidgetItem(Q(line), widget);
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(Qt::Unchecked);  // without it no box is drawn
             }
         }
         for (int row = 0; row < widget->count(); ++row) {

@@ -61,12 +61,16 @@ BoundPageWidget* MakeResultsPageWidget(ResultsPage& page, PageBinder::RunHandler
     actions->addWidget(add);
     actions->addWidget(b.Progress("postep", page.postep), 1);
     actions->addWidget(b.Push("przerwij", page.przerwij, [&page] { page.PrzerwijClick(); }));
+    actions->addStretch(1);
     layout->addLayout(actions);
     layout->addWidget(b.Label("stan", page.stan, "Stan"));
 
     auto* report = new QPlainTextEdit;
     report->setObjectName(QStringLiteral("raport"));
     report->setReadOnly(true);
+    report->setPlaceholderText(QStringLiteral(
+        "Podaj plik albo adres z wynikami i naciśnij „Pokaż, co przybędzie”: tu pojawią się "
+        "losowania, które zostałyby dodane. „Dodaj do historii” dodaje je naprawdę."));
     Speak(report, QStringLiteral("Co przyniósł odczyt wyników"));
     layout->addWidget(report, 1);
     auto revision = std::make_shared<std::uint64_t>(0);
