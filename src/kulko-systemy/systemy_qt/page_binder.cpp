@@ -83,6 +83,11 @@ void Speak(QWidget* widget, const QString& name, const QString& description) {
     }
 }
 
+void Explain(QWidget* widget, const char* text) {
+    widget->setToolTip(QString::fromUtf8(text));
+    widget->setAccessibleDescription(widget->toolTip());
+}
+
 QLabel* PageBinder::Label(const char* name, const TextField& field, const char* spoken) {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));

@@ -35,6 +35,8 @@ void Fill(QTableWidget* widget, const TextTable& table);
 void ShowProgress(QProgressBar* widget, const ProgressBar& bar);
 // The accessible name and description of a widget, in Polish.
 void Speak(QWidget* widget, const QString& name, const QString& description = {});
+// A tooltip in a player's words, which is also the accessible description.
+void Explain(QWidget* widget, const char* text);
 
 // Makes the widgets of a page's controls, each named after its control,
 // feeds the player's edits back into the control values, runs the page's

@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <string_view>
+#include <utility>
 
 #include "qt_shared/ball_colors.hpp"
 #include "systemy_qt/page_binder.hpp"
@@ -42,6 +44,26 @@ QString BallStyle(int number) {
                "QToolButton:checked:disabled { background: #b0b0b0; color: white; }")
         .arg(color.name(), color.lighter(150).name())
         .arg(kBallSide / 2);
+}
+
+// What each button does, in a player's words.
+const char* ButtonExplained(const char* name) {
+    static const std::pair<const char*, const char*> kExplained[] = {
+        {"rozpisz", "Buduje system z wybranych liczb z wybraną gwarancją."},
+        {"przerwij", "Kończy szukanie; zostaje najmniejszy system znaleziony do tej pory."},
+        {"szukajDluzej", "Szuka dalej mniejszego systemu, od tego, który już jest."},
+        {"doPamieci",
+         "Dopisuje zakłady do pamięci Kulko; „Sprawdź” w Kulko policzy ich trafienia."},
+        {"zapisz", "Zapisuje zakłady do pliku tekstowego, jeden zakład w wierszu."},
+        {"kopiuj", "Kopiuje zakłady do schowka, jeden zakład w wierszu."},
+        {"drukuj", "Drukuje zakłady albo zapisuje je jako plik PDF."},
+    };
+    for (const auto& [button, text] : kExplained) {
+        if (std::string_view(button) == name) {
+            return text;
+        }
+    }
+    return "";
 }
 
 // Where an arrow key moves on the grid from the number n; n itself at an edge.
@@ -83,6 +105,7 @@ QPushButton* SystemPageWidget::MakeButton(const char* name, Button& button,
     connect(widget, &QPushButton::clicked, this,
             [this, page, handler] { run_([page, handler] { (page->*handler)(); }); });
     buttons_.emplace_back(widget, &button);
+    Explain(widget, ButtonExplained(name));
     return widget;
 }
 
@@ -94,9 +117,10 @@ QLineEdit* SystemPageWidget::MakeEdit(const char* name, TextField& field) {
     return edit;
 }
 
-QLabel* SystemPageWidget::MakeLabel(const char* name) {
+QLabel* SystemPageWidget::MakeLabel(const char* name, const char* spoken) {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
+    Speak(label, QString::fromUtf8(spoken));
     label->setWordWrap(true);
     return label;
 }
@@ -135,7 +159,7 @@ QWidget* SystemPageWidget::BuildChoice() {
     connect(wybrane_, &QLineEdit::textEdited, this,
             [this] { run_([this] { page_.NumbersTyped(); }); });
     numbersLayout->addWidget(wybrane_);
-    wybrano_ = MakeLabel("wybrano");
+    wybrano_ = MakeLabel("wybrano", "Ile liczb wybrano");
     numbersLayout->addWidget(wybrano_);
     layout->addWidget(numbersBox);
 
@@ -156,7 +180,7 @@ QWidget* SystemPageWidget::BuildChoice() {
         run_([this] { page_.GuaranteeChosen(); });
     });
     guaranteeLayout->addWidget(gwarancja_);
-    znaczenie_ = MakeLabel("znaczenie");
+    znaczenie_ = MakeLabel("znaczenie", "Co daje gwarancja");
     guaranteeLayout->addWidget(znaczenie_);
     layout->addWidget(guaranteeBox);
 
@@ -184,10 +208,10 @@ QWidget* SystemPageWidget::BuildChoice() {
     postep_->setObjectName(QStringLiteral("postep"));
     Speak(postep_, QStringLiteral("Postęp szukania"));
     layout->addWidget(postep_);
-    stan_ = MakeLabel("stan");
+    stan_ = MakeLabel("stan", "Stan szukania");
     layout->addWidget(stan_);
     layout->addStretch(1);
-    tabela_ = MakeLabel("tabela");
+    tabela_ = MakeLabel("tabela", "Dołączone systemy");
     layout->addWidget(tabela_);
     return side;
 }
@@ -196,7 +220,7 @@ QWidget* SystemPageWidget::BuildChoice() {
 QWidget* SystemPageWidget::BuildSystem() {
     auto* side = new QWidget;
     auto* layout = new QVBoxLayout(side);
-    wynik_ = MakeLabel("wynik");
+    wynik_ = MakeLabel("wynik", "System");
     wynik_->setToolTip(QStringLiteral(
         "Dolna granica: mniej zakładów nie może dać tej gwarancji – tak wynika z rachunku "
         "(każdy zakład pokrywa tylko część możliwych układów). System o tylu zakładach "
@@ -212,10 +236,12 @@ QWidget* SystemPageWidget::BuildSystem() {
     list->setModel(zaklady_);
     layout->addWidget(list, 1);
     trafienia_ = NewTable("trafienia");
+    Speak(trafienia_, QStringLiteral("Najlepsze trafienie systemu"));
     layout->addWidget(trafienia_);
     szanse_ = NewTable("szanse");
+    Speak(szanse_, QStringLiteral("Szanse w jednym losowaniu"));
     layout->addWidget(szanse_);
-    uwaga_ = MakeLabel("uwaga");
+    uwaga_ = MakeLabel("uwaga", "Uwaga o szansach");
     layout->addWidget(uwaga_);
 
     auto* costRow = new QHBoxLayout;
@@ -228,7 +254,7 @@ QWidget* SystemPageWidget::BuildSystem() {
     connect(stawka_, &QLineEdit::editingFinished, this,
             [this] { run_([this] { page_.StakeConfirmed(); }); });
     costRow->addWidget(stawka_);
-    koszt_ = MakeLabel("koszt");
+    koszt_ = MakeLabel("koszt", "Koszt systemu");
     costRow->addWidget(koszt_, 1);
     layout->addLayout(costRow);
 

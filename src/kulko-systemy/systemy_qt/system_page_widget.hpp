@@ -40,7 +40,7 @@ class SystemPageWidget : public QWidget {
     QWidget* BuildSystem();
     QPushButton* MakeButton(const char* name, Button& button, void (SystemPage::*handler)());
     QLineEdit* MakeEdit(const char* name, TextField& field);
-    QLabel* MakeLabel(const char* name);
+    QLabel* MakeLabel(const char* name, const char* spoken);
 
     SystemPage& page_;
     RunHandler run_;
