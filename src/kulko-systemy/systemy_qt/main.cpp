@@ -7,8 +7,8 @@
 
 #include "files/file_size_limit.hpp"
 #include "qt_shared/toolkit_polish.hpp"
-#include "systemy/table_location.hpp"
 #include "systemy_cli/systemy_command.hpp"
+#include "systemy/table_location.hpp"
 #include "systemy_qt/systemy_main_window.hpp"
 
 int main(int argc, char** argv) {
