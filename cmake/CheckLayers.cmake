@@ -27,9 +27,9 @@ set(allowed_platform ${base_folders})
 set(allowed_qt_shared ${base_folders})
 set(allowed_app ${base_folders} ${lottery_folders} platform)
 set(allowed_app_qt ${base_folders} app platform qt_shared)
-set(allowed_systemy ${base_folders} ${lottery_folders} wheels analyses)
+set(allowed_systemy ${base_folders} ${lottery_folders} wheels analyses import)
 set(allowed_systemy_cli ${base_folders} ${lottery_folders} wheels analyses import systemy)
-set(allowed_systemy_qt ${base_folders} systemy systemy_cli qt_shared)
+set(allowed_systemy_qt ${base_folders} systemy systemy_cli qt_shared platform)
 set(allowed_wyniki ${base_folders} ${lottery_folders} import platform)
 
 set(folder_paths

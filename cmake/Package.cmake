@@ -54,10 +54,11 @@ pierwszym uruchomieniu otrzymuje dołączoną historię losowań od 1957 roku.")
 # Libraries come from dpkg-shlibdeps; the rest is what the program needs
 # without linking it: libcurl, which the window and the results tool load
 # when they first fetch, the Qt platform plugin that opens the window, the
+# toolkit's Polish translations (its dialogs and buttons), the
 # fonts it draws with and xdg-open, which opens the memory file in an editor.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libcurl4, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
+    "libcurl4, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 # The window is laid out for Tahoma's metrics, which Wine's Tahoma brings;
 # without it the program draws with the fonts above, the texts a little closer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)

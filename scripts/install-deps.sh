@@ -12,7 +12,7 @@ set -euo pipefail
 
 run=(
     build-essential cmake
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libjpeg62-turbo-dev libcurl4-openssl-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine xdg-utils
 )

@@ -80,7 +80,8 @@ TEST_F(SystemyGui, BuildAndStoreInTheMemory) {
 // answers (the counts themselves are tested through the page classes).
 TEST_F(SystemyGui, AnalysisPagesOnTheirTabs) {
     auto* tabs = Find<QTabWidget>("strony");
-    ASSERT_EQ(tabs->count(), 4);
+    ASSERT_EQ(tabs->count(), 5);
+    EXPECT_EQ(tabs->tabText(4).toStdString(), "Wyniki");
     EXPECT_EQ(tabs->tabText(1).toStdString(), "Historia zestawów");
     EXPECT_EQ(tabs->tabText(2).toStdString(), "Filtry");
     EXPECT_EQ(tabs->tabText(3).toStdString(), "Liczby");
@@ -103,13 +104,16 @@ TEST_F(SystemyGui, AnalysisPagesOnTheirTabs) {
     emit qobject_cast<QComboBox*>(on(1, "zrodlo"))->activated(1);  // the ticked sets
     QTest::mouseClick(qobject_cast<QPushButton*>(on(1, "sprawdz")), Qt::LeftButton);
     auto* results = qobject_cast<QTableWidget*>(on(1, "wyniki"));
-    ASSERT_EQ(results->rowCount(), 1) << text(1, "stan");
+    // The check runs off the window's thread and shows itself when done.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results->rowCount() == 1; }, 10000))
+        << text(1, "stan");
     EXPECT_EQ(results->item(0, 0)->text().toStdString(), "1;2;3;40;41;42");
     EXPECT_EQ(results->item(0, 2)->text().toStdString(), "1");  // 4 hits in draw 2
     EXPECT_TRUE(qobject_cast<QWidget*>(on(1, "wykres"))->isVisible());
 
     QTest::mouseClick(qobject_cast<QPushButton*>(on(3, "policz")), Qt::LeftButton);
-    EXPECT_EQ(qobject_cast<QTableWidget*>(on(3, "liczby"))->rowCount(), 49);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return qobject_cast<QTableWidget*>(on(3, "liczby"))->rowCount() == 49; }, 10000));
     EXPECT_EQ(text(3, "stan"), "Policzono 2 losowania.");
 
     emit qobject_cast<QComboBox*>(on(2, "tryb"))->activated(3);
@@ -119,7 +123,12 @@ TEST_F(SystemyGui, AnalysisPagesOnTheirTabs) {
     EXPECT_TRUE(options.notIfAlreadyDrawn);
     dir.Write("kulko.txt", "1;01.01.2000;3;7;12;20;33;50\r\n");  // no count runs on it
     QTest::mouseClick(qobject_cast<QPushButton*>(on(2, "policz")), Qt::LeftButton);
-    EXPECT_EQ(text(2, "stan"), "Wykryto błąd zakresu w wierszu 1;01.01.2000;3;7;12;20;33;50");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return text(2, "stan") == "Wykryto błąd zakresu w wierszu 1;01.01.2000;3;7;12;20;33;50";
+        },
+        60000))
+        << text(2, "stan");
     EXPECT_EQ(text(2, "zestawy"), "");
 }
 

@@ -10,8 +10,8 @@
 #include <numeric>
 
 #include "app/controls.hpp"
-#include "gui/gui_support.hpp"
 #include "app_qt/artwork.hpp"
+#include "gui/gui_support.hpp"
 #include "qt_shared/conversions.hpp"
 
 namespace kulko::test {

@@ -58,6 +58,10 @@ TEST(AnalysisCharts, WinsEndWhereTheyCountAndBandsColourTheNumbers) {
     ASSERT_EQ(high.size(), 1u);
     ASSERT_EQ(low.size(), 1u);
     EXPECT_LT(high[0].y2, low[0].y2);
+    // The bars stand on zero (an axis cut higher makes chance's small
+    // differences look large): their heights in the ratio of their counts.
+    EXPECT_NEAR(static_cast<double>(high[0].y1 - high[0].y2) / (low[0].y1 - low[0].y2),
+                131.0 / 69.0, 0.05);
 }
 
 }  // namespace

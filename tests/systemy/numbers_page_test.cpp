@@ -14,6 +14,7 @@ TEST(NumbersPage, FillsItsTablesAndRefusesADamagedFile) {
     NumbersPage page(dir.Path());
     page.ostatnie.text = "1";
     page.PoliczClick();
+    page.WaitForCount();
     ASSERT_EQ(page.liczby.rows.size(), 49u) << page.stan.text;
     EXPECT_EQ(page.liczby.rows[2],
               (std::vector<std::string>{"3", "2", "0", "0", "1", "powyżej pasma"}));
@@ -25,12 +26,14 @@ TEST(NumbersPage, FillsItsTablesAndRefusesADamagedFile) {
 
     page.ostatnie.text = "dziesięć";
     page.PoliczClick();
+    page.WaitForCount();
     EXPECT_TRUE(page.liczby.rows.empty());
     EXPECT_NE(page.stan.text.find("Podaj liczbę losowań"), std::string::npos);
 
     dir.Write("kulko.txt", "1;01.01.2000;3;7;12;20;33;50\r\n");
     page.ostatnie.text = "10";
     page.PoliczClick();
+    page.WaitForCount();
     EXPECT_TRUE(page.pary.rows.empty());
     EXPECT_EQ(page.stan.text, "Wykryto błąd zakresu w wierszu 1;01.01.2000;3;7;12;20;33;50");
 }

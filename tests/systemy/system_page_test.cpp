@@ -212,5 +212,50 @@ TEST_F(SystemPageTest, TicketsGoToAFileTheClipboardAndThePrinter) {
     EXPECT_EQ(screen.printed[0].lines[0], "1. " + tickets[0]);
 }
 
+// A system shown for an older choice must not be stored, saved, copied or
+// printed as if it were the new one (the window greys its buttons too).
+TEST_F(SystemPageTest, ASystemOfAnOlderChoiceIsMarkedAndItsActionsWait) {
+    Choose("11-17", "3 z 4");
+    Build();
+    page.NumberClicked(20);
+    EXPECT_FALSE(page.doPamieci.enabled || page.zapisz.enabled || page.kopiuj.enabled ||
+                 page.drukuj.enabled);
+    page.KopiujClick();
+    page.DrukujClick();
+    page.DoPamieciClick();
+    EXPECT_TRUE(screen.clipboard.empty() && screen.printed.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "wyniki_kulko.txt"));
+    // Numbers that cannot be read; another guarantee.
+    const std::pair<const char*, const char*> changes[] = {{"11-17;99", "3 z 4"},
+                                                           {"11-17", "3 z 3"}};
+    for (const auto& [numbers, guarantee] : changes) {
+        Choose("11-17", "3 z 4");
+        Build();
+        EXPECT_FALSE(page.Stale());
+        Choose(numbers, guarantee);
+        EXPECT_TRUE(page.Stale()) << numbers << " " << guarantee;
+    }
+}
+
+// Stored twice, every ticket would count twice: the player is asked first.
+TEST_F(SystemPageTest, StoringTicketsAlreadyInTheMemoryAsksFirst) {
+    Choose("11-17", "3 z 3");
+    Build();
+    page.DoPamieciClick();
+    page.DoPamieciClick();  // answered "Nie"
+    ASSERT_EQ(screen.questions.size(), 1u);
+    EXPECT_EQ(screen.questions[0],
+              "Wszystkie zakłady tego systemu (4 zakłady) są już w pamięci. Dopisać je jeszcze "
+              "raz?");
+    EXPECT_EQ(page.stan.text, "Nic nie dopisano do pamięci.");
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 4u);
+    dir.Write("wyniki_kulko.txt", Tickets().front() + "\r\n");
+    screen.answer = true;
+    page.DoPamieciClick();
+    EXPECT_NE(screen.questions.back().find("Z 4 zakładów tego systemu 1 jest już"),
+              std::string::npos);
+    EXPECT_EQ(CountLines(dir / "wyniki_kulko.txt"), 5u);
+}
+
 }  // namespace
 }  // namespace kulko::test

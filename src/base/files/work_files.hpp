@@ -33,6 +33,9 @@ inline constexpr const char* kDrawLog = "losowania_kulko.txt";
 inline constexpr const char* kMemoryFile = "wyniki_kulko.txt";
 // The stake per ticket that kulko-systemy remembers, as typed.
 inline constexpr const char* kStakeFile = "stawka_kulko.txt";
+// What kulko-systemy's player chose last (numbers, guarantee, each page's
+// options, the page open), one "key=value" line each, UTF-8.
+inline constexpr const char* kSystemyChoicesFile = "ustalenia_systemy.txt";
 // The two ledger files of the finance panel.
 inline constexpr const char* kExpensesLedger = "wydatki_l.dat";
 inline constexpr const char* kIncomesLedger = "przychody_l.dat";
@@ -51,19 +54,13 @@ inline constexpr const char* kTemporaryTag = ".tmp-";
 // Every file that a temporary file may be written beside: start-up removes
 // the temporary files of these whose writer is gone.
 inline constexpr const char* kReplacedFiles[] = {
-    kResultsFile,
-    kResultsDownload,
-    kServerVersionNote,
-    kLocalVersionNote,
-    kRenumberingScratch,
-    kDrawLog,
-    kMemoryFile,
-    kStakeFile,
-    kExpensesLedger,
-    kIncomesLedger,
-    kDatabaseUpdateSetting,
-    kProgramUpdateSetting,
-    kDatabaseCheckSetting,
+    kResultsFile,          kResultsDownload,
+    kServerVersionNote,    kLocalVersionNote,
+    kRenumberingScratch,   kDrawLog,
+    kMemoryFile,           kStakeFile,
+    kSystemyChoicesFile,   kExpensesLedger,
+    kIncomesLedger,        kDatabaseUpdateSetting,
+    kProgramUpdateSetting, kDatabaseCheckSetting,
     kPreviousHistory,
 };
 // The ball pictures: the picture of number n is <folder>/<n><suffix>.

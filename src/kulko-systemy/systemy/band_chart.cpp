@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "text/polish_text.hpp"
+
 namespace kulko {
 namespace {
 
@@ -20,24 +22,20 @@ int Column(int n) {
 
 void DrawBandChart(Canvas& canvas, const std::array<std::int64_t, kHighestNumber>& counts,
                    ChanceBand band, double expected) {
-    // The scale starts a little below the lowest count or band edge, so
-    // that the differences chance makes are seen, not the counts' bulk.
-    const auto [fewest, most] = std::minmax_element(counts.begin(), counts.end());
+    // The scale starts at zero, so that a bar's height is its count and
+    // chance's small differences do not look large.
+    const auto most = std::max_element(counts.begin(), counts.end());
     const double top = static_cast<double>(std::max<std::int64_t>({*most, band.high, 1}));
-    const double low =
-        std::min<double>(static_cast<double>(*fewest), static_cast<double>(band.low));
-    const double floor = std::min(std::max(0.0, std::floor(low - 0.25 * (top - low))), top - 1);
-    const auto y = [top, floor](double value) {
-        return kBottom -
-               static_cast<int>(std::lround((kBottom - kTop) * (value - floor) / (top - floor)));
+    const auto y = [top](double value) {
+        return kBottom - static_cast<int>(std::lround((kBottom - kTop) * value / top));
     };
     const int right = Column(kHighestNumber) + kStep;
     canvas.SetPen(colors::kBlack, 1);
     canvas.SetFontColor(colors::kBlack);
     canvas.Line(kLeft, kTop, kLeft, kBottom);
     canvas.Line(kLeft, kBottom, right, kBottom);
-    canvas.Text(4, kBottom - 6, std::to_string(static_cast<std::int64_t>(floor)));
-    canvas.Text(4, kTop - 6, std::to_string(static_cast<std::int64_t>(top)));
+    canvas.Text(4, kBottom - 6, "0");
+    canvas.Text(4, kTop - 6, WithThousands(static_cast<std::uint64_t>(top)));
     for (int n = 1; n <= kHighestNumber; n += 4) {
         canvas.Text(Column(n) - 5, kBottom + 6, std::to_string(n));
     }

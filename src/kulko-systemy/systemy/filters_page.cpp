@@ -2,6 +2,7 @@
 
 #include "analyses/filter_report.hpp"
 #include "analyses/set_history.hpp"
+#include "files/work_files.hpp"
 #include "game/number_set.hpp"
 #include "generator/draw_generator.hpp"
 #include "results/draw_summary.hpp"
@@ -71,6 +72,46 @@ void FiltersPage::Clear() {
 }
 
 void FiltersPage::PoliczClick() {
+    counted_ = StampOf(workDir_ / kResultsFile);
+    auto copy = std::make_shared<FiltersPage>(*this);
+    StartCount(
+        count_, {postep, przerwij, stan},
+        [this, copy] {
+            copy->CountNow();
+            return [this, copy] { ShowCount(*copy); };
+        },
+        "Liczę wszystkie zestawy…");
+}
+
+void FiltersPage::ShowCount(FiltersPage& counted) {
+    zestawy = std::move(counted.zestawy);
+    szanse = std::move(counted.szanse);
+    odrzuca = std::move(counted.odrzuca);
+    losowania = std::move(counted.losowania);
+    stan = std::move(counted.stan);
+}
+
+void FiltersPage::PrzerwijClick() {
+    StopCount(count_, {postep, przerwij, stan});
+}
+
+bool FiltersPage::Tick(bool lookAtFiles) {
+    if (count_.Busy()) {
+        return CollectCount(count_, {postep, przerwij, stan});
+    }
+    if (lookAtFiles && StampOf(workDir_ / kResultsFile) != counted_) {
+        PoliczClick();
+        return true;
+    }
+    return false;
+}
+
+void FiltersPage::WaitForCount() {
+    count_.Wait();
+    Tick(false);
+}
+
+void FiltersPage::CountNow() {
     Clear();
     const std::optional<DrawHistory> history = ReadPageHistory(workDir_, stan);
     if (!history) {
@@ -91,7 +132,7 @@ void FiltersPage::PoliczClick() {
     for (std::size_t g = 0; g < kFilterGroups; ++g) {
         const std::int64_t removed = count.removedAlone[g];
         odrzuca.rows.push_back(
-            {kGroups[g], std::to_string(removed),
+            {kGroups[g], WithThousands(static_cast<std::uint64_t>(removed)),
              Percent(static_cast<double>(removed) / static_cast<double>(kAllSets))});
     }
     const BacktestResult& backtest = report.backtest;
@@ -99,9 +140,9 @@ void FiltersPage::PoliczClick() {
                                                   : static_cast<double>(backtest.letThrough) /
                                                         static_cast<double>(backtest.tested);
     losowania.text = "Z dawnych losowań te opcje przepuściłyby " +
-                     std::to_string(backtest.letThrough) + " z " + std::to_string(backtest.tested) +
-                     " (" + Percent(drawShare) + "); ze wszystkich zestawów " + Percent(allShare) +
-                     ".";
+                     WithThousands(static_cast<std::uint64_t>(backtest.letThrough)) + " z " +
+                     WithThousands(static_cast<std::uint64_t>(backtest.tested)) + " (" +
+                     Percent(drawShare) + "); ze wszystkich zestawów " + Percent(allShare) + ".";
     stan.text = "Policzono na " +
                 Counted(static_cast<std::size_t>(backtest.tested), "losowaniu", "losowaniach",
                         "losowaniach") +

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "generator/generator_options.hpp"
+#include "systemy/background_count.hpp"
+#include "systemy/file_stamp.hpp"
 #include "systemy/page_controls.hpp"
 
 namespace kulko {
@@ -29,6 +31,8 @@ class FiltersPage {
     Choice zIlu;        // "Z ilu losowań", 1 to 50
     Choice przewaga;    // "Przewaga"
     Button policz{"Policz"};
+    Button przerwij{"Przerwij", false};
+    ProgressBar postep;  // while the count runs
 
     // ---- Controls: the answer ----
     TextField zestawy;    // sets that pass, of all
@@ -38,17 +42,30 @@ class FiltersPage {
     TextField stan;       // what the last count did, or why it did not run
 
     // ---- Handlers ----
-    // Reads the results file through the start-up read (a damaged file
-    // gives its damage report and no count) and counts.
+    // Counts off the window's thread (BackgroundCount): reads the results
+    // file through the start-up read (a damaged file gives its damage
+    // report and no count) and counts. Also the first count, and the count
+    // again when an option changed.
     void PoliczClick();
+    void PrzerwijClick();
+    // Every tick: shows a count that ended; counts again when the results
+    // file changed since the last count. True when a control changed.
+    bool Tick(bool lookAtFiles);
+    // Until the count has ended and is shown (tests, scripts).
+    void WaitForCount();
+    // The count itself, on the calling thread.
+    void CountNow();
 
     // The options the groups show, as the generator reads them.
     GeneratorOptions Options() const;
 
   private:
     void Clear();
+    void ShowCount(FiltersPage& counted);
 
     std::filesystem::path workDir_;
+    BackgroundCount count_;
+    FileStamp counted_;  // the results file as at the start of the last count
 };
 
 }  // namespace kulko

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "text/decimal_text.hpp"
-#include "results/date_key.hpp"
 #include "analyses/set_history.hpp"
 #include "analyses/set_list.hpp"
 #include "files/in_out_error.hpp"
 #include "files/work_files.hpp"
+#include "results/date_key.hpp"
 #include "systemy/page_history.hpp"
 #include "systemy/system_page.hpp"
 #include "systemy/wins_chart.hpp"
+#include "text/decimal_text.hpp"
 #include "text/polish_text.hpp"
 
 namespace kulko {
@@ -22,7 +22,8 @@ std::string LastWinText(DateKey date) {
 
 // "5 (przypadek: 4,73)": a count with what chance alone gives beside it.
 std::string Against(std::int64_t count, double expected) {
-    return std::to_string(count) + " (przypadek: " + Decimal(expected, expected < 1 ? 4 : 2) + ")";
+    return WithThousands(static_cast<std::uint64_t>(count)) +
+           " (przypadek: " + Decimal(expected, expected < 1 ? 4 : 2) + ")";
 }
 
 std::vector<NumberSet> SetsOfSystem(const BuiltSystem& system) {
@@ -46,6 +47,7 @@ HistoryPage::HistoryPage(std::filesystem::path workDir, const SystemPage& system
 
 void HistoryPage::Start() {
     WczytajClick();
+    SprawdzClick();
 }
 
 bool HistoryPage::ReadMemory() {
@@ -109,8 +111,11 @@ std::optional<std::vector<NumberSet>> HistoryPage::ChosenSets() {
                 }
             }
             if (sets.empty()) {
-                stan.text = zrodlo.index == kAllMemory ? "W pamięci nie ma zestawów."
-                                                       : "Zaznacz zestawy do sprawdzenia.";
+                stan.text = zrodlo.index == kAllMemory
+                                ? "W pamięci nie ma jeszcze zestawów. Dopisz je w Kulko albo "
+                                  "przyciskiem „Do pamięci” na stronie „System skrócony”, "
+                                  "albo wpisz zestaw i wybierz „zestaw wpisany”."
+                                : "Zaznacz zestawy do sprawdzenia.";
                 return std::nullopt;
             }
             return sets;
@@ -134,6 +139,11 @@ std::optional<std::vector<NumberSet>> HistoryPage::ChosenSets() {
 }
 
 void HistoryPage::SprawdzClick() {
+    count_.Stop();
+    postep.visible = false;
+    przerwij.enabled = false;
+    countedResults_ = StampOf(workDir_ / kResultsFile);
+    countedMemory_ = StampOf(workDir_ / kMemoryFile);
     Clear();
     std::optional<DateKey> from = od.text.empty() ? 0 : DateOfText(od.text);
     std::optional<DateKey> to = doDnia.text.empty() ? 0 : DateOfText(doDnia.text);
@@ -145,15 +155,60 @@ void HistoryPage::SprawdzClick() {
     if (!sets) {
         return;
     }
+    std::optional<BuiltSystem> built;
+    if (zrodlo.index == kSystem) {
+        built = *systemPage_.Shown();
+    }
+    auto copy = std::make_shared<HistoryPage>(*this);
+    StartCount(
+        count_, {postep, przerwij, stan},
+        [this, copy, sets = *sets, built, from = *from, to = *to] {
+            copy->CountNow(sets, built, from, to);
+            return [this, copy] { ShowCount(*copy); };
+        },
+        "Sprawdzam…");
+}
+
+void HistoryPage::CountNow(const std::vector<NumberSet>& sets,
+                           const std::optional<BuiltSystem>& built, DateKey from, DateKey to) {
     const std::optional<DrawHistory> history = ReadPageHistory(workDir_, stan);
     if (!history) {
         return;
     }
-    ShowSets(*sets, history->draws, DrawsBetween(history->draws, *from, *to));
+    ShowSets(sets, built, history->draws, DrawsBetween(history->draws, from, to));
 }
 
-void HistoryPage::ShowSets(const std::vector<NumberSet>& sets, const std::vector<PastDraw>& draws,
-                           DrawRange range) {
+void HistoryPage::ShowCount(HistoryPage& counted) {
+    wyniki = std::move(counted.wyniki);
+    system = std::move(counted.system);
+    wykres = std::move(counted.wykres);
+    stan = std::move(counted.stan);
+}
+
+void HistoryPage::PrzerwijClick() {
+    StopCount(count_, {postep, przerwij, stan});
+}
+
+bool HistoryPage::Tick(bool lookAtFiles) {
+    if (count_.Busy()) {
+        return CollectCount(count_, {postep, przerwij, stan});
+    }
+    if (lookAtFiles && (StampOf(workDir_ / kResultsFile) != countedResults_ ||
+                        StampOf(workDir_ / kMemoryFile) != countedMemory_)) {
+        SprawdzClick();
+        return true;
+    }
+    return false;
+}
+
+void HistoryPage::WaitForCount() {
+    count_.Wait();
+    Tick(false);
+}
+
+void HistoryPage::ShowSets(const std::vector<NumberSet>& sets,
+                           const std::optional<BuiltSystem>& built,
+                           const std::vector<PastDraw>& draws, DrawRange range) {
     std::vector<SetRecord> records;
     for (const NumberSet& set : sets) {
         records.push_back(ScoreSet(set, draws, range));
@@ -167,25 +222,23 @@ void HistoryPage::ShowSets(const std::vector<NumberSet>& sets, const std::vector
     wyniki.columns = {"Zestaw"};
     for (std::size_t k = 0; k < expected.size(); ++k) {
         wyniki.columns.push_back(Counted(k + 3, "trafienie", "trafienia", "trafień") +
-                                 " (przypadek: " + Decimal(expected[k], k == 0 ? 2 : 5) + ")");
+                                 "\nprzypadek:\n" + Decimal(expected[k], expected[k] >= 1 ? 2 : expected[k] >= 0.01 ? 3 : 5));
     }
     wyniki.columns.insert(wyniki.columns.end(),
-                          {"Ostatnia wygrana", "Najdłużej bez wygranej (losowań)"});
+                          {"Ostatnia\nwygrana", "Najdłużej\nbez wygranej\n(losowań)"});
     for (std::size_t i = 0; i < sets.size(); ++i) {
         std::vector<std::string> row = {NumberSetText(sets[i])};
         for (std::int64_t hits : records[i].hits) {
-            row.push_back(std::to_string(hits));
+            row.push_back(WithThousands(static_cast<std::uint64_t>(hits)));
         }
         row.push_back(LastWinText(records[i].lastWin));
-        row.push_back(std::to_string(records[i].longestDrought));
+        row.push_back(WithThousands(static_cast<std::uint64_t>(records[i].longestDrought)));
         wyniki.rows.push_back(std::move(row));
     }
 
-    const bool wholeSystem = zrodlo.index == kSystem;
-    if (wholeSystem) {
-        const BuiltSystem& built = *systemPage_.Shown();
+    if (built) {
         const SystemRecord record = ScoreSystem(sets, draws, range);
-        const auto& tiers = built.odds.tiers;
+        const auto& tiers = built->odds.tiers;
         const auto d = static_cast<double>(tested);
         std::string text = "Cały system (" + Counted(sets.size(), "zakład", "zakłady", "zakładów") +
                            "), najlepszy zakład w losowaniu trafił";

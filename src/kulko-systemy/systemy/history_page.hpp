@@ -7,7 +7,10 @@
 #include "analyses/draw_history.hpp"
 #include "canvas/canvas.hpp"
 #include "game/number_set.hpp"
+#include "systemy/background_count.hpp"
+#include "systemy/file_stamp.hpp"
 #include "systemy/page_controls.hpp"
+#include "wheels/system_build.hpp"
 
 namespace kulko {
 
@@ -33,19 +36,33 @@ class HistoryPage {
     TextField od;      // the first draw's date, DD.MM.RRRR; empty: from the first
     TextField doDnia;  // the last draw's date; empty: to the newest
     Button sprawdz{"Sprawdź"};
-    TextTable wyniki;  // one row a set; the headings give chance's counts
-    TextField system;  // a whole system: its best ticket per draw, paid draws
-    Canvas wykres;     // cumulative hits of 3 or more against the expected line
-    TextField stan;    // what the last check did, or why it did not run
+    Button przerwij{"Przerwij", false};
+    ProgressBar postep;  // while the check runs
+    TextTable wyniki;    // one row a set; the headings give chance's counts
+    TextField system;    // a whole system: its best ticket per draw, paid draws
+    Canvas wykres;       // cumulative hits of 3 or more against the expected line
+    TextField stan;      // what the last check did, or why it did not run
 
     // ---- Handlers ----
-    void Start();  // the memory's sets, as at a press of "Wczytaj pamięć"
+    // The memory's sets, as at a press of "Wczytaj pamięć", checked at once.
+    void Start();
     void WczytajClick();
-    // Reads the results file through the start-up read (a damaged file
-    // gives its damage report and no check) and checks the chosen sets.
+    // Checks off the window's thread (BackgroundCount): reads the results
+    // file through the start-up read (a damaged file gives its damage
+    // report and no check) and checks the chosen sets. Also the check
+    // again when the source, the ticks or the dates changed.
     void SprawdzClick();
+    void PrzerwijClick();
+    // Every tick: shows a check that ended; checks again when the results
+    // file or the memory changed since. True when a control changed.
+    bool Tick(bool lookAtFiles);
+    // Until the check has ended and is shown (tests, scripts).
+    void WaitForCount();
 
   private:
+    void CountNow(const std::vector<NumberSet>& sets, const std::optional<BuiltSystem>& built,
+                  DateKey from, DateKey to);
+    void ShowCount(HistoryPage& counted);
     // The memory file's sets into pamiec; false, with stan saying why, when
     // it cannot be read.
     bool ReadMemory();
@@ -53,13 +70,16 @@ class HistoryPage {
     // The sets of the chosen source; nothing, with stan saying why, when
     // there are none.
     std::optional<std::vector<NumberSet>> ChosenSets();
-    void ShowSets(const std::vector<NumberSet>& sets, const std::vector<PastDraw>& draws,
-                  DrawRange range);
+    void ShowSets(const std::vector<NumberSet>& sets, const std::optional<BuiltSystem>& built,
+                  const std::vector<PastDraw>& draws, DrawRange range);
 
     std::filesystem::path workDir_;
     const SystemPage& systemPage_;
     std::vector<NumberSet> memorySets_;  // as pamiec lists them
     std::size_t skippedLines_ = 0;       // memory lines that are no set
+    BackgroundCount count_;
+    FileStamp countedResults_;  // the results file and the memory as at the last check
+    FileStamp countedMemory_;
 };
 
 }  // namespace kulko

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "analyses/number_runs.hpp"
+#include "files/work_files.hpp"
 #include "systemy/band_chart.hpp"
 #include "systemy/page_history.hpp"
 #include "text/polish_text.hpp"
@@ -17,7 +18,7 @@ std::vector<std::string> Row(const Combination& c, const std::string& mark = "")
     if (c.numbers[2] != 0) {
         row.push_back(std::to_string(c.numbers[2]));
     }
-    row.push_back(std::to_string(c.count));
+    row.push_back(WithThousands(static_cast<std::uint64_t>(c.count)));
     if (!mark.empty()) {
         row.push_back(mark);
     }
@@ -27,11 +28,54 @@ std::vector<std::string> Row(const Combination& c, const std::string& mark = "")
 }  // namespace
 
 void NumbersPage::PoliczClick() {
+    counted_ = StampOf(workDir_ / kResultsFile);
+    auto copy = std::make_shared<NumbersPage>(*this);
+    StartCount(
+        count_, {postep, przerwij, stan},
+        [this, copy] {
+            copy->CountNow();
+            return [this, copy] { ShowCount(*copy); };
+        },
+        "Liczę…");
+}
+
+void NumbersPage::ShowCount(NumbersPage& counted) {
+    liczby = std::move(counted.liczby);
+    pasmo = std::move(counted.pasmo);
+    wykres = std::move(counted.wykres);
+    oczekiwane = std::move(counted.oczekiwane);
+    pary = std::move(counted.pary);
+    trojki = std::move(counted.trojki);
+    stan = std::move(counted.stan);
+}
+
+void NumbersPage::PrzerwijClick() {
+    StopCount(count_, {postep, przerwij, stan});
+}
+
+bool NumbersPage::Tick(bool lookAtFiles) {
+    if (count_.Busy()) {
+        return CollectCount(count_, {postep, przerwij, stan});
+    }
+    if (lookAtFiles && StampOf(workDir_ / kResultsFile) != counted_) {
+        PoliczClick();
+        return true;
+    }
+    return false;
+}
+
+void NumbersPage::WaitForCount() {
+    count_.Wait();
+    Tick(false);
+}
+
+void NumbersPage::CountNow() {
     liczby = {};
     pary = {};
     trojki = {};
     pasmo.text.clear();
     wykres.Clear();
+    oczekiwane.text.clear();
     const NumberConversion last = TextToNumber(ostatnie.text);
     if (last.stoppedEarly || last.value < 1) {
         stan.text = "Podaj liczbę losowań: całą liczbę od 1 wzwyż.";
@@ -53,24 +97,27 @@ void NumbersPage::PoliczClick() {
         const char* against = runs.total[n] < band.low    ? "poniżej pasma"
                               : runs.total[n] > band.high ? "powyżej pasma"
                                                           : "w paśmie";
-        liczby.rows.push_back({std::to_string(n + 1), std::to_string(runs.total[n]),
-                               std::to_string(runs.sinceLast[n]),
-                               std::to_string(runs.longestGap[n]), std::to_string(runs.recent[n]),
-                               against});
+        liczby.rows.push_back({std::to_string(n + 1),
+                               WithThousands(static_cast<std::uint64_t>(runs.total[n])),
+                               WithThousands(static_cast<std::uint64_t>(runs.sinceLast[n])),
+                               WithThousands(static_cast<std::uint64_t>(runs.longestGap[n])),
+                               WithThousands(static_cast<std::uint64_t>(runs.recent[n])), against});
     }
     pasmo.text = "Sam przypadek daje każdej liczbie średnio " +
                  Decimal(ExpectedNumberCount(runs.draws), 1) +
                  " wylosowań; 95% szans mieści się w " + std::to_string(band.low) + "–" +
                  std::to_string(band.high) + ".";
     DrawBandChart(wykres, runs.total, band, ExpectedNumberCount(runs.draws));
-    pary.columns = {"Liczba", "Liczba",
-                    "Razem (oczekiwane " + Decimal(ExpectedPairCount(runs.draws), 2) + ")"};
+    // The expected counts stand in a line of their own, so that the
+    // headings stay short enough to be read whole.
+    oczekiwane.text = "Sam przypadek daje każdej parze średnio " +
+                      Decimal(ExpectedPairCount(runs.draws), 2) + " wylosowań, każdej trójce " +
+                      Decimal(ExpectedTripleCount(runs.draws), 2) + ".";
+    pary.columns = {"Liczba", "Liczba", "Razem"};
     for (const Combination& pair : runs.pairs) {
         pary.rows.push_back(Row(pair));
     }
-    trojki.columns = {"Liczba", "Liczba", "Liczba",
-                      "Razem (oczekiwane " + Decimal(ExpectedTripleCount(runs.draws), 3) + ")",
-                      "Grupa"};
+    trojki.columns = {"Liczba", "Liczba", "Liczba", "Razem", "Grupa"};
     constexpr std::size_t kShown = 20;
     for (std::size_t i = 0; i < kShown && i < runs.triples.size(); ++i) {
         trojki.rows.push_back(Row(runs.triples[i], "najczęstsze"));

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "canvas/canvas.hpp"
+#include "systemy/background_count.hpp"
+#include "systemy/file_stamp.hpp"
 #include "systemy/page_controls.hpp"
 
 namespace kulko {
@@ -19,20 +21,38 @@ class NumbersPage {
     // ---- Controls ----
     TextField ostatnie{"10"};  // N of "w ostatnich N losowaniach"
     Button policz{"Policz"};
-    TextTable liczby;  // one row a number
-    TextField pasmo;   // the expected count and the band of chance
-    Canvas wykres;     // the counts against the band
-    TextTable pary;    // all 1,176 pairs, most frequent first
-    TextTable trojki;  // the 20 most and the 20 least frequent triples
-    TextField stan;    // what the last count did, or why it did not run
+    Button przerwij{"Przerwij", false};
+    ProgressBar postep;    // while the count runs
+    TextTable liczby;      // one row a number
+    TextField pasmo;       // the expected count and the band of chance
+    Canvas wykres;         // the counts against the band
+    TextField oczekiwane;  // what chance gives a pair and a triple
+    TextTable pary;        // all 1,176 pairs, most frequent first
+    TextTable trojki;      // the 20 most and the 20 least frequent triples
+    TextField stan;        // what the last count did, or why it did not run
 
     // ---- Handlers ----
-    // Reads the results file through the start-up read; a damaged file gives
-    // its damage report and empties the tables.
+    // Counts off the window's thread (BackgroundCount): reads the results
+    // file through the start-up read; a damaged file gives its damage
+    // report and empties the tables. Also the first count, and the count
+    // again when "ostatnie" changed.
     void PoliczClick();
+    void PrzerwijClick();
+    // Every tick: shows a count that ended; counts again when the results
+    // file changed since the last count. True when a control changed.
+    bool Tick(bool lookAtFiles);
+    // Until the count has ended and is shown (tests, scripts).
+    void WaitForCount();
+
+    // The count itself, on the calling thread.
+    void CountNow();
 
   private:
+    void ShowCount(NumbersPage& counted);
+
     std::filesystem::path workDir_;
+    BackgroundCount count_;
+    FileStamp counted_;  // the results file as at the start of the last count
 };
 
 }  // namespace kulko

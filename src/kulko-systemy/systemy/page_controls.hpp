@@ -24,6 +24,8 @@ struct Button {
     bool enabled = true;
 };
 
+// percent below zero: the end cannot be told, the bar only shows that work
+// goes on.
 struct ProgressBar {
     int percent = 0;
     bool visible = false;

@@ -7,6 +7,13 @@ namespace kulko {
 
 std::optional<DrawHistory> ReadPageHistory(const std::filesystem::path& workDir, TextField& stan) {
     DrawHistory history;
+    std::error_code missing;
+    if (!std::filesystem::exists(workDir / kResultsFile, missing)) {
+        stan.text =
+            "Nie ma jeszcze historii losowań: pobierz wyniki w Kulko albo dodaj je na stronie "
+            "„Wyniki”, a strona policzy je sama.";
+        return std::nullopt;
+    }
     try {
         history = ReadDrawHistory(workDir / kResultsFile);
     } catch (const InOutError& error) {

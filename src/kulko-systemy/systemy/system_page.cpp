@@ -37,17 +37,18 @@ void SystemPage::Start(const std::filesystem::path& tablePath) {
     try {
         table_ = WheelTable::Load(tablePath, error);
         const std::size_t count = table_.Entries().size();
-        tabela.text =
-            "Dołączone systemy: " + std::to_string(count) + " z pliku " + tablePath.string() + ".";
+        tabela.text = "Dołączone systemy: " + WithThousands(count) + ".";
+        tabelaPlik.text =
+            "Gotowe systemy, od których zaczyna się szukanie, z pliku " + tablePath.string() + ".";
         if (!error.empty()) {
-            tabela.text = "Tabela dołączonych systemów " + tablePath.string() +
-                          " jest uszkodzona (" + error + "); użyto " + std::to_string(count) +
-                          " systemów sprzed uszkodzenia.";
+            tabela.text = "Tabela dołączonych systemów jest uszkodzona; użyto " +
+                          WithThousands(count) + " systemów sprzed uszkodzenia.";
+            tabelaPlik.text = tablePath.string() + ": " + error;
         }
     } catch (const InOutError& failure) {
-        tabela.text = "Tabeli dołączonych systemów " + tablePath.string() +
-                      " nie można odczytać (" + failure.what() +
-                      "); każdy system powstaje od nowa.";
+        tabela.text =
+            "Tabeli dołączonych systemów nie można odczytać; każdy system powstaje od nowa.";
+        tabelaPlik.text = tablePath.string() + ": " + failure.what();
     }
     savedStake_ = LoadStake(workDir_ / kStakeFile);
     stawka.text = savedStake_;
@@ -72,6 +73,26 @@ void SystemPage::ShowChoice(NumberBits numbers) {
     // What "Szukaj dłużej" would go on with is no longer what is chosen.
     build_.reset();
     szukajDluzej.enabled = false;
+    MarkStaleUnlessChosen(true);
+}
+
+void SystemPage::MarkStaleUnlessChosen(bool typedTextValid) {
+    if (!shown_ || stale_) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(gwarancja.index);
+    const std::vector<Guarantee> all = AllGuarantees();
+    if (typedTextValid && ChosenNumbers() == shownNumbers_ && index < all.size() &&
+        all[index] == shownGuarantee_) {
+        return;
+    }
+    stale_ = true;
+    for (Button* action : {&doPamieci, &zapisz, &kopiuj, &drukuj}) {
+        action->enabled = false;
+    }
+    wynik.text = "NIEAKTUALNY: ten system zbudowano dla liczb " + NumberBitsText(shownNumbers_) +
+                 " i gwarancji " + GuaranteeName(shownGuarantee_) +
+                 ". Wybór się zmienił: „Rozpisz” zbuduje system na nowo.\n" + wynik.text;
 }
 
 void SystemPage::NumberClicked(int n) {
@@ -87,6 +108,7 @@ void SystemPage::NumbersTyped() {
         wybrano.text = choice.error;
         build_.reset();
         szukajDluzej.enabled = false;
+        MarkStaleUnlessChosen(false);
         return;
     }
     ShowChoice(choice.numbers);
@@ -98,6 +120,7 @@ void SystemPage::GuaranteeChosen() {
     znaczenie.text = index < all.size() ? GuaranteeMeaning(all[index]) : std::string();
     build_.reset();
     szukajDluzej.enabled = false;
+    MarkStaleUnlessChosen(true);
 }
 
 }  // namespace kulko

@@ -54,8 +54,9 @@ class SystemPage {
     Button zapisz{"Zapisz", false};
     Button kopiuj{"Kopiuj", false};
     Button drukuj{"Drukuj", false};
-    TextField stan;    // what the last action did
-    TextField tabela;  // the shipped systems at hand
+    TextField stan;        // what the last action did
+    TextField tabela;      // the shipped systems at hand
+    TextField tabelaPlik;  // where their table lies (a tooltip, not the page's text)
 
     // ---- Handlers ----
     // Reads the remembered stake and the shipped table (a missing or
@@ -67,7 +68,7 @@ class SystemPage {
     void RozpiszClick();
     void PrzerwijClick();
     void SzukajDluzejClick();
-    void Tick();  // every 100 ms: progress, and the system once found
+    bool Tick();  // every 100 ms: progress, and the system once found; true when shown anew
     void StakeTyped();
     void StakeConfirmed();  // the field left: the stake is remembered
     void DoPamieciClick();
@@ -81,6 +82,9 @@ class SystemPage {
     void WaitForSearch();
     // The system shown, for the other pages; none before the first one.
     const BuiltSystem* Shown() const { return shown_ ? &*shown_ : nullptr; }
+    // The system shown belongs to numbers or a guarantee chosen before:
+    // what is done with its tickets waits until it is built again.
+    bool Stale() const { return stale_; }
 
   private:
     // What a handler does while another program holds the working
@@ -90,6 +94,10 @@ class SystemPage {
     }
     NumberBits ChosenNumbers() const;
     void ShowChoice(NumberBits numbers);
+    // Marks the system shown as stale when the choice is no longer its own.
+    void MarkStaleUnlessChosen(bool typedTextValid);
+    // How many of the system's tickets the memory holds already.
+    std::size_t TicketsInMemory() const;
     void StartSearch(std::shared_ptr<SystemBuild> build);
     void EndSearch();
     void ShowSystem(const BuiltSystem& system);
@@ -106,6 +114,7 @@ class SystemPage {
     Guarantee shownGuarantee_;
     std::string savedStake_;
     bool searching_ = false;  // from the start of a search until its result is shown
+    bool stale_ = false;
 };
 
 }  // namespace kulko

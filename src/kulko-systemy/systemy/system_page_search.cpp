@@ -77,9 +77,9 @@ void SystemPage::StartSearch(std::shared_ptr<SystemBuild> build) {
     stan.text = "Szukam systemu…";
 }
 
-void SystemPage::Tick() {
+bool SystemPage::Tick() {
     if (!Searching()) {
-        return;
+        return false;
     }
     const SearchWorker::Progress progress = worker_.Now();
     postep.percent = progress.percent;
@@ -91,6 +91,7 @@ void SystemPage::Tick() {
     if (worker_.Done()) {
         EndSearch();
     }
+    return true;
 }
 
 void SystemPage::WaitForSearch() {

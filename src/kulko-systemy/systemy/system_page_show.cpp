@@ -8,6 +8,7 @@ namespace kulko {
 
 void SystemPage::ShowSystem(const BuiltSystem& system) {
     shown_ = system;
+    stale_ = false;
     shownNumbers_ = build_->Numbers();
     shownGuarantee_ = build_->Promise();
     wynik.text = SystemSummary(system, shownNumbers_, shownGuarantee_);

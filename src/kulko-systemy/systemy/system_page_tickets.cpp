@@ -1,6 +1,10 @@
 // The page "System skrócony": what the player does with the tickets, and
 // the stake.
+#include <unordered_set>
+
+#include "analyses/set_list.hpp"
 #include "files/file_ops.hpp"
+#include "files/in_out_error.hpp"
 #include "files/text_file.hpp"
 #include "files/work_dir_lock.hpp"
 #include "files/work_files.hpp"
@@ -21,7 +25,7 @@ std::string TicketsCount(std::size_t n) {
 
 std::vector<std::string> SystemPage::TicketLines() const {
     std::vector<std::string> lines;
-    if (shown_) {
+    if (shown_ && !stale_) {
         for (const NumberBits ticket : shown_->tickets) {
             lines.push_back(NumberBitsText(ticket));
         }
@@ -39,6 +43,20 @@ void SystemPage::DoPamieciClick() {
     std::string text = lines.front();
     for (std::size_t i = 1; i < lines.size(); ++i) {
         text += "\r\n" + lines[i];
+    }
+    // Stored twice, a ticket would be counted twice by "Sprawdź": the
+    // player says whether that is meant.
+    if (const std::size_t there = TicketsInMemory(); there != 0) {
+        const std::string question =
+            there == lines.size() ? "Wszystkie zakłady tego systemu (" + TicketsCount(there) +
+                                        ") są już w pamięci. Dopisać je jeszcze raz?"
+                                  : "Z " + WithThousands(lines.size()) + " zakładów tego systemu " +
+                                        WithThousands(there) +
+                                        " jest już w pamięci. Dopisać cały system jeszcze raz?";
+        if (!screen_.Ask(question)) {
+            stan.text = "Nic nie dopisano do pamięci.";
+            return;
+        }
     }
     const WorkDirLock lock(workDir_, PaintWhileWaiting());
     StoreSetLine(workDir_ / kMemoryFile, text);
@@ -74,8 +92,28 @@ void SystemPage::KopiujClick() {
     stan.text = "Skopiowano do schowka " + TicketsCount(lines.size()) + ".";
 }
 
+std::size_t SystemPage::TicketsInMemory() const {
+    std::unordered_set<NumberBits> stored;
+    try {
+        for (const NumberSet& set : SetsOfFile(workDir_ / kMemoryFile).sets) {
+            NumberBits bits = 0;
+            for (const int n : set) {
+                bits |= Bit(n);
+            }
+            stored.insert(bits);
+        }
+    } catch (const InOutError&) {
+        return 0;  // the store itself then says what is wrong
+    }
+    std::size_t there = 0;
+    for (const NumberBits ticket : shown_->tickets) {
+        there += stored.count(ticket);
+    }
+    return there;
+}
+
 void SystemPage::DrukujClick() {
-    if (!shown_) {
+    if (!shown_ || stale_) {
         return;
     }
     PrintedSystem document;

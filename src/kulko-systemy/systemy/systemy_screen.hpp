@@ -22,6 +22,8 @@ class SystemyScreen {
 
     // Modal box with caption "Informacja" and an OK button.
     virtual void Inform(const std::string& text) = 0;
+    // Modal box with caption "Pytanie", "Tak" and "Nie"; true for "Tak".
+    virtual bool Ask(const std::string& question) = 0;
     // Asks where to save, suggesting a file name; nothing when cancelled.
     virtual std::optional<std::filesystem::path> AskSavePath(const std::string& suggested) = 0;
     virtual void CopyToClipboard(const std::string& text) = 0;

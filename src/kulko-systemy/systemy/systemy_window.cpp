@@ -1,6 +1,16 @@
 #include "systemy/systemy_window.hpp"
 
+#include "files/in_out_error.hpp"
+#include "files/work_dir_lock.hpp"
+#include "files/work_files.hpp"
+
 namespace kulko {
+namespace {
+
+// Ticks of 100 ms between two looks at the pages' input files.
+constexpr int kTicksPerFileLook = 10;
+
+}  // namespace
 
 SystemyWindow::SystemyWindow(std::filesystem::path workDir, std::filesystem::path tablePath,
                              SystemyScreen& screen)
@@ -8,19 +18,46 @@ SystemyWindow::SystemyWindow(std::filesystem::path workDir, std::filesystem::pat
       historyPage(workDir, systemPage),
       filtersPage(workDir),
       numbersPage(workDir),
+      resultsPage(workDir),
+      workDir_(std::move(workDir)),
       tablePath_(std::move(tablePath)) {}
 
 void SystemyWindow::FormCreate() {
     systemPage.Start(tablePath_);
+    Choose(LoadWindowChoices(workDir_ / kSystemyChoicesFile));
     historyPage.Start();
+    filtersPage.PoliczClick();
+    numbersPage.PoliczClick();
+    resultsPage.Start();
 }
 
-void SystemyWindow::Timer() {
-    systemPage.Tick();
+bool SystemyWindow::Timer() {
+    bool changed = resultsPage.Tick(++ticks_ % kTicksPerFileLook == 0);
+    // Draws just added are counted by the other pages at once.
+    const bool lookAtFiles = changed || ticks_ % kTicksPerFileLook == 0;
+    changed = systemPage.Tick() || changed;
+    changed = historyPage.Tick(lookAtFiles) || changed;
+    changed = filtersPage.Tick(lookAtFiles) || changed;
+    changed = numbersPage.Tick(lookAtFiles) || changed;
+    return changed;
+}
+
+void SystemyWindow::WaitForCounts() {
+    historyPage.WaitForCount();
+    filtersPage.WaitForCount();
+    numbersPage.WaitForCount();
+    resultsPage.WaitForCount();
 }
 
 void SystemyWindow::FormClose() {
     systemPage.Close();
+    try {
+        const WorkDirLock lock(workDir_);
+        SaveWindowChoices(workDir_ / kSystemyChoicesFile, Choices());
+    } catch (const InOutError&) {
+        // The choices are a convenience: a directory that cannot take them
+        // (read-only, full, busy) only means the defaults at the next start.
+    }
 }
 
 }  // namespace kulko

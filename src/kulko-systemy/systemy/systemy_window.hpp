@@ -7,8 +7,10 @@
 #include "systemy/filters_page.hpp"
 #include "systemy/history_page.hpp"
 #include "systemy/numbers_page.hpp"
+#include "systemy/results_page.hpp"
 #include "systemy/system_page.hpp"
 #include "systemy/systemy_screen.hpp"
+#include "systemy/window_choices.hpp"
 
 namespace kulko {
 
@@ -24,7 +26,8 @@ class SystemyWindow {
 
     std::string Caption = "Kulko – systemy";
     static std::vector<std::string> PageTitles() {
-        return {SystemPage::kTitle, HistoryPage::kTitle, FiltersPage::kTitle, NumbersPage::kTitle};
+        return {SystemPage::kTitle, HistoryPage::kTitle, FiltersPage::kTitle, NumbersPage::kTitle,
+                ResultsPage::kTitle};
     }
 
     // ---- Pages ----
@@ -32,14 +35,30 @@ class SystemyWindow {
     HistoryPage historyPage;
     FiltersPage filtersPage;
     NumbersPage numbersPage;
+    ResultsPage resultsPage;
+    int strona = 0;  // the page open, in the order of PageTitles()
 
     // ---- Handlers ----
+    // Brings back what the player chose last, and starts every page's count,
+    // so that each shows its figures when first opened.
     void FormCreate();
-    void Timer();      // every 100 ms
+    // Every 100 ms: the search's and the counts' progress; once a second
+    // also whether an input file of a page changed. True when a control
+    // changed, so that an idle window is not drawn again.
+    bool Timer();
     void FormClose();  // ends what runs and keeps what is to be kept
 
+    // Until every page's count has ended and is shown (tests, scripts).
+    void WaitForCounts();
+
+    // What the player chose, as kept between runs, and back.
+    WindowChoices Choices() const;
+    void Choose(const WindowChoices& choices);
+
   private:
+    std::filesystem::path workDir_;
     std::filesystem::path tablePath_;
+    int ticks_ = 0;
 };
 
 }  // namespace kulko

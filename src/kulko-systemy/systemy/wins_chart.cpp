@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "text/decimal_text.hpp"
+#include "text/polish_text.hpp"
 
 namespace kulko {
 namespace {
@@ -35,7 +36,7 @@ void DrawWinsChart(Canvas& canvas, const std::vector<std::int64_t>& wins, double
     const double top = std::max({static_cast<double>(wins.back()), expected, 1.0});
     canvas.Text(4, kTop - 6, DecimalText(top, 0));
     canvas.Line(kLeft - 4, kTop, kLeft, kTop);
-    canvas.Text(kRight - 140, kBottom + 6, "losowania: " + std::to_string(wins.size()));
+    canvas.Text(kRight - 140, kBottom + 6, "losowania: " + WithThousands(wins.size()));
     canvas.Text(kLeft + 10, kTop - 24, legend);
 
     canvas.SetPen(colors::kGray, 1);

@@ -13,7 +13,15 @@ CanvasView::CanvasView(const Canvas& canvas, int width, int height, QWidget* par
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void CanvasView::ShowIfChanged() {
+    if (painted_.Steps().data() != canvas_.Steps().data() ||
+        painted_.Steps().size() != canvas_.Steps().size()) {
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent*) {
+    painted_ = canvas_;
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     PaintCanvas(canvas_, painter);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/file_size_limit.hpp"
+#include "qt_shared/toolkit_polish.hpp"
 #include "systemy_cli/systemy_command.hpp"
 #include "qt_shared/no_screen.hpp"
 #include "systemy/table_location.hpp"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         return kulko::kNoScreenStatus;
     }
     QApplication application(argc, argv);
+    kulko::InstallToolkitPolish();  // the toolkit's own dialogs speak Polish
     // What Qt leaves of the arguments: only the table may be named.
     std::filesystem::path table = shipped;
     const QStringList rest = QApplication::arguments().mid(1);

@@ -31,12 +31,16 @@ class SystemPageWidget : public QWidget {
     // Pushes every control's values into its widget.
     void Sync();
 
+  protected:
+    // The grid of numbers answers the arrow keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QWidget* BuildChoice();
     QWidget* BuildSystem();
     QPushButton* MakeButton(const char* name, Button& button, void (SystemPage::*handler)());
     QLineEdit* MakeEdit(const char* name, TextField& field);
-    QLabel* MakeLabel(const char* name);
+    QLabel* MakeLabel(const char* name, const char* spoken);
 
     SystemPage& page_;
     RunHandler run_;

@@ -8,16 +8,29 @@
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/fetch_into_memory.hpp"
 #include "qt_shared/message_boxes.hpp"
 #include "qt_shared/window_fonts.hpp"
 #include "systemy_qt/analysis_page_widgets.hpp"
 #include "systemy_qt/print_system.hpp"
+#include "systemy_qt/results_page_widget.hpp"
 #include "systemy_qt/system_page_widget.hpp"
 
 namespace kulko {
+namespace {
+
+// Where "Zapisz" and a PDF of "Drukuj" start: the player's documents folder
+// (XDG's), else the home folder, never the hidden working directory.
+QString PlayersDocuments() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+}  // namespace
 
 SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
                                      const std::filesystem::path& tablePath) {
@@ -34,7 +47,13 @@ SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
     systemPage_ = new SystemPageWidget(window_->systemPage, run);
     analysisPages_ = {MakeHistoryPageWidget(window_->historyPage, run),
                       MakeFiltersPageWidget(window_->filtersPage, run),
-                      MakeNumbersPageWidget(window_->numbersPage, run)};
+                      MakeNumbersPageWidget(window_->numbersPage, run),
+                      MakeResultsPageWidget(window_->resultsPage, run)};
+    // Addresses are fetched under the limits of every download of the program.
+    window_->resultsPage.fetch = [](const std::string& address) {
+        MemoryFetch fetched = FetchIntoMemory(address);
+        return FetchedInput{std::move(fetched.bytes), std::move(fetched.error)};
+    };
     const std::vector<std::string> titles = SystemyWindow::PageTitles();
     tabs_->addTab(systemPage_, QString::fromStdString(titles.at(0)));
     for (std::size_t i = 0; i < analysisPages_.size(); ++i) {
@@ -45,10 +64,23 @@ SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
     resize(1000, 700);
 
     Run([this] { window_->FormCreate(); });
+    tabs_->setCurrentIndex(window_->strona);
+    connect(tabs_, &QTabWidget::currentChanged, this,
+            [this](int index) { window_->strona = index; });
+    // The widgets are brought up to date only when a tick changed a
+    // control: an idle window is not laid out or drawn again.
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!waiting_) {
-            Run([this] { window_->Timer(); });
+        if (waiting_) {
+            return;
         }
+        bool changed = false;
+        RunShowingErrors(
+            this, [this, &changed] { changed = window_->Timer(); },
+            [this, &changed] {
+                if (changed) {
+                    Sync();
+                }
+            });
     });
     timer_.start(100);
 }
@@ -79,11 +111,23 @@ void SystemyMainWindow::Inform(const std::string& text) {
     ShowInformation(isVisible() ? this : nullptr, QString::fromStdString(text));
 }
 
+bool SystemyMainWindow::Ask(const std::string& question) {
+    Sync();
+    return AskYesNo(isVisible() ? this : nullptr, QString::fromStdString(question));
+}
+
 std::optional<std::filesystem::path> SystemyMainWindow::AskSavePath(const std::string& suggested) {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz zakłady"),
-                                     QDir::home().filePath(QString::fromStdString(suggested)),
-                                     QStringLiteral("Pliki tekstowe (*.txt);;Wszystkie pliki (*)"));
+    // The Qt dialog, which speaks the toolkit's Polish, starts in the
+    // player's documents and shows the whole suggested name.
+    QFileDialog dialog(this, QStringLiteral("Zapisz zakłady"), PlayersDocuments(),
+                       QStringLiteral("Pliki tekstowe (*.txt);;Wszystkie pliki (*)"));
+    dialog.setObjectName(QStringLiteral("zapiszDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QString::fromStdString(suggested));
+    const QString path = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                             ? dialog.selectedFiles().front()
+                             : QString();
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -97,6 +141,10 @@ void SystemyMainWindow::CopyToClipboard(const std::string& text) {
 bool SystemyMainWindow::Print(const PrintedSystem& document) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(document.title));
+    // Printed to a PDF, the file goes to the player's documents.
+    printer.setOutputFileName(
+        QDir(PlayersDocuments())
+            .filePath(QString::fromStdString(document.title) + QStringLiteral(".pdf")));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drukuj zakłady"));
     if (dialog.exec() != QDialog::Accepted) {

@@ -35,6 +35,7 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
 
     // SystemyScreen
     void Inform(const std::string& text) override;
+    bool Ask(const std::string& question) override;
     std::optional<std::filesystem::path> AskSavePath(const std::string& suggested) override;
     void CopyToClipboard(const std::string& text) override;
     bool Print(const PrintedSystem& document) override;
@@ -47,7 +48,8 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     std::unique_ptr<SystemyWindow> window_;
     QTabWidget* tabs_ = nullptr;
     SystemPageWidget* systemPage_ = nullptr;
-    std::vector<BoundPageWidget*> analysisPages_;  // "Historia zestawów", "Filtry", "Liczby"
+    // "Historia zestawów", "Filtry", "Liczby", "Wyniki"
+    std::vector<BoundPageWidget*> analysisPages_;
     QTimer timer_;
     // A handler is waiting for the working directory: the timer's ticks and
     // a close wait for it.
