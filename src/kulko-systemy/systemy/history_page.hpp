@@ -58,6 +58,7 @@ class HistoryPage {
     bool Tick(bool lookAtFiles);
     // Until the check has ended and is shown (tests, scripts).
     void WaitForCount();
+    bool Counting() const { return count_.Busy(); }
 
   private:
     void CountNow(const std::vector<NumberSet>& sets, const std::optional<BuiltSystem>& built,

@@ -43,6 +43,7 @@ class NumbersPage {
     bool Tick(bool lookAtFiles);
     // Until the count has ended and is shown (tests, scripts).
     void WaitForCount();
+    bool Counting() const { return count_.Busy(); }
 
     // The count itself, on the calling thread.
     void CountNow();

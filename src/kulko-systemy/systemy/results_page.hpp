@@ -46,6 +46,7 @@ class ResultsPage {
     // the history changed. True when a control changed.
     bool Tick(bool lookAtFiles);
     void WaitForCount();
+    bool Counting() const { return count_.Busy() || newest_.Busy(); }
 
   private:
     void Import(bool trial);

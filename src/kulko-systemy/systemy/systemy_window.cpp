@@ -7,8 +7,10 @@
 namespace kulko {
 namespace {
 
-// Ticks of 100 ms between two looks at the pages' input files.
+// Ticks of 100 ms between two looks at the pages' input files while busy.
 constexpr int kTicksPerFileLook = 10;
+constexpr int kBusyTick = 100;
+constexpr int kIdleTick = 1000;
 
 }  // namespace
 
@@ -32,14 +34,25 @@ void SystemyWindow::FormCreate() {
 }
 
 bool SystemyWindow::Timer() {
-    bool changed = resultsPage.Tick(++ticks_ % kTicksPerFileLook == 0);
+    const bool look = idleTick_ || ++ticks_ % kTicksPerFileLook == 0;
+    bool changed = resultsPage.Tick(look);
     // Draws just added are counted by the other pages at once.
-    const bool lookAtFiles = changed || ticks_ % kTicksPerFileLook == 0;
+    const bool lookAtFiles = changed || look;
     changed = systemPage.Tick() || changed;
     changed = historyPage.Tick(lookAtFiles) || changed;
     changed = filtersPage.Tick(lookAtFiles) || changed;
     changed = numbersPage.Tick(lookAtFiles) || changed;
+    idleTick_ = !Busy();
     return changed;
+}
+
+bool SystemyWindow::Busy() const {
+    return systemPage.Searching() || historyPage.Counting() || filtersPage.Counting() ||
+           numbersPage.Counting() || resultsPage.Counting();
+}
+
+int SystemyWindow::TickMilliseconds() const {
+    return Busy() ? kBusyTick : kIdleTick;
 }
 
 void SystemyWindow::WaitForCounts() {

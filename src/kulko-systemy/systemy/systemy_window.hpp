@@ -42,10 +42,15 @@ class SystemyWindow {
     // Brings back what the player chose last, and starts every page's count,
     // so that each shows its figures when first opened.
     void FormCreate();
-    // Every 100 ms: the search's and the counts' progress; once a second
-    // also whether an input file of a page changed. True when a control
-    // changed, so that an idle window is not drawn again.
+    // Every TickMilliseconds(): the search's and the counts' progress;
+    // about once a second also whether an input file of a page changed.
+    // True when a control changed, so that an idle window is not drawn
+    // again.
     bool Timer();
+    // 100 ms while a search or a count runs, for its progress; a second
+    // when idle, which only looks at the files.
+    int TickMilliseconds() const;
+    bool Busy() const;
     void FormClose();  // ends what runs and keeps what is to be kept
 
     // Until every page's count has ended and is shown (tests, scripts).
@@ -59,6 +64,7 @@ class SystemyWindow {
     std::filesystem::path workDir_;
     std::filesystem::path tablePath_;
     int ticks_ = 0;
+    bool idleTick_ = false;  // the tick came a second after the last
 };
 
 }  // namespace kulko

@@ -81,8 +81,9 @@ SystemyMainWindow::SystemyMainWindow(const std::filesystem::path& workDir,
                     Sync();
                 }
             });
+        PaceTimer();
     });
-    timer_.start(100);
+    PaceTimer();
 }
 
 SystemyMainWindow::~SystemyMainWindow() {
@@ -97,6 +98,15 @@ SystemyMainWindow::~SystemyMainWindow() {
 
 void SystemyMainWindow::Run(const std::function<void()>& handler) {
     RunShowingErrors(this, handler, [this] { Sync(); });
+    PaceTimer();
+}
+
+void SystemyMainWindow::PaceTimer() {
+    // A press may have started a count: its progress is wanted at once.
+    const int interval = window_->TickMilliseconds();
+    if (!timer_.isActive() || timer_.interval() != interval) {
+        timer_.start(interval);
+    }
 }
 
 void SystemyMainWindow::Sync() {

@@ -51,6 +51,7 @@ class SystemyMainWindow : public QWidget, public SystemyScreen {
     // "Historia zestawów", "Filtry", "Liczby", "Wyniki"
     std::vector<BoundPageWidget*> analysisPages_;
     QTimer timer_;
+    void PaceTimer();
     // A handler is waiting for the working directory: the timer's ticks and
     // a close wait for it.
     bool waiting_ = false;
