@@ -61,12 +61,12 @@ TextReader::TextReader(int fd, std::uint64_t offset, std::uint64_t end, std::siz
 
 TextReader TextReader::FromBytes(std::string bytes) {
     TextReader reader;
-    reader.buffer_ = std::move(bytes);
-    const void* ctrlZ = std::memchr(reader.buffer_.data(), kCtrlZ, reader.buffer_.size());
+    reader.bytes_ = std::move(bytes);
+    const void* ctrlZ = std::memchr(reader.bytes_.data(), kCtrlZ, reader.bytes_.size());
     reader.filled_ =
         ctrlZ == nullptr
-            ? reader.buffer_.size()
-            : static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - reader.buffer_.data());
+            ? reader.bytes_.size()
+            : static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - reader.bytes_.data());
     reader.ended_ = true;
     reader.ctrlZ_ = ctrlZ != nullptr;
     return reader;
@@ -80,27 +80,31 @@ void TextReader::Fill() {
     // buffer has room for makes it grow, up to the window.
     const std::size_t kept = filled_ - begin_;
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+        std::memmove(Data(), Data() + begin_, kept);
         bufferAt_ += begin_;
         begin_ = 0;
         filled_ = kept;
     }
     const std::size_t wanted = std::max(wanted_, kept);
-    if (buffer_.size() - kept < wanted && buffer_.size() < window_) {
-        buffer_.resize(std::min(window_, std::max(buffer_.size() * 2, kept + wanted)));
+    if (capacity_ - kept < wanted && capacity_ < window_) {
+        const std::size_t capacity = std::min(window_, std::max(capacity_ * 2, kept + wanted));
+        auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+        std::memcpy(grown.get(), Data(), kept);
+        window_buffer_ = std::move(grown);
+        capacity_ = capacity;
     }
     const std::uint64_t at = bufferAt_ + kept;
-    const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(
-        std::min(buffer_.size() - kept, wanted), end_ > at ? end_ - at : 0));
+    const auto size = static_cast<std::size_t>(
+        std::min<std::uint64_t>(std::min(capacity_ - kept, wanted), end_ > at ? end_ - at : 0));
     const ssize_t got =
-        size == 0 ? 0 : ReadSome(Descriptor(), buffer_.data() + kept, size, static_cast<off_t>(at));
+        size == 0 ? 0 : ReadSome(Descriptor(), Data() + kept, size, static_cast<off_t>(at));
     if (got < 0) {
         throw InOutError::FromErrno(errno);
     }
     wanted_ = std::min(wanted_ * 2, std::min(kLargestRead, window_));
     const auto fresh = static_cast<std::size_t>(got);
-    if (const void* ctrlZ = std::memchr(buffer_.data() + kept, kCtrlZ, fresh)) {
-        filled_ = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - buffer_.data());
+    if (const void* ctrlZ = std::memchr(Data() + kept, kCtrlZ, fresh)) {
+        filled_ = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - Data());
         ended_ = ctrlZ_ = true;
     } else {
         filled_ += fresh;
@@ -153,8 +157,8 @@ bool TextReader::SkipPastLineFeed() {
 bool TextReader::ReadLine(std::string_view& line) {
     cut_ = false;
     for (;;) {
-        const char* const start = buffer_.data() + begin_;
-        const char* const end = buffer_.data() + filled_;
+        const char* const start = Data() + begin_;
+        const char* const end = Data() + filled_;
         // A line is a few dozen bytes: CR and LF are looked for in one pass.
         const char* const stop = FindLineEnd(start, end);
         // Read on while the line (or the LF after its CR) may lie in what is
@@ -183,7 +187,7 @@ bool TextReader::ReadLine(std::string_view& line) {
                            std::memchr(stop, '\n', static_cast<std::size_t>(end - stop)));
         }
         if (lf != nullptr) {
-            begin_ = static_cast<std::size_t>(lf - buffer_.data()) + 1;
+            begin_ = static_cast<std::size_t>(lf - Data()) + 1;
         } else {
             begin_ = filled_;
             if (!ended_) {
@@ -196,7 +200,7 @@ bool TextReader::ReadLine(std::string_view& line) {
 
 bool TextReader::NextPiece(std::string_view& piece) {
     for (;;) {
-        const char* const start = buffer_.data() + begin_;
+        const char* const start = Data() + begin_;
         const std::size_t size = filled_ - begin_;
         const void* lf = ended_ || size == 0 ? nullptr : ::memrchr(start, '\n', size);
         if (lf == nullptr && !ended_ && size < window_) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -55,9 +56,7 @@ class TextReader {
     // reads whole lines straight from them; Skip(count) then takes count of
     // them, which must end just after an LF. What follows them comes with
     // the next ReadLine.
-    std::string_view Ahead() const {
-        return std::string_view(buffer_.data() + begin_, filled_ - begin_);
-    }
+    std::string_view Ahead() const { return std::string_view(Data() + begin_, filled_ - begin_); }
     void Skip(std::size_t count) { begin_ += count; }
 
     // The next piece of whole lines, every one up to and including its LF;
@@ -87,10 +86,12 @@ class TextReader {
     int Descriptor() const { return fd_.fd; }
     // Of bytes in memory: all of them, the Ctrl-Z and what follows it
     // included; the lines are views into them.
-    std::string_view Bytes() const { return buffer_; }
+    std::string_view Bytes() const { return bytes_; }
 
   private:
     TextReader() = default;
+    char* Data() { return window_buffer_ ? window_buffer_.get() : bytes_.data(); }
+    const char* Data() const { return window_buffer_ ? window_buffer_.get() : bytes_.data(); }
     // Reads more after the bytes not yet taken.
     void Fill();
     // Skips what follows the window up to and including the next LF, the
@@ -109,11 +110,15 @@ class TextReader {
     };
 
     OwnedFile fd_;
-    std::string buffer_;
+    // The window's bytes (left unset until read into: a reader of a few
+    // bytes touches no more memory than they need), or the bytes in memory.
+    std::unique_ptr<char[]> window_buffer_;
+    std::size_t capacity_ = 0;
+    std::string bytes_;
     std::size_t window_ = kWindow;
     std::size_t begin_ = 0;       // the first byte not yet taken
     std::size_t filled_ = 0;      // bytes read and before any Ctrl-Z
-    std::uint64_t bufferAt_ = 0;  // the offset in the file of buffer_[0]
+    std::uint64_t bufferAt_ = 0;  // the offset in the file of Data()[0]
     std::uint64_t start_ = 0;     // where reading started
     std::uint64_t end_ = UINT64_MAX;
     std::size_t wanted_ = 0;  // bytes the next read asks for
