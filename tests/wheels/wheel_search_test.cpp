@@ -9,6 +9,7 @@
 #include "wheels/cover_state.hpp"
 #include "wheels/lower_bound.hpp"
 #include "wheels/near_tickets.hpp"
+#include "wheels/verify.hpp"
 
 namespace kulko::test {
 namespace {
@@ -100,6 +101,15 @@ TEST(WheelSearch, BuildsSystemsOfOtherTicketSizesAndPools) {
     const Tickets system = SearchFor(9, {3, 3}, 20, SearchSetup{Game{5, 42}, 2});
     EXPECT_TRUE(BruteForceKeeps(system, AllPositions(9), {3, 3}));
     EXPECT_GE(system.size(), 11u);
+    // The program's own check counts on five-number tickets too.
+    EXPECT_TRUE(KeepsGuarantee(system, 9, {3, 3}, 5));
+    EXPECT_FALSE(KeepsGuarantee(system, 9, {3, 3}));
+    for (std::size_t i = 0; i < system.size(); ++i) {
+        Tickets fewer = system;
+        fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(i));
+        EXPECT_EQ(KeepsGuarantee(fewer, 9, {3, 3}, 5),
+                  BruteForceKeeps(fewer, AllPositions(9), {3, 3}));
+    }
     for (const NumberBits ticket : system) {
         EXPECT_EQ(CountBits(ticket), 5);
     }

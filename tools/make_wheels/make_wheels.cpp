@@ -23,6 +23,7 @@
 
 #include "files/in_out_error.hpp"
 #include "wheels/lower_bound.hpp"
+#include "wheels/system_catalog.hpp"
 #include "wheels/verify.hpp"
 #include "wheels/wheel_search.hpp"
 #include "wheels/wheel_table.hpp"
@@ -132,17 +133,24 @@ int main(int argc, char** argv) {
     }
     for (int v = options.fewest; v <= options.most; ++v) {
         for (const Guarantee g : options.guarantees) {
-            const Tickets* known = table.Find(v, g);
-            const std::size_t before = known == nullptr ? 0 : known->size();
-            WheelSearch search(v, g,
-                               options.seed + static_cast<std::uint32_t>(v * 100 + g.t * 10 + g.m),
-                               known == nullptr ? Tickets{} : *known);
+            const Tickets* listed = table.Find(v, g);
+            const std::size_t before = listed == nullptr ? 0 : listed->size();
+            // The search starts from the smallest system the program knows:
+            // the table's, or one constructed or derived from a larger one,
+            // which the table then takes even if the search finds nothing
+            // smaller.
+            const SystemCatalog catalog(&table);
+            const Tickets known = catalog.Find(v, g).tickets;
+            WheelSearch search(
+                v, g, options.seed + static_cast<std::uint32_t>(v * 100 + g.t * 10 + g.m), known);
             using Clock = std::chrono::steady_clock;
             const Clock::time_point start = Clock::now();
             const auto budget = std::chrono::duration<double>(options.seconds);
             search.Run([&] { return Clock::now() - start >= budget; });
             const double taken = std::chrono::duration<double>(Clock::now() - start).count();
-            const Tickets& found = search.Best();
+            const Tickets& found = search.Best().empty() || search.Best().size() > known.size()
+                                       ? known
+                                       : search.Best();
             const bool smaller = !found.empty() && (before == 0 || found.size() < before);
             const bool keeps = smaller && KeepsGuarantee(found, v, g);
             std::printf("%2d %s %6zu %6zu %6llu %7.1f%s\n", v, GuaranteeKey(g).c_str(), before,

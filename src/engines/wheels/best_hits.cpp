@@ -1,5 +1,6 @@
 #include "wheels/best_hits.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -21,12 +22,13 @@ constexpr int kNumbersForTwoThreads = 24;
 // parts one larger than the best so far need looking up.
 class Enumeration {
   public:
-    Enumeration(const Tickets& tickets, int v, int largest) : v_(v), largest_(largest) {
-        for (int h = 1; h <= kTicketSize; ++h) {
+    Enumeration(const Tickets& tickets, int v, int largest, int ticketSize)
+        : v_(v), largest_(largest), ticketSize_(ticketSize) {
+        for (int h = 1; h <= ticketSize; ++h) {
             parts_[h] = SubsetBits(v, h);
         }
         for (const NumberBits ticket : tickets) {
-            for (int h = 1; h <= kTicketSize; ++h) {
+            for (int h = 1; h <= ticketSize; ++h) {
                 ForEachSubset(ticket, h, [&](NumberBits part) { parts_[h].Set(MaskRank(part)); });
             }
         }
@@ -52,7 +54,7 @@ class Enumeration {
     // Whether X with x added (x above every member of X) holds a marked part
     // of size best + 1, where best is X's best hit.
     bool Raises(const Subsets& x, int best, int added) const {
-        if (best == kTicketSize) {
+        if (best == ticketSize_) {
             return false;
         }
         const std::uint32_t offset = Binomial(added, best + 1);
@@ -96,6 +98,7 @@ class Enumeration {
 
     int v_;
     int largest_;
+    int ticketSize_;
     SubsetBits parts_[kTicketSize + 1];
 };
 
@@ -129,8 +132,8 @@ double BestHits::Share(int j, int h) const {
                           static_cast<double>(all);
 }
 
-BestHits CountBestHits(const Tickets& tickets, int v, int largest) {
-    const Enumeration enumeration(tickets, v, largest);
+BestHits CountBestHits(const Tickets& tickets, int v, int largest, int ticketSize) {
+    const Enumeration enumeration(tickets, v, largest, std::min(ticketSize, kTicketSize));
     BestHits hits;
     hits.sets[0][0] = 1;  // no drawn number among the chosen ones
     // The sets are split by their lowest position, handed out in turn, so
