@@ -9,20 +9,30 @@
 namespace kulko {
 namespace {
 
+// Each line the validating read counts, kept as the analyses see it.
+class PastDraws final : public CountedLines {
+  public:
+    explicit PastDraws(std::vector<PastDraw>& draws) : draws_(draws) {}
+    void Counted(std::string_view line, std::string_view, const NumberSet&) override {
+        draws_.push_back(
+            {HistoryDateKey(CutResultsLine(line).date), HistoryIndex::FirstSixNumbers(line)});
+    }
+
+  private:
+    std::vector<PastDraw>& draws_;
+};
+
+// One pass through the file, as the start-up read makes it: the check, the
+// summary and the draws together. A damaged file keeps none of the draws
+// read before its damage.
 DrawHistory ReadFrom(TextReader& reader) {
     DrawHistory history;
-    const std::size_t lineTotal = reader.CountLines();
-    reader.Rewind();
-    const ValidationVerdict verdict = ValidateResults(reader, true, lineTotal, history.summary);
+    PastDraws draws(history.draws);
+    const ValidationVerdict verdict =
+        ValidateResults(reader, true, kLineTotalUnknown, history.summary, &draws);
     if (verdict.kind != ValidationVerdict::Kind::Sound) {
+        history.draws.clear();
         history.damage = DamageReportText(verdict.kind) + Cp1250ToUtf8(verdict.line);
-        return history;
-    }
-    reader.Rewind();
-    std::string_view line;
-    while (reader.ReadLine(line)) {
-        history.draws.push_back(
-            {HistoryDateKey(CutResultsLine(line).date), HistoryIndex::FirstSixNumbers(line)});
     }
     return history;
 }

@@ -16,8 +16,9 @@ struct PastDraw {
     HistoryIndex::RecordNumbers numbers{};  // the first six tokens, 0 for missing ones
 };
 
-// The results file read for the analyses: first by the program's own
-// validating read, exactly as at start-up, then line by line.
+// The results file read for the analyses in one pass of the program's own
+// validating read, exactly as at start-up, which hands over each line it
+// counts.
 struct DrawHistory {
     std::vector<PastDraw> draws;  // oldest first, as in the file
     DrawSummary summary;          // what the start-up read gathered

@@ -16,4 +16,19 @@ FileStamp StampOf(const std::filesystem::path& path) {
     return stamp;
 }
 
+void InputStamps::Take() {
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        taken_[i] = StampOf(files_[i]);
+    }
+}
+
+bool InputStamps::Changed() const {
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (StampOf(files_[i]) != taken_[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace kulko

@@ -30,7 +30,8 @@ Value Chosen(const Choice& choice, const Value (&values)[N]) {
 }  // namespace
 
 FiltersPage::FiltersPage(std::filesystem::path workDir)
-    : tryb{{"normalny", "bez 6", "bez 5", "bez 4"}},
+    : CountingPage({workDir / kResultsFile}, &FiltersPage::PoliczClick),
+      tryb{{"normalny", "bez 6", "bez 5", "bez 4"}},
       warunek{{"dowolny", "bez 2 w kolejności", "bez 3 w kolejności", "tylko parzyste",
                "tylko nieparzyste"}},
       wymuszenie{{"bez", "z jedną liczbą max", "z jedną liczbą min", "z liczbą"}},
@@ -72,15 +73,8 @@ void FiltersPage::Clear() {
 }
 
 void FiltersPage::PoliczClick() {
-    counted_ = StampOf(workDir_ / kResultsFile);
-    auto copy = std::make_shared<FiltersPage>(*this);
-    StartCount(
-        count_, {postep, przerwij, stan},
-        [this, copy] {
-            copy->CountNow();
-            return [this, copy] { ShowCount(*copy); };
-        },
-        "Liczę wszystkie zestawy…");
+    TakeInputs();
+    CountOnCopy(&FiltersPage::CountNow, &FiltersPage::ShowCount, "Liczę wszystkie zestawy…");
 }
 
 void FiltersPage::ShowCount(FiltersPage& counted) {
@@ -89,26 +83,6 @@ void FiltersPage::ShowCount(FiltersPage& counted) {
     odrzuca = std::move(counted.odrzuca);
     losowania = std::move(counted.losowania);
     stan = std::move(counted.stan);
-}
-
-void FiltersPage::PrzerwijClick() {
-    StopCount(count_, {postep, przerwij, stan});
-}
-
-bool FiltersPage::Tick(bool lookAtFiles) {
-    if (count_.Busy()) {
-        return CollectCount(count_, {postep, przerwij, stan});
-    }
-    if (lookAtFiles && StampOf(workDir_ / kResultsFile) != counted_) {
-        PoliczClick();
-        return true;
-    }
-    return false;
-}
-
-void FiltersPage::WaitForCount() {
-    count_.Wait();
-    Tick(false);
 }
 
 void FiltersPage::CountNow() {

@@ -3,8 +3,7 @@
 #include <filesystem>
 
 #include "generator/generator_options.hpp"
-#include "systemy/background_count.hpp"
-#include "systemy/file_stamp.hpp"
+#include "systemy/counting_page.hpp"
 #include "systemy/page_controls.hpp"
 
 namespace kulko {
@@ -15,7 +14,7 @@ namespace kulko {
 // attempt and of one press of "Losuj", how many sets each group removes on
 // its own, and the share of past draws the same options would have let
 // through beside the share of all sets.
-class FiltersPage {
+class FiltersPage : public CountingPage<FiltersPage> {
   public:
     explicit FiltersPage(std::filesystem::path workDir);
 
@@ -42,18 +41,11 @@ class FiltersPage {
     TextField stan;       // what the last count did, or why it did not run
 
     // ---- Handlers ----
-    // Counts off the window's thread (BackgroundCount): reads the results
+    // Counts off the window's thread (CountingPage): reads the results
     // file through the start-up read (a damaged file gives its damage
     // report and no count) and counts. Also the first count, and the count
-    // again when an option changed.
+    // again when an option or the results file changed.
     void PoliczClick();
-    void PrzerwijClick();
-    // Every tick: shows a count that ended; counts again when the results
-    // file changed since the last count. True when a control changed.
-    bool Tick(bool lookAtFiles);
-    // Until the count has ended and is shown (tests, scripts).
-    void WaitForCount();
-    bool Counting() const { return count_.Busy(); }
     // The count itself, on the calling thread.
     void CountNow();
 
@@ -65,8 +57,6 @@ class FiltersPage {
     void ShowCount(FiltersPage& counted);
 
     std::filesystem::path workDir_;
-    BackgroundCount count_;
-    FileStamp counted_;  // the results file as at the start of the last count
 };
 
 }  // namespace kulko

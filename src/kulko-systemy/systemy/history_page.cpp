@@ -40,7 +40,8 @@ std::vector<NumberSet> SetsOfSystem(const BuiltSystem& system) {
 }  // namespace
 
 HistoryPage::HistoryPage(std::filesystem::path workDir, const SystemPage& systemPage)
-    : zrodlo{{"wszystkie zestawy z pamięci", "zaznaczone zestawy z pamięci", "zestaw wpisany",
+    : CountingPage({workDir / kResultsFile, workDir / kMemoryFile}, &HistoryPage::SprawdzClick),
+      zrodlo{{"wszystkie zestawy z pamięci", "zaznaczone zestawy z pamięci", "zestaw wpisany",
               "system ze strony „System skrócony”"}},
       workDir_(std::move(workDir)),
       systemPage_(systemPage) {}
@@ -139,11 +140,8 @@ std::optional<std::vector<NumberSet>> HistoryPage::ChosenSets() {
 }
 
 void HistoryPage::SprawdzClick() {
-    count_.Stop();
-    postep.visible = false;
-    przerwij.enabled = false;
-    countedResults_ = StampOf(workDir_ / kResultsFile);
-    countedMemory_ = StampOf(workDir_ / kMemoryFile);
+    DropCount();
+    TakeInputs();
     Clear();
     std::optional<DateKey> from = od.text.empty() ? 0 : DateOfText(od.text);
     std::optional<DateKey> to = doDnia.text.empty() ? 0 : DateOfText(doDnia.text);
@@ -159,14 +157,9 @@ void HistoryPage::SprawdzClick() {
     if (zrodlo.index == kSystem) {
         built = *systemPage_.Shown();
     }
-    auto copy = std::make_shared<HistoryPage>(*this);
-    StartCount(
-        count_, {postep, przerwij, stan},
-        [this, copy, sets = *sets, built, from = *from, to = *to] {
-            copy->CountNow(sets, built, from, to);
-            return [this, copy] { ShowCount(*copy); };
-        },
-        "Sprawdzam…");
+    CountOnCopy([sets = *sets, built, from = *from,
+                 to = *to](HistoryPage& copy) { copy.CountNow(sets, built, from, to); },
+                &HistoryPage::ShowCount, "Sprawdzam…");
 }
 
 void HistoryPage::CountNow(const std::vector<NumberSet>& sets,
@@ -185,27 +178,6 @@ void HistoryPage::ShowCount(HistoryPage& counted) {
     stan = std::move(counted.stan);
 }
 
-void HistoryPage::PrzerwijClick() {
-    StopCount(count_, {postep, przerwij, stan});
-}
-
-bool HistoryPage::Tick(bool lookAtFiles) {
-    if (count_.Busy()) {
-        return CollectCount(count_, {postep, przerwij, stan});
-    }
-    if (lookAtFiles && (StampOf(workDir_ / kResultsFile) != countedResults_ ||
-                        StampOf(workDir_ / kMemoryFile) != countedMemory_)) {
-        SprawdzClick();
-        return true;
-    }
-    return false;
-}
-
-void HistoryPage::WaitForCount() {
-    count_.Wait();
-    Tick(false);
-}
-
 void HistoryPage::ShowSets(const std::vector<NumberSet>& sets,
                            const std::optional<BuiltSystem>& built,
                            const std::vector<PastDraw>& draws, DrawRange range) {
@@ -222,7 +194,10 @@ void HistoryPage::ShowSets(const std::vector<NumberSet>& sets,
     wyniki.columns = {"Zestaw"};
     for (std::size_t k = 0; k < expected.size(); ++k) {
         wyniki.columns.push_back(Counted(k + 3, "trafienie", "trafienia", "trafień") +
-                                 "\nprzypadek:\n" + Decimal(expected[k], expected[k] >= 1 ? 2 : expected[k] >= 0.01 ? 3 : 5));
+                                 "\nprzypadek:\n" +
+                                 Decimal(expected[k], expected[k] >= 1      ? 2
+                                                      : expected[k] >= 0.01 ? 3
+                                                                            : 5));
     }
     wyniki.columns.insert(wyniki.columns.end(),
                           {"Ostatnia\nwygrana", "Najdłużej\nbez wygranej\n(losowań)"});

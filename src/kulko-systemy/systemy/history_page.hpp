@@ -7,8 +7,7 @@
 #include "analyses/draw_history.hpp"
 #include "canvas/canvas.hpp"
 #include "game/number_set.hpp"
-#include "systemy/background_count.hpp"
-#include "systemy/file_stamp.hpp"
+#include "systemy/counting_page.hpp"
 #include "systemy/page_controls.hpp"
 #include "wheels/system_build.hpp"
 
@@ -20,7 +19,7 @@ class SystemPage;
 // in the past draws, beside what chance alone gives over as many draws.
 // The sets come from the memory file (all or the ticked ones), are typed
 // in, or are the system just built on the page "System skrócony".
-class HistoryPage {
+class HistoryPage : public CountingPage<HistoryPage> {
   public:
     // systemPage: the page whose system the last source takes.
     HistoryPage(std::filesystem::path workDir, const SystemPage& systemPage);
@@ -47,18 +46,12 @@ class HistoryPage {
     // The memory's sets, as at a press of "Wczytaj pamięć", checked at once.
     void Start();
     void WczytajClick();
-    // Checks off the window's thread (BackgroundCount): reads the results
+    // Checks off the window's thread (CountingPage): reads the results
     // file through the start-up read (a damaged file gives its damage
     // report and no check) and checks the chosen sets. Also the check
-    // again when the source, the ticks or the dates changed.
+    // again when the source, the ticks or the dates changed, and when the
+    // results file or the memory changed.
     void SprawdzClick();
-    void PrzerwijClick();
-    // Every tick: shows a check that ended; checks again when the results
-    // file or the memory changed since. True when a control changed.
-    bool Tick(bool lookAtFiles);
-    // Until the check has ended and is shown (tests, scripts).
-    void WaitForCount();
-    bool Counting() const { return count_.Busy(); }
 
   private:
     void CountNow(const std::vector<NumberSet>& sets, const std::optional<BuiltSystem>& built,
@@ -78,9 +71,6 @@ class HistoryPage {
     const SystemPage& systemPage_;
     std::vector<NumberSet> memorySets_;  // as pamiec lists them
     std::size_t skippedLines_ = 0;       // memory lines that are no set
-    BackgroundCount count_;
-    FileStamp countedResults_;  // the results file and the memory as at the last check
-    FileStamp countedMemory_;
 };
 
 }  // namespace kulko

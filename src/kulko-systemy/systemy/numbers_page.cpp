@@ -27,16 +27,13 @@ std::vector<std::string> Row(const Combination& c, const std::string& mark = "")
 
 }  // namespace
 
+NumbersPage::NumbersPage(std::filesystem::path workDir)
+    : CountingPage({workDir / kResultsFile}, &NumbersPage::PoliczClick),
+      workDir_(std::move(workDir)) {}
+
 void NumbersPage::PoliczClick() {
-    counted_ = StampOf(workDir_ / kResultsFile);
-    auto copy = std::make_shared<NumbersPage>(*this);
-    StartCount(
-        count_, {postep, przerwij, stan},
-        [this, copy] {
-            copy->CountNow();
-            return [this, copy] { ShowCount(*copy); };
-        },
-        "Liczę…");
+    TakeInputs();
+    CountOnCopy(&NumbersPage::CountNow, &NumbersPage::ShowCount, "Liczę…");
 }
 
 void NumbersPage::ShowCount(NumbersPage& counted) {
@@ -47,26 +44,6 @@ void NumbersPage::ShowCount(NumbersPage& counted) {
     pary = std::move(counted.pary);
     trojki = std::move(counted.trojki);
     stan = std::move(counted.stan);
-}
-
-void NumbersPage::PrzerwijClick() {
-    StopCount(count_, {postep, przerwij, stan});
-}
-
-bool NumbersPage::Tick(bool lookAtFiles) {
-    if (count_.Busy()) {
-        return CollectCount(count_, {postep, przerwij, stan});
-    }
-    if (lookAtFiles && StampOf(workDir_ / kResultsFile) != counted_) {
-        PoliczClick();
-        return true;
-    }
-    return false;
-}
-
-void NumbersPage::WaitForCount() {
-    count_.Wait();
-    Tick(false);
 }
 
 void NumbersPage::CountNow() {

@@ -3,8 +3,7 @@
 #include <filesystem>
 
 #include "canvas/canvas.hpp"
-#include "systemy/background_count.hpp"
-#include "systemy/file_stamp.hpp"
+#include "systemy/counting_page.hpp"
 #include "systemy/page_controls.hpp"
 
 namespace kulko {
@@ -12,9 +11,9 @@ namespace kulko {
 // The page "Liczby" without a toolkit: every number's count, absences and
 // recent count beside the band chance alone gives, and the pairs and
 // triples drawn most and least often beside their expected count.
-class NumbersPage {
+class NumbersPage : public CountingPage<NumbersPage> {
   public:
-    explicit NumbersPage(std::filesystem::path workDir) : workDir_(std::move(workDir)) {}
+    explicit NumbersPage(std::filesystem::path workDir);
 
     static constexpr const char* kTitle = "Liczby";
 
@@ -32,19 +31,11 @@ class NumbersPage {
     TextField stan;        // what the last count did, or why it did not run
 
     // ---- Handlers ----
-    // Counts off the window's thread (BackgroundCount): reads the results
+    // Counts off the window's thread (CountingPage): reads the results
     // file through the start-up read; a damaged file gives its damage
     // report and empties the tables. Also the first count, and the count
-    // again when "ostatnie" changed.
+    // again when "ostatnie" or the results file changed.
     void PoliczClick();
-    void PrzerwijClick();
-    // Every tick: shows a count that ended; counts again when the results
-    // file changed since the last count. True when a control changed.
-    bool Tick(bool lookAtFiles);
-    // Until the count has ended and is shown (tests, scripts).
-    void WaitForCount();
-    bool Counting() const { return count_.Busy(); }
-
     // The count itself, on the calling thread.
     void CountNow();
 
@@ -52,8 +43,6 @@ class NumbersPage {
     void ShowCount(NumbersPage& counted);
 
     std::filesystem::path workDir_;
-    BackgroundCount count_;
-    FileStamp counted_;  // the results file as at the start of the last count
 };
 
 }  // namespace kulko

@@ -45,12 +45,15 @@ std::string DateAndAge(DateKey date, DateKey today) {
     return DateText(date) + ", " + age;
 }
 
+ResultsPage::ResultsPage(std::filesystem::path workDir)
+    : workDir_(std::move(workDir)), shown_({workDir_ / kResultsFile}) {}
+
 void ResultsPage::Start() {
     ShowNewest();
 }
 
 void ResultsPage::ShowNewest() {
-    shown_ = StampOf(workDir_ / kResultsFile);
+    shown_.Take();
     newest_.Start([this, workDir = workDir_, today = today] {
         TextField text;
         if (const std::optional<DrawHistory> history = ReadPageHistory(workDir, text)) {
@@ -114,7 +117,7 @@ bool ResultsPage::Tick(bool lookAtFiles) {
     if (count_.Busy()) {
         changed = CollectCount(count_, {postep, przerwij, stan}) || changed;
     }
-    if (lookAtFiles && !newest_.Busy() && StampOf(workDir_ / kResultsFile) != shown_) {
+    if (lookAtFiles && !newest_.Busy() && shown_.Changed()) {
         ShowNewest();
     }
     return changed;

@@ -18,7 +18,7 @@ namespace kulko {
 // say, "Dodaj" adds; both run off the window's thread.
 class ResultsPage {
   public:
-    explicit ResultsPage(std::filesystem::path workDir) : workDir_(std::move(workDir)) {}
+    explicit ResultsPage(std::filesystem::path workDir);
 
     static constexpr const char* kTitle = "Wyniki";
 
@@ -55,7 +55,7 @@ class ResultsPage {
     std::filesystem::path workDir_;
     BackgroundCount count_;
     BackgroundCount newest_;  // the read of the history for its newest draw
-    FileStamp shown_;         // the history as when its newest draw was shown
+    InputStamps shown_;       // the history as when its newest draw was shown
 };
 
 // "06.01.2026, 336 dni temu": a draw's date and its distance from today.
