@@ -76,6 +76,7 @@ TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
     EXPECT_EQ(catalog.Size(21, {3, 3}), 77u);
     EXPECT_EQ(catalog.Size(23, {3, 3}), 104u);
     EXPECT_EQ(catalog.Size(27, {3, 3}), 167u);
+    EXPECT_EQ(catalog.Size(24, {5, 5}), 7084u);  // S(5,6,24), at the lower bound
     const Tickets twenty = DropNumbers(SteinerSystem3of22(), 22, 2, {3, 3});
     EXPECT_TRUE(BruteForceKeeps(twenty, AllPositions(20), {3, 3}));
     EXPECT_LE(twenty.size(), 77u);

@@ -21,6 +21,15 @@
 //
 // B blocks of K of the numbers 0 to V - 1 that cover every T of them (for
 // AddNumbers), by the same search with no group; prints the blocks.
+//
+//   make_constructed --moebius Q T M [FIXED]
+//
+// The smallest system for Q + 1 (+ FIXED) numbers and "T z M" made of whole orbits of
+// the projective group (PSL(2, Q) for odd Q, else PGL(2, Q)) on the
+// projective line over GF(Q), which leaves the FIXED numbers after the
+// line where they are: every orbit of tickets and of targets is
+// listed, and the lightest set of ticket orbits that meets every target
+// orbit is found exactly, by branch and bound. Prints its base tickets.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -29,8 +38,11 @@
 #include <string>
 #include <vector>
 
+#include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/orbit_search.hpp"
+#include "wheels/constructions/projective_line.hpp"
 #include "wheels/known_records.hpp"
+#include "wheels/subsets.hpp"
 #include "wheels/system_catalog.hpp"
 #include "wheels/verify.hpp"
 #include "wheels/wheel_search.hpp"
@@ -115,9 +127,117 @@ int RunBlockSearch(char** argv) {
     return 1;
 }
 
+// The orbits of the k-element sets of the line, each once: its tickets.
+std::vector<Tickets> AllMoebiusOrbits(const GaloisField& field, int fixed, int k, bool special) {
+    const int v = field.Size() + 1 + fixed;
+    std::vector<bool> seen(Choose(v, k), false);
+    std::vector<Tickets> orbits;
+    for (std::uint32_t rank = 0; rank < seen.size(); ++rank) {
+        if (seen[rank]) {
+            continue;
+        }
+        orbits.push_back(MoebiusOrbit(field, MembersOf(MaskOfRank(rank, k)), special));
+        for (const NumberBits set : orbits.back()) {
+            seen[MaskRank(set)] = true;
+        }
+    }
+    return orbits;
+}
+
+// The lightest choice of ticket orbits whose union meets every target orbit.
+struct OrbitCover {
+    std::vector<std::uint64_t> meets;  // per ticket orbit, the target orbits it meets
+    std::vector<std::size_t> sizes;
+    std::vector<std::size_t> chosen;
+    std::vector<std::size_t> best;
+    std::size_t bestSize = ~std::size_t{0};
+
+    void Search(std::uint64_t unmet, std::size_t size) {
+        if (unmet == 0) {
+            if (size < bestSize) {
+                bestSize = size;
+                best = chosen;
+            }
+            return;
+        }
+        // The unmet target orbit met by the fewest ticket orbits first.
+        int hardest = -1;
+        int fewest = 1 << 30;
+        for (int j = 0; j < 64; ++j) {
+            if ((unmet >> j & 1) == 0) {
+                continue;
+            }
+            int count = 0;
+            for (const std::uint64_t m : meets) {
+                count += static_cast<int>(m >> j & 1);
+            }
+            if (count < fewest) {
+                fewest = count;
+                hardest = j;
+            }
+        }
+        for (std::size_t i = 0; i < meets.size(); ++i) {
+            if ((meets[i] >> hardest & 1) != 0 && size + sizes[i] < bestSize) {
+                chosen.push_back(i);
+                Search(unmet & ~meets[i], size + sizes[i]);
+                chosen.pop_back();
+            }
+        }
+    }
+};
+
+int RunMoebiusCover(char** argv) {
+    const int q = std::atoi(argv[0]);
+    const Guarantee guarantee{std::atoi(argv[1]), std::atoi(argv[2])};
+    const GaloisField field(q);
+    const int fixed = argv[3] == nullptr ? 0 : std::atoi(argv[3]);
+    const bool special = q % 2 == 1;
+    const int v = q + 1 + fixed;
+    const std::vector<Tickets> tickets = AllMoebiusOrbits(field, fixed, kTicketSize, special);
+    const std::vector<Tickets> targets = AllMoebiusOrbits(field, fixed, guarantee.m, special);
+    if (targets.size() > 64) {
+        std::printf("%d %s: %zu target orbits, too many\n", v, GuaranteeKey(guarantee).c_str(),
+                    targets.size());
+        return 1;
+    }
+    OrbitCover cover;
+    for (const Tickets& orbit : tickets) {
+        std::uint64_t meets = 0;
+        for (std::size_t j = 0; j < targets.size(); ++j) {
+            const NumberBits target = targets[j].front();
+            for (const NumberBits ticket : orbit) {
+                if (CountBits(ticket & target) >= guarantee.t) {
+                    meets |= std::uint64_t{1} << j;
+                    break;
+                }
+            }
+        }
+        cover.meets.push_back(meets);
+        cover.sizes.push_back(orbit.size());
+    }
+    const std::uint64_t all =
+        targets.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << targets.size()) - 1;
+    cover.Search(all, 0);
+    Tickets system;
+    for (const std::size_t i : cover.best) {
+        system.insert(system.end(), tickets[i].begin(), tickets[i].end());
+    }
+    std::printf("%d %s %zu %s(2,%d)+%d, %zu orbits of %zu tickets and %zu of targets%s\n", v,
+                GuaranteeKey(guarantee).c_str(), system.size(), special ? "PSL" : "PGL", q, fixed,
+                cover.best.size(), tickets.size(), targets.size(),
+                KeepsGuarantee(system, v, guarantee) ? "" : " NOT KEPT");
+    for (const std::size_t i : cover.best) {
+        std::printf("%s (%zu),\n", Positions(tickets[i].front()).c_str(), tickets[i].size());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if ((argc == 5 || argc == 6) && std::string(argv[1]) == "--moebius") {
+        return RunMoebiusCover(argv + 2);
+    }
     if (argc == 10 && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
     }

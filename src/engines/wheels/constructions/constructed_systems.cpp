@@ -3,7 +3,9 @@
 #include <optional>
 
 #include "wheels/constructions/added_numbers.hpp"
+#include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/number_group.hpp"
+#include "wheels/constructions/projective_line.hpp"
 #include "wheels/constructions/steiner_systems.hpp"
 
 namespace kulko {
@@ -135,6 +137,31 @@ struct Design {
 // (AddNumbers).
 constexpr Design kDesigns[] = {
     {12, {5, 5}, "S(5,6,12)", SteinerSystem5of12},
+    // Whole orbits of PSL(2, q) on the projective line over GF(q), the
+    // lightest that meet every target (make_constructed --moebius); the
+    // 7,084 tickets of 24 numbers are the Steiner system S(5,6,24).
+    {18,
+     {4, 5},
+     "PSL(2,17)",
+     [] {
+         return MoebiusOrbits(GaloisField(17), {{0, 3, 4, 5, 6, 9}}, true);
+     }},
+    {24,
+     {5, 5},
+     "PSL(2,23)",
+     [] {
+         return MoebiusOrbits(GaloisField(23),
+                              {{0, 1, 2, 5, 6, 8}, {0, 1, 3, 4, 5, 6}, {0, 1, 2, 4, 7, 8}}, true);
+     }},
+    {28,
+     {5, 5},
+     "PSL(2,27)",
+     [] {
+         return MoebiusOrbits(
+             GaloisField(27),
+             {{0, 1, 3, 4, 6, 7}, {0, 1, 3, 4, 5, 9}, {2, 3, 4, 6, 7, 9}, {1, 3, 5, 6, 9, 12}},
+             true);
+     }},
     {19,
      {3, 3},
      "Z6x3+1",

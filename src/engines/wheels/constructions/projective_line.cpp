@@ -36,7 +36,7 @@ Tickets MoebiusOrbit(const GaloisField& field, const std::vector<int>& points,
                     }
                     NumberBits image = 0;
                     for (const int point : points) {
-                        image |= Bit(MoebiusImage(field, a, b, c, d, point));
+                        image |= Bit(point > q ? point : MoebiusImage(field, a, b, c, d, point));
                     }
                     orbit.push_back(image);
                 }
@@ -46,6 +46,18 @@ Tickets MoebiusOrbit(const GaloisField& field, const std::vector<int>& points,
     std::sort(orbit.begin(), orbit.end());
     orbit.erase(std::unique(orbit.begin(), orbit.end()), orbit.end());
     return orbit;
+}
+
+Tickets MoebiusOrbits(const GaloisField& field, const std::vector<std::vector<int>>& bases,
+                      bool squareDeterminant) {
+    Tickets tickets;
+    for (const std::vector<int>& base : bases) {
+        const Tickets orbit = MoebiusOrbit(field, base, squareDeterminant);
+        tickets.insert(tickets.end(), orbit.begin(), orbit.end());
+    }
+    std::sort(tickets.begin(), tickets.end());
+    tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
+    return tickets;
 }
 
 }  // namespace kulko
