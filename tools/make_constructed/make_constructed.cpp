@@ -30,7 +30,13 @@
 // line where they are: every orbit of tickets and of targets is
 // listed, and the lightest set of ticket orbits that meets every target
 // orbit is found exactly, by branch and bound. Prints its base tickets.
+//
+//   make_constructed --pokrycie GROUP N CYCLES FIXED T M SECONDS
+//
+// The same for the groups of --orbity, with a greedy choice first and the
+// branch and bound until SECONDS have passed.
 #include <algorithm>
+#include <bitset>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -127,114 +133,191 @@ int RunBlockSearch(char** argv) {
     return 1;
 }
 
-// The orbits of the k-element sets of the line, each once: its tickets.
-std::vector<Tickets> AllMoebiusOrbits(const GaloisField& field, int fixed, int k, bool special) {
-    const int v = field.Size() + 1 + fixed;
+// The orbits of the k-element sets of v numbers under a group, each once:
+// its sets. `orbit` gives the orbit of one set.
+template <typename OrbitOf>
+std::vector<Tickets> AllOrbits(int v, int k, OrbitOf orbit) {
     std::vector<bool> seen(Choose(v, k), false);
     std::vector<Tickets> orbits;
     for (std::uint32_t rank = 0; rank < seen.size(); ++rank) {
-        if (seen[rank]) {
-            continue;
-        }
-        orbits.push_back(MoebiusOrbit(field, MembersOf(MaskOfRank(rank, k)), special));
-        for (const NumberBits set : orbits.back()) {
-            seen[MaskRank(set)] = true;
+        if (!seen[rank]) {
+            orbits.push_back(orbit(MaskOfRank(rank, k)));
+            for (const NumberBits set : orbits.back()) {
+                seen[MaskRank(set)] = true;
+            }
         }
     }
     return orbits;
 }
 
-// The lightest choice of ticket orbits whose union meets every target orbit.
-struct OrbitCover {
-    std::vector<std::uint64_t> meets;  // per ticket orbit, the target orbits it meets
-    std::vector<std::size_t> sizes;
-    std::vector<std::size_t> chosen;
-    std::vector<std::size_t> best;
-    std::size_t bestSize = ~std::size_t{0};
+// The lightest choice of ticket orbits whose union meets every target
+// orbit: a greedy choice first, then branch and bound (the unmet target
+// orbit met by the fewest ticket orbits first) until the time is up.
+class OrbitCover {
+  public:
+    using Targets = std::bitset<512>;
 
-    void Search(std::uint64_t unmet, std::size_t size) {
-        if (unmet == 0) {
-            if (size < bestSize) {
-                bestSize = size;
-                best = chosen;
+    OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> sizes, double seconds)
+        : meets_(std::move(meets)),
+          sizes_(std::move(sizes)),
+          until_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                    std::chrono::duration<double>(seconds))) {}
+
+    void Solve(const Targets& all) {
+        Greedy(all);
+        Search(all, 0);
+    }
+    const std::vector<std::size_t>& Best() const { return best_; }
+    bool Exact() const { return !timedOut_; }
+
+  private:
+    void Greedy(Targets unmet) {
+        std::vector<std::size_t> chosen;
+        std::size_t size = 0;
+        while (unmet.any()) {
+            std::size_t pick = 0;
+            double most = -1;
+            for (std::size_t i = 0; i < meets_.size(); ++i) {
+                const double worth = static_cast<double>((meets_[i] & unmet).count()) /
+                                     static_cast<double>(sizes_[i]);
+                if (worth > most) {
+                    most = worth;
+                    pick = i;
+                }
+            }
+            chosen.push_back(pick);
+            size += sizes_[pick];
+            unmet &= ~meets_[pick];
+        }
+        best_ = chosen;
+        bestSize_ = size;
+    }
+
+    void Search(const Targets& unmet, std::size_t size) {
+        if (unmet.none()) {
+            if (size < bestSize_) {
+                bestSize_ = size;
+                best_ = chosen_;
             }
             return;
         }
-        // The unmet target orbit met by the fewest ticket orbits first.
-        int hardest = -1;
-        int fewest = 1 << 30;
-        for (int j = 0; j < 64; ++j) {
-            if ((unmet >> j & 1) == 0) {
+        if (timedOut_ || (++nodes_ % 4096 == 0 && Clock::now() > until_)) {
+            timedOut_ = true;
+            return;
+        }
+        std::size_t hardest = 0;
+        std::size_t fewest = ~std::size_t{0};
+        for (std::size_t j = 0; j < unmet.size(); ++j) {
+            if (!unmet[j]) {
                 continue;
             }
-            int count = 0;
-            for (const std::uint64_t m : meets) {
-                count += static_cast<int>(m >> j & 1);
+            std::size_t count = 0;
+            for (const Targets& m : meets_) {
+                count += m[j] ? 1 : 0;
             }
             if (count < fewest) {
                 fewest = count;
                 hardest = j;
             }
         }
-        for (std::size_t i = 0; i < meets.size(); ++i) {
-            if ((meets[i] >> hardest & 1) != 0 && size + sizes[i] < bestSize) {
-                chosen.push_back(i);
-                Search(unmet & ~meets[i], size + sizes[i]);
-                chosen.pop_back();
+        for (std::size_t i = 0; i < meets_.size(); ++i) {
+            if (meets_[i][hardest] && size + sizes_[i] < bestSize_) {
+                chosen_.push_back(i);
+                Search(unmet & ~meets_[i], size + sizes_[i]);
+                chosen_.pop_back();
             }
         }
     }
+
+    std::vector<Targets> meets_;
+    std::vector<std::size_t> sizes_;
+    Clock::time_point until_;
+    std::vector<std::size_t> chosen_;
+    std::vector<std::size_t> best_;
+    std::size_t bestSize_ = ~std::size_t{0};
+    std::uint64_t nodes_ = 0;
+    bool timedOut_ = false;
 };
 
-int RunMoebiusCover(char** argv) {
-    const int q = std::atoi(argv[0]);
-    const Guarantee guarantee{std::atoi(argv[1]), std::atoi(argv[2])};
-    const GaloisField field(q);
-    const int fixed = argv[3] == nullptr ? 0 : std::atoi(argv[3]);
-    const bool special = q % 2 == 1;
-    const int v = q + 1 + fixed;
-    const std::vector<Tickets> tickets = AllMoebiusOrbits(field, fixed, kTicketSize, special);
-    const std::vector<Tickets> targets = AllMoebiusOrbits(field, fixed, guarantee.m, special);
-    if (targets.size() > 64) {
-        std::printf("%d %s: %zu target orbits, too many\n", v, GuaranteeKey(guarantee).c_str(),
-                    targets.size());
+// Covers the targets of v numbers by whole orbits of a group and prints the
+// base tickets of the lightest cover found.
+template <typename OrbitOf>
+int CoverByOrbits(int v, Guarantee guarantee, const std::string& group, double seconds,
+                  OrbitOf orbit) {
+    const std::vector<Tickets> tickets = AllOrbits(v, kTicketSize, orbit);
+    const std::vector<Tickets> targets = AllOrbits(v, guarantee.m, orbit);
+    if (targets.size() > OrbitCover::Targets().size()) {
+        std::printf("%d %s %s: %zu target orbits, too many\n", v, GuaranteeKey(guarantee).c_str(),
+                    group.c_str(), targets.size());
         return 1;
     }
-    OrbitCover cover;
-    for (const Tickets& orbit : tickets) {
-        std::uint64_t meets = 0;
+    std::vector<OrbitCover::Targets> meets;
+    std::vector<std::size_t> sizes;
+    for (const Tickets& ticketOrbit : tickets) {
+        OrbitCover::Targets met;
         for (std::size_t j = 0; j < targets.size(); ++j) {
-            const NumberBits target = targets[j].front();
-            for (const NumberBits ticket : orbit) {
-                if (CountBits(ticket & target) >= guarantee.t) {
-                    meets |= std::uint64_t{1} << j;
+            for (const NumberBits ticket : ticketOrbit) {
+                if (CountBits(ticket & targets[j].front()) >= guarantee.t) {
+                    met.set(j);
                     break;
                 }
             }
         }
-        cover.meets.push_back(meets);
-        cover.sizes.push_back(orbit.size());
+        meets.push_back(met);
+        sizes.push_back(ticketOrbit.size());
     }
-    const std::uint64_t all =
-        targets.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << targets.size()) - 1;
-    cover.Search(all, 0);
+    OrbitCover cover(std::move(meets), std::move(sizes), seconds);
+    OrbitCover::Targets all;
+    for (std::size_t j = 0; j < targets.size(); ++j) {
+        all.set(j);
+    }
+    cover.Solve(all);
     Tickets system;
-    for (const std::size_t i : cover.best) {
+    for (const std::size_t i : cover.Best()) {
         system.insert(system.end(), tickets[i].begin(), tickets[i].end());
     }
-    std::printf("%d %s %zu %s(2,%d)+%d, %zu orbits of %zu tickets and %zu of targets%s\n", v,
-                GuaranteeKey(guarantee).c_str(), system.size(), special ? "PSL" : "PGL", q, fixed,
-                cover.best.size(), tickets.size(), targets.size(),
+    std::printf("%d %s %zu %s, %zu orbits of %zu tickets and %zu of targets%s%s\n", v,
+                GuaranteeKey(guarantee).c_str(), system.size(), group.c_str(), cover.Best().size(),
+                tickets.size(), targets.size(), cover.Exact() ? ", the lightest" : "",
                 KeepsGuarantee(system, v, guarantee) ? "" : " NOT KEPT");
-    for (const std::size_t i : cover.best) {
+    for (const std::size_t i : cover.Best()) {
         std::printf("%s (%zu),\n", Positions(tickets[i].front()).c_str(), tickets[i].size());
     }
     return 0;
 }
 
+int RunMoebiusCover(char** argv) {
+    const int q = std::atoi(argv[0]);
+    const Guarantee guarantee{std::atoi(argv[1]), std::atoi(argv[2])};
+    const int fixed = argv[3] == nullptr ? 0 : std::atoi(argv[3]);
+    const GaloisField field(q);
+    const bool special = q % 2 == 1;
+    const std::string group = std::string(special ? "PSL" : "PGL") + "(2," + std::to_string(q) +
+                              ")" + (fixed > 0 ? "+" + std::to_string(fixed) : "");
+    return CoverByOrbits(q + 1 + fixed, guarantee, group, 600, [&](NumberBits set) {
+        return MoebiusOrbit(field, MembersOf(set), special);
+    });
+}
+
+int RunGroupCover(char** argv) {
+    const std::string kind = argv[0];
+    const int n = std::atoi(argv[1]);
+    const int cycles = std::atoi(argv[2]);
+    const int fixed = std::atoi(argv[3]);
+    const Guarantee guarantee{std::atoi(argv[4]), std::atoi(argv[5])};
+    const double seconds = std::atof(argv[6]);
+    const NumberGroup group =
+        kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
+    return CoverByOrbits(group.V(), guarantee, group.Name(), seconds,
+                         [&](NumberBits set) { return group.Orbits({set}); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 9 && std::string(argv[1]) == "--pokrycie") {
+        return RunGroupCover(argv + 2);
+    }
     if ((argc == 5 || argc == 6) && std::string(argv[1]) == "--moebius") {
         return RunMoebiusCover(argv + 2);
     }
