@@ -3,6 +3,7 @@
 // by the program's exhaustive check.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "wheels/brute_force.hpp"
@@ -12,6 +13,7 @@
 #include "wheels/constructions/orbit_search.hpp"
 #include "wheels/constructions/steiner_systems.hpp"
 #include "wheels/lower_bound.hpp"
+#include "wheels/subsets.hpp"
 #include "wheels/system_catalog.hpp"
 #include "wheels/verify.hpp"
 #include "wheels/wheel_table.hpp"
@@ -107,6 +109,21 @@ TEST(OrbitSearch, FindsASystemOfWholeOrbits) {
         const NumberBits turned = group.Image(1, ticket);
         EXPECT_NE(std::find(system.begin(), system.end(), turned), system.end());
         EXPECT_EQ(turned & Bit(0), (ticket & Bit(6)) >> 6);
+    }
+    // Taking the weakest base ticket away, and annealing on, keeps the
+    // count of unmet targets true to the system.
+    search.SetCooling(0.6, 0.05, 5000);
+    search.DropWeakestBase();
+    ASSERT_EQ(search.Bases().size(), 3u);
+    for (int round = 0; round < 2; ++round) {
+        const Tickets smaller = search.System();
+        std::uint64_t unmet = 0;
+        ForEachSubset(AllPositions(14), 3, [&](NumberBits target) {
+            unmet += std::none_of(smaller.begin(), smaller.end(),
+                                  [&](NumberBits t) { return CountBits(t & target) >= 3; });
+        });
+        EXPECT_EQ(search.UncoveredCount(), unmet);
+        search.Run(3000);
     }
     const NumberGroup affine = NumberGroup::Affine(25, 6, 1);
     EXPECT_EQ(affine.Order(), 150u);

@@ -9,13 +9,14 @@
 // It also runs the orbit search that finds the base tickets kept in
 // wheels/constructions/constructed_systems.cpp:
 //
-//   make_constructed --orbity GROUP N CYCLES FIXED T M K SECONDS
+//   make_constructed --orbity GROUP N CYCLES FIXED T M K SECONDS [COOLING]
 //
 // GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
 // maps of GF(N) with multipliers of order CYCLES. Guarantee "T z M", K
-// base tickets; the
-// search restarts with the next seed until SECONDS have passed. Prints
-// the base tickets found.
+// base tickets; the search restarts with the next seed until SECONDS have
+// passed. Prints the base tickets found. With COOLING, one search cools
+// over so many steps at a time and, at every system it finds, prints it
+// and goes on with one base ticket fewer.
 //
 //   make_constructed --bloki V K T B SECONDS
 //
@@ -80,9 +81,43 @@ int RunOrbitSearch(char** argv) {
     const Guarantee guarantee{std::atoi(argv[4]), std::atoi(argv[5])};
     const int bases = std::atoi(argv[6]);
     const double seconds = std::atof(argv[7]);
+    const std::uint64_t cycle = argv[8] == nullptr ? 0 : std::strtoull(argv[8], nullptr, 10);
     const NumberGroup group =
         kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
     const Clock::time_point start = Clock::now();
+    if (cycle > 0) {
+        // One long annealing that takes a base ticket away at each cover:
+        // slow cooling is what fits many orbits together.
+        OrbitSearch search(group, guarantee, bases, 1);
+        search.SetCooling(0.6, 0.05, cycle);
+        int found = 0;
+        double report = 10;
+        while (SecondsSince(start) < seconds && !search.Bases().empty()) {
+            if (!search.Run(100000)) {
+                if (SecondsSince(start) >= report) {
+                    std::fprintf(stderr, "%.0f s: %zu base tickets, %llu uncovered\n", report,
+                                 search.Bases().size(),
+                                 static_cast<unsigned long long>(search.UncoveredCount()));
+                    report += 10;
+                }
+                continue;
+            }
+            const Tickets system = search.System();
+            std::printf("%d %s %zu %s, %zu base tickets, %.1f s%s\n", group.V(),
+                        GuaranteeKey(guarantee).c_str(), system.size(), group.Name().c_str(),
+                        search.Bases().size(), SecondsSince(start),
+                        KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
+            for (const NumberBits base : search.Bases()) {
+                std::printf("%s,\n", Positions(base).c_str());
+            }
+            std::fflush(stdout);
+            ++found;
+            search.DropWeakestBase();
+        }
+        std::printf("best uncovered at the end: %llu\n",
+                    static_cast<unsigned long long>(search.UncoveredCount()));
+        return found > 0 ? 0 : 1;
+    }
     for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
         OrbitSearch search(group, guarantee, bases, seed);
         const double until = std::min(seconds, SecondsSince(start) + seconds / 3);
@@ -321,7 +356,7 @@ int main(int argc, char** argv) {
     if ((argc == 5 || argc == 6) && std::string(argv[1]) == "--moebius") {
         return RunMoebiusCover(argv + 2);
     }
-    if (argc == 10 && std::string(argv[1]) == "--orbity") {
+    if ((argc == 10 || argc == 11) && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
     }
     if (argc == 7 && std::string(argv[1]) == "--bloki") {

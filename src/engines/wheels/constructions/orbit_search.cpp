@@ -1,5 +1,6 @@
 #include "wheels/constructions/orbit_search.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -14,7 +15,7 @@ namespace {
 // moves whole orbits of targets, as many as the group has elements.
 constexpr double kWarm = 0.6;
 constexpr double kCold = 0.02;
-constexpr double kCooling = 0.9995;
+constexpr std::uint64_t kCycleSteps = 6800;
 
 constexpr std::uint32_t kNone = 0xffffffffu;
 
@@ -22,7 +23,8 @@ constexpr std::uint32_t kNone = 0xffffffffu;
 
 OrbitSearch::OrbitSearch(const NumberGroup& group, Guarantee guarantee, int baseCount,
                          std::uint64_t seed, int blockSize)
-    : group_(group), guarantee_(guarantee), random_(seed), temperature_(kWarm) {
+    : group_(group), guarantee_(guarantee), random_(seed) {
+    SetCooling(kWarm, kCold, kCycleSteps);
     SortTargetsIntoOrbits();
     const NumberBits all = AllPositions(group.V());
     for (int i = 0; i < baseCount; ++i) {
@@ -149,10 +151,45 @@ void OrbitSearch::Step() {
         SetBase(b, old);
         AddBase(b);
     }
-    temperature_ *= kCooling;
-    if (temperature_ < kCold) {
-        temperature_ = kWarm;
+    temperature_ *= cooling_;
+    if (temperature_ < cold_) {
+        temperature_ = warm_;
     }
+}
+
+}  // namespace kulko
+
+namespace kulko {
+
+void OrbitSearch::SetCooling(double warm, double cold, std::uint64_t steps) {
+    warm_ = warm;
+    cold_ = cold;
+    temperature_ = warm;
+    cooling_ =
+        std::exp(std::log(cold / warm) / static_cast<double>(std::max<std::uint64_t>(steps, 1)));
+}
+
+void OrbitSearch::DropWeakestBase() {
+    std::size_t weakest = 0;
+    std::uint64_t leastLoss = 0;
+    for (std::size_t b = 0; b < bases_.size(); ++b) {
+        const std::uint64_t before = uncoveredTargets_;
+        RemoveBase(b);
+        const std::uint64_t loss = uncoveredTargets_ - before;
+        AddBase(b);
+        if (b == 0 || loss < leastLoss) {
+            weakest = b;
+            leastLoss = loss;
+        }
+    }
+    RemoveBase(weakest);
+    const std::size_t last = bases_.size() - 1;
+    if (weakest != last) {
+        SetBase(weakest, bases_[last]);
+    }
+    bases_.pop_back();
+    images_.resize(bases_.size() * group_.Order());
+    temperature_ = warm_;
 }
 
 }  // namespace kulko

@@ -31,6 +31,13 @@ class OrbitSearch {
 
     // Anneals for at most `steps` steps; true once every target is met.
     bool Run(std::uint64_t steps);
+    // How many steps one cooling from warm to cold takes. Short cycles
+    // suit the small groups of few orbits; where many base tickets have to
+    // fit together, the search only gets there cooling slowly.
+    void SetCooling(double warm, double cold, std::uint64_t steps);
+    // Takes away the base ticket whose orbit alone meets the fewest
+    // targets, so that the search goes on with one base ticket fewer.
+    void DropWeakestBase();
     bool Covered() const { return uncoveredTargets_ == 0; }
     // Targets no ticket meets.
     std::uint64_t UncoveredCount() const { return uncoveredTargets_; }
@@ -62,7 +69,10 @@ class OrbitSearch {
     std::vector<std::uint32_t> place_;
     std::uint64_t uncoveredTargets_ = 0;
     std::mt19937_64 random_;
+    double warm_;
+    double cold_;
     double temperature_;
+    double cooling_;
 };
 
 }  // namespace kulko
