@@ -15,6 +15,8 @@ namespace {
 // moves whole orbits of targets, as many as the group has elements.
 constexpr double kWarm = 0.6;
 constexpr double kCold = 0.02;
+// Unless told otherwise, a short cycle, which suits a few orbits of a large
+// group.
 constexpr std::uint64_t kCycleSteps = 6800;
 
 constexpr std::uint32_t kNone = 0xffffffffu;
@@ -156,10 +158,6 @@ void OrbitSearch::Step() {
         temperature_ = warm_;
     }
 }
-
-}  // namespace kulko
-
-namespace kulko {
 
 void OrbitSearch::SetCooling(double warm, double cold, std::uint64_t steps) {
     warm_ = warm;
