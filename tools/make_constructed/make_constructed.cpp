@@ -73,51 +73,70 @@ std::string Positions(NumberBits set) {
     return "{" + text + "}";
 }
 
-int RunOrbitSearch(char** argv) {
+// The group and guarantee of --orbity and --pokrycie: GROUP N CYCLES FIXED T M.
+NumberGroup GroupOf(char** argv) {
     const std::string kind = argv[0];
     const int n = std::atoi(argv[1]);
     const int cycles = std::atoi(argv[2]);
     const int fixed = std::atoi(argv[3]);
-    const Guarantee guarantee{std::atoi(argv[4]), std::atoi(argv[5])};
+    return kind == "a" ? NumberGroup::Affine(n, cycles, fixed)
+                       : NumberGroup::Cyclic(n, cycles, fixed);
+}
+
+Guarantee GuaranteeOf(char** argv) {
+    return {std::atoi(argv[4]), std::atoi(argv[5])};
+}
+
+void PrintBases(const Tickets& bases) {
+    for (const NumberBits base : bases) {
+        std::printf("%s,\n", Positions(base).c_str());
+    }
+}
+
+// One long annealing that takes a base ticket away at each cover: slow
+// cooling is what fits many orbits together. Prints every system found.
+int StepDownOrbits(const NumberGroup& group, Guarantee guarantee, int bases, double seconds,
+                   std::uint64_t cycle) {
+    const Clock::time_point start = Clock::now();
+    OrbitSearch search(group, guarantee, bases, 1);
+    search.SetCooling(0.6, 0.05, cycle);
+    int found = 0;
+    double report = 10;
+    while (SecondsSince(start) < seconds && !search.Bases().empty()) {
+        if (!search.Run(100000)) {
+            if (SecondsSince(start) >= report) {
+                std::fprintf(stderr, "%.0f s: %zu base tickets, %llu uncovered\n", report,
+                             search.Bases().size(),
+                             static_cast<unsigned long long>(search.UncoveredCount()));
+                report += 10;
+            }
+            continue;
+        }
+        const Tickets system = search.System();
+        std::printf("%d %s %zu %s, %zu base tickets, %.1f s%s\n", group.V(),
+                    GuaranteeKey(guarantee).c_str(), system.size(), group.Name().c_str(),
+                    search.Bases().size(), SecondsSince(start),
+                    KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
+        PrintBases(search.Bases());
+        std::fflush(stdout);
+        ++found;
+        search.DropWeakestBase();
+    }
+    std::printf("best uncovered at the end: %llu\n",
+                static_cast<unsigned long long>(search.UncoveredCount()));
+    return found > 0 ? 0 : 1;
+}
+
+int RunOrbitSearch(char** argv) {
+    const NumberGroup group = GroupOf(argv);
+    const Guarantee guarantee = GuaranteeOf(argv);
     const int bases = std::atoi(argv[6]);
     const double seconds = std::atof(argv[7]);
     const std::uint64_t cycle = argv[8] == nullptr ? 0 : std::strtoull(argv[8], nullptr, 10);
-    const NumberGroup group =
-        kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
-    const Clock::time_point start = Clock::now();
     if (cycle > 0) {
-        // One long annealing that takes a base ticket away at each cover:
-        // slow cooling is what fits many orbits together.
-        OrbitSearch search(group, guarantee, bases, 1);
-        search.SetCooling(0.6, 0.05, cycle);
-        int found = 0;
-        double report = 10;
-        while (SecondsSince(start) < seconds && !search.Bases().empty()) {
-            if (!search.Run(100000)) {
-                if (SecondsSince(start) >= report) {
-                    std::fprintf(stderr, "%.0f s: %zu base tickets, %llu uncovered\n", report,
-                                 search.Bases().size(),
-                                 static_cast<unsigned long long>(search.UncoveredCount()));
-                    report += 10;
-                }
-                continue;
-            }
-            const Tickets system = search.System();
-            std::printf("%d %s %zu %s, %zu base tickets, %.1f s%s\n", group.V(),
-                        GuaranteeKey(guarantee).c_str(), system.size(), group.Name().c_str(),
-                        search.Bases().size(), SecondsSince(start),
-                        KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
-            for (const NumberBits base : search.Bases()) {
-                std::printf("%s,\n", Positions(base).c_str());
-            }
-            std::fflush(stdout);
-            ++found;
-            search.DropWeakestBase();
-        }
-        std::printf("best uncovered at the end: %llu\n",
-                    static_cast<unsigned long long>(search.UncoveredCount()));
-        return found > 0 ? 0 : 1;
+        return StepDownOrbits(group, guarantee, bases, seconds, cycle);
     }
+    const Clock::time_point start = Clock::now();
     for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
         OrbitSearch search(group, guarantee, bases, seed);
         const double until = std::min(seconds, SecondsSince(start) + seconds / 3);
@@ -131,9 +150,7 @@ int RunOrbitSearch(char** argv) {
                     system.size(), group.Name().c_str(), static_cast<unsigned long long>(seed),
                     SecondsSince(start),
                     KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
-        for (const NumberBits base : search.Bases()) {
-            std::printf("%s,\n", Positions(base).c_str());
-        }
+        PrintBases(search.Bases());
         return 0;
     }
     std::printf("%d %s: none with %d base tickets in %.0f s\n", group.V(),
@@ -158,9 +175,7 @@ int RunBlockSearch(char** argv) {
             std::printf("%d blocks of %d cover the %d-sets of %d, seed %llu, %.1f s\n", blocks,
                         blockSize, covered.t, v, static_cast<unsigned long long>(seed),
                         SecondsSince(start));
-            for (const NumberBits block : search.Bases()) {
-                std::printf("%s,\n", Positions(block).c_str());
-            }
+            PrintBases(search.Bases());
             return 0;
         }
     }
@@ -335,15 +350,9 @@ int RunMoebiusCover(char** argv) {
 }
 
 int RunGroupCover(char** argv) {
-    const std::string kind = argv[0];
-    const int n = std::atoi(argv[1]);
-    const int cycles = std::atoi(argv[2]);
-    const int fixed = std::atoi(argv[3]);
-    const Guarantee guarantee{std::atoi(argv[4]), std::atoi(argv[5])};
+    const NumberGroup group = GroupOf(argv);
     const double seconds = std::atof(argv[6]);
-    const NumberGroup group =
-        kind == "a" ? NumberGroup::Affine(n, cycles, fixed) : NumberGroup::Cyclic(n, cycles, fixed);
-    return CoverByOrbits(group.V(), guarantee, group.Name(), seconds,
+    return CoverByOrbits(group.V(), GuaranteeOf(argv), group.Name(), seconds,
                          [&](NumberBits set) { return group.Orbits({set}); });
 }
 
