@@ -6,6 +6,7 @@
 
 #include "game/subset_rank.hpp"
 #include "wheels/constructions/target_counts.hpp"
+#include "wheels/hot_loop.hpp"
 #include "wheels/subsets.hpp"
 
 namespace kulko {
@@ -20,6 +21,28 @@ constexpr double kCold = 0.02;
 constexpr std::uint64_t kCycleSteps = 6800;
 
 constexpr std::uint32_t kNone = 0xffffffffu;
+
+// The images that meet the target in exactly `shared` numbers: how many,
+// and the place of the n-th. Large systems have thousands of images, and
+// a plain pass with the processor's bit count beats any index of them
+// that has to follow every change of a base ticket through all its images.
+KULKO_COUNTS_BITS std::uint32_t CountNear(const Tickets& images, NumberBits target, int shared) {
+    std::uint32_t count = 0;
+    for (const NumberBits image : images) {
+        count += CountBits(image & target) == shared;
+    }
+    return count;
+}
+
+KULKO_COUNTS_BITS std::size_t NthNear(const Tickets& images, NumberBits target, int shared,
+                                      std::uint32_t n) {
+    std::size_t i = 0;
+    for (;; ++i) {
+        if (CountBits(images[i] & target) == shared && n-- == 0) {
+            return i;
+        }
+    }
+}
 
 }  // namespace
 
@@ -123,16 +146,9 @@ void OrbitSearch::Step() {
     // The image that shares t - 1 numbers with the target, one of all such
     // at random; any image when none is that close.
     const std::size_t order = group_.Order();
-    std::size_t pick = images_.size();
-    std::uint32_t seen = 0;
-    for (std::size_t i = 0; i < images_.size(); ++i) {
-        if (CountBits(images_[i] & target) == guarantee_.t - 1 && Below(++seen) == 0) {
-            pick = i;
-        }
-    }
-    if (pick == images_.size()) {
-        pick = Below(static_cast<std::uint32_t>(images_.size()));
-    }
+    const std::uint32_t near = CountNear(images_, target, guarantee_.t - 1);
+    const std::size_t pick = near > 0 ? NthNear(images_, target, guarantee_.t - 1, Below(near))
+                                      : Below(static_cast<std::uint32_t>(images_.size()));
     const std::size_t b = pick / order;
     const std::size_t element = pick % order;
     const NumberBits old = bases_[b];
