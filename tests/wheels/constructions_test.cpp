@@ -22,7 +22,7 @@ namespace {
 
 TEST(GaloisField, EveryOrderIsAField) {
     // A reducible modulus would leave some element without an inverse.
-    for (const int q : {4, 8, 9, 11, 25, 27, 49}) {
+    for (const int q : {4, 8, 9, 11, 16, 25, 27, 49, 64}) {
         SCOPED_TRACE(q);
         const GaloisField f(q);
         for (int a = 0; a < q; ++a) {
@@ -122,6 +122,12 @@ TEST(OrbitSearch, FindsASystemOfWholeOrbits) {
     const NumberGroup affine = NumberGroup::Affine(25, 6, 1);
     EXPECT_EQ(affine.Order(), 150u);
     EXPECT_EQ(affine.V(), 26);
+    // On two copies of GF(16), each map moves both rows alike.
+    const NumberGroup rows = NumberGroup::Affine(16, 15, 1, 2);
+    EXPECT_EQ(rows.V(), 33);
+    for (std::size_t e = 0; e < rows.Order(); ++e) {
+        EXPECT_EQ(rows.ImageOf(e, 16 + 5), 16 + rows.ImageOf(e, 5));
+    }
 }
 
 }  // namespace

@@ -12,7 +12,8 @@
 //   make_constructed --orbity GROUP N CYCLES FIXED T M K SECONDS [COOLING]
 //
 // GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
-// maps of GF(N) with multipliers of order CYCLES. Guarantee "T z M", K
+// maps of GF(N) with multipliers of order CYCLES ("a2", "a3": on two or
+// three copies of the field). Guarantee "T z M", K
 // base tickets; the search restarts with the next seed until SECONDS have
 // passed. Prints the base tickets found. With COOLING, one search cools
 // over so many steps at a time and, at every system it finds, prints it
@@ -79,8 +80,10 @@ NumberGroup GroupOf(char** argv) {
     const int n = std::atoi(argv[1]);
     const int cycles = std::atoi(argv[2]);
     const int fixed = std::atoi(argv[3]);
-    return kind == "a" ? NumberGroup::Affine(n, cycles, fixed)
-                       : NumberGroup::Cyclic(n, cycles, fixed);
+    // "a2", "a3": the affine maps on two or three rows.
+    return kind[0] == 'a' ? NumberGroup::Affine(n, cycles, fixed,
+                                                kind.size() > 1 ? std::atoi(kind.c_str() + 1) : 1)
+                          : NumberGroup::Cyclic(n, cycles, fixed);
 }
 
 Guarantee GuaranteeOf(char** argv) {

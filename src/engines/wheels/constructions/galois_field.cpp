@@ -17,14 +17,14 @@ bool IsPrime(int n) {
     return true;
 }
 
-// The prime p and the degree n with q = p^n, n from 1 to 3; {0, 0} when q
-// is no such power.
+// The prime p and the degree n with q = p^n; {0, 0} when q is no prime
+// power.
 std::pair<int, int> PrimePower(int q) {
     for (int p = 2; p <= q; ++p) {
         if (!IsPrime(p)) {
             continue;
         }
-        for (int n = 1, power = p; n <= 3 && power <= q; ++n, power *= p) {
+        for (int n = 1, power = p; power <= q; ++n, power *= p) {
             if (power == q) {
                 return {p, n};
             }
@@ -79,21 +79,25 @@ int PolyMul(int a, int b, int p, int n, const std::vector<int>& modulus) {
     return FromDigits(reduced, p);
 }
 
-// A monic polynomial of degree n (at most 3) is irreducible when it has no
-// root in Z_p.
+// The first monic polynomial of degree n (in the order of its lower
+// coefficients as base-p digits) that is irreducible: one modulo which no
+// two nonzero polynomials multiply to zero. Up to degree 3 that is the
+// first with no root in Z_p, so the fields of 4 to 27 elements keep the
+// elements the kept systems were built on.
 std::vector<int> IrreducibleModulus(int p, int n) {
-    const int count = n == 1 ? 1 : p * (n == 2 ? p : p * p);
+    int count = 1;
+    for (int i = 0; i < n; ++i) {
+        count *= p;
+    }
     for (int c = 0; c < count; ++c) {
         const std::vector<int> coefficients = Digits(c, p, n);
-        bool root = false;
-        for (int x = 0; x < p && !root; ++x) {
-            int value = 1;  // x^n + ... evaluated by Horner's rule
-            for (int i = n - 1; i >= 0; --i) {
-                value = (value * x + coefficients[static_cast<std::size_t>(i)]) % p;
+        bool zeroDivisor = false;
+        for (int a = 1; a < count && !zeroDivisor; ++a) {
+            for (int b = a; b < count && !zeroDivisor; ++b) {
+                zeroDivisor = PolyMul(a, b, p, n, coefficients) == 0;
             }
-            root = value == 0;
         }
-        if (n == 1 || !root) {
+        if (n == 1 || !zeroDivisor) {
             return coefficients;
         }
     }

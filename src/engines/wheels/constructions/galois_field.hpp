@@ -4,14 +4,14 @@
 
 namespace kulko {
 
-// The finite field of q = p^n elements (p prime, n at most 3), which the
+// The finite field of q = p^n elements (p prime, q at most 64), which the
 // known designs are built over. Its elements are 0 to q - 1: the digits of
 // an element in base p are the coefficients of a polynomial in x, reduced
 // modulo a fixed irreducible polynomial of degree n; so 0 and 1 are the
 // field's zero and one, and 0 to p - 1 are the prime field.
 class GaloisField {
   public:
-    // q must be a prime or the square or cube of one, at most 64.
+    // q must be a prime power, at most 64.
     explicit GaloisField(int q);
 
     int Size() const { return q_; }
@@ -40,7 +40,7 @@ class GaloisField {
     std::vector<bool> square_;
 };
 
-// Whether q is a prime or the square or cube of one (the fields above).
+// Whether q is a prime power of at most 64 (the fields above).
 bool IsFieldOrder(int q);
 
 }  // namespace kulko

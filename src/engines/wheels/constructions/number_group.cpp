@@ -47,9 +47,10 @@ NumberGroup NumberGroup::Cyclic(int n, int cycles, int fixed) {
     return NumberGroup(v, std::move(elements), std::move(name));
 }
 
-NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed) {
+NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed, int rows) {
     const GaloisField field(q);
-    if (multipliers < 1 || (q - 1) % multipliers != 0 || q + fixed > 64) {
+    const int v = q * rows + fixed;
+    if (multipliers < 1 || (q - 1) % multipliers != 0 || rows < 1 || fixed < 0 || v > 64) {
         throw std::invalid_argument("affine group does not fit");
     }
     // The subgroup of order d is the set of (q - 1) / d-th powers.
@@ -68,11 +69,13 @@ NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed) {
     for (const int a : subgroup) {
         for (int b = 0; b < q; ++b) {
             Permutation p{};
-            for (int x = 0; x < q; ++x) {
-                p[static_cast<std::size_t>(x)] =
-                    static_cast<std::uint8_t>(field.Add(field.Mul(a, x), b));
+            for (int r = 0; r < rows; ++r) {
+                for (int x = 0; x < q; ++x) {
+                    p[static_cast<std::size_t>(r * q + x)] =
+                        static_cast<std::uint8_t>(r * q + field.Add(field.Mul(a, x), b));
+                }
             }
-            for (int f = q; f < q + fixed; ++f) {
+            for (int f = q * rows; f < v; ++f) {
                 p[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(f);
             }
             elements.push_back(p);
@@ -82,10 +85,13 @@ NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed) {
     if (multipliers != q - 1) {
         name += "/" + std::to_string((q - 1) / multipliers);
     }
+    if (rows > 1) {
+        name += "x" + std::to_string(rows);
+    }
     if (fixed > 0) {
         name += "+" + std::to_string(fixed);
     }
-    return NumberGroup(q + fixed, std::move(elements), std::move(name));
+    return NumberGroup(v, std::move(elements), std::move(name));
 }
 
 NumberBits NumberGroup::Image(std::size_t element, NumberBits set) const {

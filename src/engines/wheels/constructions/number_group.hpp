@@ -23,8 +23,10 @@ class NumberGroup {
     static NumberGroup Cyclic(int n, int cycles, int fixed);
     // The maps x -> a x + b of the field of q elements (positions 0 to
     // q - 1) with a from the multiplicative subgroup of the given order (a
-    // divisor of q - 1), and `fixed` positions after the field.
-    static NumberGroup Affine(int q, int multipliers, int fixed);
+    // divisor of q - 1), and `fixed` positions after the field. With more
+    // rows, each row r (positions r * q to r * q + q - 1) is a copy of the
+    // field that every map moves alike.
+    static NumberGroup Affine(int q, int multipliers, int fixed, int rows = 1);
 
     int V() const { return v_; }
     std::size_t Order() const { return elements_.size(); }
