@@ -19,10 +19,11 @@
 // over so many steps at a time and, at every system it finds, prints it
 // and goes on with one base ticket fewer.
 //
-//   make_constructed --bloki V K T B SECONDS
+//   make_constructed --bloki V K T B SECONDS [COOLING]
 //
 // B blocks of K of the numbers 0 to V - 1 that cover every T of them (for
-// AddNumbers), by the same search with no group; prints the blocks.
+// AddNumbers), by the same search with no group; prints the blocks. With
+// COOLING, one slow search that steps down a block at a time, as above.
 //
 //   make_constructed --moebius Q T M [FIXED]
 //
@@ -37,6 +38,10 @@
 //
 // The same for the groups of --orbity, with a greedy choice first and the
 // branch and bound until SECONDS have passed.
+//
+// After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
+// to FILE in the table's format: a start of another structure for
+// make_wheels --z-tabeli.
 #include <algorithm>
 #include <bitset>
 #include <chrono>
@@ -61,6 +66,9 @@ using namespace kulko;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Where --zapisz writes the system of an orbit cover; empty: nowhere.
+std::string systemFile;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -99,9 +107,9 @@ void PrintBases(const Tickets& bases) {
 // One long annealing that takes a base ticket away at each cover: slow
 // cooling is what fits many orbits together. Prints every system found.
 int StepDownOrbits(const NumberGroup& group, Guarantee guarantee, int bases, double seconds,
-                   std::uint64_t cycle) {
+                   std::uint64_t cycle, int blockSize = kTicketSize) {
     const Clock::time_point start = Clock::now();
-    OrbitSearch search(group, guarantee, bases, 1);
+    OrbitSearch search(group, guarantee, bases, 1, blockSize);
     search.SetCooling(0.6, 0.05, cycle);
     int found = 0;
     double report = 10;
@@ -119,7 +127,7 @@ int StepDownOrbits(const NumberGroup& group, Guarantee guarantee, int bases, dou
         std::printf("%d %s %zu %s, %zu base tickets, %.1f s%s\n", group.V(),
                     GuaranteeKey(guarantee).c_str(), system.size(), group.Name().c_str(),
                     search.Bases().size(), SecondsSince(start),
-                    KeepsGuarantee(system, group.V(), guarantee) ? "" : " NOT KEPT");
+                    KeepsGuarantee(system, group.V(), guarantee, blockSize) ? "" : " NOT KEPT");
         PrintBases(search.Bases());
         std::fflush(stdout);
         ++found;
@@ -168,6 +176,10 @@ int RunBlockSearch(char** argv) {
     const int blocks = std::atoi(argv[3]);
     const double seconds = std::atof(argv[4]);
     const NumberGroup none = NumberGroup::Cyclic(1, v, 0);
+    if (argv[5] != nullptr) {
+        return StepDownOrbits(none, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
+                              blockSize);
+    }
     const Clock::time_point start = Clock::now();
     for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
         OrbitSearch search(none, covered, blocks, seed, blockSize);
@@ -336,6 +348,13 @@ int CoverByOrbits(int v, Guarantee guarantee, const std::string& group, double s
     for (const std::size_t i : cover.Best()) {
         std::printf("%s (%zu),\n", Positions(tickets[i].front()).c_str(), tickets[i].size());
     }
+    if (!systemFile.empty()) {
+        WheelTable out;
+        out.Put(v, guarantee, system);
+        std::ofstream file(systemFile, std::ios::binary);
+        file << out.Text({"System z orbit grupy " + group + " (tools/make_constructed)."});
+        return file ? 0 : 1;
+    }
     return 0;
 }
 
@@ -362,6 +381,11 @@ int RunGroupCover(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 4 && std::string(argv[argc - 2]) == "--zapisz") {
+        systemFile = argv[argc - 1];
+        argv[argc - 2] = nullptr;
+        argc -= 2;
+    }
     if (argc == 9 && std::string(argv[1]) == "--pokrycie") {
         return RunGroupCover(argv + 2);
     }
@@ -371,7 +395,7 @@ int main(int argc, char** argv) {
     if ((argc == 10 || argc == 11) && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
     }
-    if (argc == 7 && std::string(argv[1]) == "--bloki") {
+    if ((argc == 7 || argc == 8) && std::string(argv[1]) == "--bloki") {
         return RunBlockSearch(argv + 2);
     }
     if (argc < 2 || argv[1][0] == '-') {

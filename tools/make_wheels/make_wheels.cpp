@@ -6,10 +6,13 @@
 // improvement, so runs may be stopped at any time and add up.
 //
 //   make_wheels TABLE [--liczby A-B] [--gwarancje 3z3,4z4,...] [--sekundy S]
-//                     [--ziarno N]
+//                     [--ziarno N] [--z-tabeli]
 //
 // Numbers 7 to 30 and every guarantee from "3 z 3" to "5 z 6" unless
-// chosen; S (default 10) seconds of search per cell. Prints one line per
+// chosen; S (default 10) seconds of search per cell. With --z-tabeli the
+// search starts from the table's own system even where the program knows a
+// smaller one: a larger system of another structure, put into a scratch
+// table, may lead the search further. Prints one line per
 // cell: numbers, guarantee, size before, size after, lower bound, seconds.
 #include <chrono>
 #include <cstdio>
@@ -39,6 +42,7 @@ struct Options {
     std::vector<Guarantee> guarantees;
     double seconds = 10;
     std::uint32_t seed = 1;
+    bool fromTable = false;
 };
 
 bool ParseGuarantees(const std::string& text, std::vector<Guarantee>& guarantees) {
@@ -70,6 +74,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.seconds = std::atof(argv[++i]);
         } else if (valued && arg == "--ziarno") {
             options.seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--z-tabeli") {
+            options.fromTable = true;
         } else if (options.table.empty() && arg[0] != '-') {
             options.table = arg;
         } else {
@@ -114,7 +120,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "użycie: make_wheels TABLE [--liczby A-B] [--gwarancje 3z3,4z4,...] "
-                     "[--sekundy S] [--ziarno N]\n";
+                     "[--sekundy S] [--ziarno N] [--z-tabeli]\n";
         return 2;
     }
     WheelTable table;
@@ -140,7 +146,8 @@ int main(int argc, char** argv) {
             // which the table then takes even if the search finds nothing
             // smaller.
             const SystemCatalog catalog(&table);
-            const Tickets known = catalog.Find(v, g).tickets;
+            const Tickets known =
+                options.fromTable && listed != nullptr ? *listed : catalog.Find(v, g).tickets;
             WheelSearch search(
                 v, g, options.seed + static_cast<std::uint32_t>(v * 100 + g.t * 10 + g.m), known);
             using Clock = std::chrono::steady_clock;
