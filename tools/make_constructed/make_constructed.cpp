@@ -39,6 +39,13 @@
 // The same for the groups of --orbity, with a greedy choice first and the
 // branch and bound until SECONDS have passed.
 //
+//   make_constructed --dodaj TABLE V TzT BLOCKS OUT
+//
+// The system for V + 1 numbers from the table's for V and the blocks of
+// five that --bloki printed to the file BLOCKS (covering the (T-1)-sets of
+// V numbers), each with the new number (AddNumbers); checked, and written
+// to OUT in the table's format.
+//
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
 // make_wheels --z-tabeli.
@@ -51,6 +58,7 @@
 #include <string>
 #include <vector>
 
+#include "wheels/constructions/added_numbers.hpp"
 #include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/orbit_search.hpp"
 #include "wheels/constructions/projective_line.hpp"
@@ -371,6 +379,61 @@ int RunMoebiusCover(char** argv) {
     });
 }
 
+// The blocks of the last complete system in --bloki's output: the lines of
+// numbers in braces after a line that says how many.
+Tickets LastBlocks(std::istream& in) {
+    Tickets last;
+    Tickets current;
+    std::size_t expected = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] != '{') {
+            if (expected > 0 && current.size() == expected) {
+                last = current;
+            }
+            current.clear();
+            expected =
+                line.find("base tickets") == std::string::npos ||
+                        line.find("NOT KEPT") != std::string::npos
+                    ? 0
+                    : std::strtoul(line.c_str() + line.find(' ', line.find(' ') + 1), nullptr, 10);
+            continue;
+        }
+        NumberBits block = 0;
+        for (const char* p = line.c_str() + 1; *p != '\0' && *p != '}';) {
+            char* end = nullptr;
+            block |= Bit(static_cast<int>(std::strtol(p, &end, 10)));
+            p = *end == ',' ? end + 1 : end;
+        }
+        current.push_back(block);
+    }
+    return expected > 0 && current.size() == expected ? current : last;
+}
+
+int RunAddedNumber(char** argv) {
+    const int v = std::atoi(argv[1]);
+    const std::optional<Guarantee> g = ParseGuarantee(argv[2]);
+    std::string damage;
+    const WheelTable table = WheelTable::Load(argv[0], damage);
+    std::ifstream blockFile(argv[3]);
+    const Tickets blocks = LastBlocks(blockFile);
+    if (!g || table.Find(v, *g) == nullptr || blocks.empty()) {
+        std::fprintf(stderr, "no system of %d numbers or no blocks\n", v);
+        return 1;
+    }
+    const Tickets system = AddNumbers(*table.Find(v, *g), v, blocks, 1);
+    if (!KeepsGuarantee(system, v + 1, *g)) {
+        std::fprintf(stderr, "%d %s: not kept\n", v + 1, GuaranteeKey(*g).c_str());
+        return 1;
+    }
+    std::printf("%d %s %zu = %zu + %zu blocks\n", v + 1, GuaranteeKey(*g).c_str(), system.size(),
+                table.Find(v, *g)->size(), blocks.size());
+    WheelTable out;
+    out.Put(v + 1, *g, system);
+    std::ofstream file(argv[4], std::ios::binary);
+    file << out.Text({"System z tabeli i bloków z dodaną liczbą (tools/make_constructed)."});
+    return file ? 0 : 1;
+}
+
 int RunGroupCover(char** argv) {
     const NumberGroup group = GroupOf(argv);
     const double seconds = std::atof(argv[6]);
@@ -394,6 +457,9 @@ int main(int argc, char** argv) {
     }
     if ((argc == 10 || argc == 11) && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
+    }
+    if (argc == 7 && std::string(argv[1]) == "--dodaj") {
+        return RunAddedNumber(argv + 2);
     }
     if ((argc == 7 || argc == 8) && std::string(argv[1]) == "--bloki") {
         return RunBlockSearch(argv + 2);
