@@ -58,6 +58,7 @@
 #include <string>
 #include <vector>
 
+#include "orbit_cover.hpp"
 #include "wheels/constructions/added_numbers.hpp"
 #include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/orbit_search.hpp"
@@ -222,95 +223,6 @@ std::vector<Tickets> AllOrbits(int v, int k, OrbitOf orbit) {
     }
     return orbits;
 }
-
-// The lightest choice of ticket orbits whose union meets every target
-// orbit: a greedy choice first, then branch and bound (the unmet target
-// orbit met by the fewest ticket orbits first) until the time is up.
-class OrbitCover {
-  public:
-    using Targets = std::bitset<512>;
-
-    OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> sizes, double seconds)
-        : meets_(std::move(meets)),
-          sizes_(std::move(sizes)),
-          until_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                    std::chrono::duration<double>(seconds))) {}
-
-    void Solve(const Targets& all) {
-        Greedy(all);
-        Search(all, 0);
-    }
-    const std::vector<std::size_t>& Best() const { return best_; }
-    bool Exact() const { return !timedOut_; }
-
-  private:
-    void Greedy(Targets unmet) {
-        std::vector<std::size_t> chosen;
-        std::size_t size = 0;
-        while (unmet.any()) {
-            std::size_t pick = 0;
-            double most = -1;
-            for (std::size_t i = 0; i < meets_.size(); ++i) {
-                const double worth = static_cast<double>((meets_[i] & unmet).count()) /
-                                     static_cast<double>(sizes_[i]);
-                if (worth > most) {
-                    most = worth;
-                    pick = i;
-                }
-            }
-            chosen.push_back(pick);
-            size += sizes_[pick];
-            unmet &= ~meets_[pick];
-        }
-        best_ = chosen;
-        bestSize_ = size;
-    }
-
-    void Search(const Targets& unmet, std::size_t size) {
-        if (unmet.none()) {
-            if (size < bestSize_) {
-                bestSize_ = size;
-                best_ = chosen_;
-            }
-            return;
-        }
-        if (timedOut_ || (++nodes_ % 4096 == 0 && Clock::now() > until_)) {
-            timedOut_ = true;
-            return;
-        }
-        std::size_t hardest = 0;
-        std::size_t fewest = ~std::size_t{0};
-        for (std::size_t j = 0; j < unmet.size(); ++j) {
-            if (!unmet[j]) {
-                continue;
-            }
-            std::size_t count = 0;
-            for (const Targets& m : meets_) {
-                count += m[j] ? 1 : 0;
-            }
-            if (count < fewest) {
-                fewest = count;
-                hardest = j;
-            }
-        }
-        for (std::size_t i = 0; i < meets_.size(); ++i) {
-            if (meets_[i][hardest] && size + sizes_[i] < bestSize_) {
-                chosen_.push_back(i);
-                Search(unmet & ~meets_[i], size + sizes_[i]);
-                chosen_.pop_back();
-            }
-        }
-    }
-
-    std::vector<Targets> meets_;
-    std::vector<std::size_t> sizes_;
-    Clock::time_point until_;
-    std::vector<std::size_t> chosen_;
-    std::vector<std::size_t> best_;
-    std::size_t bestSize_ = ~std::size_t{0};
-    std::uint64_t nodes_ = 0;
-    bool timedOut_ = false;
-};
 
 // Covers the targets of v numbers by whole orbits of a group and prints the
 // base tickets of the lightest cover found.
