@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "wheels/brute_force.hpp"
 #include "wheels/constructions/constructed_systems.hpp"
 #include "wheels/constructions/derived_systems.hpp"
 #include "wheels/constructions/galois_field.hpp"
+#include "wheels/constructions/orbit_cover.hpp"
 #include "wheels/constructions/orbit_search.hpp"
 #include "wheels/constructions/steiner_systems.hpp"
 #include "wheels/lower_bound.hpp"
@@ -93,6 +95,54 @@ TEST(ConstructedSystems, TheWrittenFileKeepsEveryGuarantee) {
     for (const WheelTable::Entry& entry : file.Entries()) {
         SCOPED_TRACE(std::to_string(entry.v) + " " + GuaranteeName(entry.guarantee));
         EXPECT_TRUE(KeepsGuarantee(*entry.tickets, entry.v, entry.guarantee));
+    }
+}
+
+TEST(OrbitCover, TheLightestIsTheLightestOfAllChoices) {
+    // Random covering problems small enough to try every choice of orbits:
+    // a bound or a left-out branch that cut off the lightest would show.
+    std::mt19937 random(7);
+    for (int round = 0; round < 40; ++round) {
+        const std::size_t columns = 12;
+        const std::size_t targets = 10;
+        std::vector<OrbitCover::Targets> meets(columns);
+        std::vector<std::size_t> sizes(columns);
+        OrbitCover::Targets all;
+        for (std::size_t j = 0; j < targets; ++j) {
+            all.set(j);
+        }
+        for (std::size_t i = 0; i < columns; ++i) {
+            sizes[i] = 1 + random() % 9;
+            for (std::size_t j = 0; j < targets; ++j) {
+                meets[i][j] = random() % 3 == 0;
+            }
+        }
+        std::size_t lightest = ~std::size_t{0};
+        for (std::uint32_t choice = 0; choice < (1u << columns); ++choice) {
+            OrbitCover::Targets met;
+            std::size_t size = 0;
+            for (std::size_t i = 0; i < columns; ++i) {
+                if (choice >> i & 1) {
+                    met |= meets[i];
+                    size += sizes[i];
+                }
+            }
+            if (met == all) {
+                lightest = std::min(lightest, size);
+            }
+        }
+        OrbitCover cover(meets, sizes, 10);
+        cover.Solve(all);
+        if (lightest == ~std::size_t{0}) {
+            EXPECT_TRUE(cover.Best().empty());
+            continue;
+        }
+        std::size_t size = 0;
+        for (const std::size_t i : cover.Best()) {
+            size += sizes[i];
+        }
+        EXPECT_TRUE(cover.Exact());
+        EXPECT_EQ(size, lightest) << round;
     }
 }
 

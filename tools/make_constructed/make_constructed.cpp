@@ -58,9 +58,9 @@
 #include <string>
 #include <vector>
 
-#include "orbit_cover.hpp"
 #include "wheels/constructions/added_numbers.hpp"
 #include "wheels/constructions/galois_field.hpp"
+#include "wheels/constructions/orbit_cover.hpp"
 #include "wheels/constructions/orbit_search.hpp"
 #include "wheels/constructions/projective_line.hpp"
 #include "wheels/known_records.hpp"

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace kulko {
+
 // The lightest choice of ticket orbits whose union meets every target
 // orbit: a greedy choice first, then branch and bound until the time is up.
 // A node branches on the unmet target orbit that the fewest allowed ticket
@@ -20,6 +22,7 @@ class OrbitCover {
     OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> sizes, double seconds);
 
     void Solve(const Targets& all);
+    // The ticket orbits chosen; none where no choice meets every target.
     const std::vector<std::size_t>& Best() const { return best_; }
     bool Exact() const { return !timedOut_; }
 
@@ -43,3 +46,5 @@ class OrbitCover {
     std::uint64_t nodes_ = 0;
     bool timedOut_ = false;
 };
+
+}  // namespace kulko

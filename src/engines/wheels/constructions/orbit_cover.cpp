@@ -1,7 +1,9 @@
-#include "orbit_cover.hpp"
+#include "wheels/constructions/orbit_cover.hpp"
 
 #include <algorithm>
 #include <utility>
+
+namespace kulko {
 
 OrbitCover::OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> sizes, double seconds)
     : meets_(std::move(meets)),
@@ -38,6 +40,9 @@ void OrbitCover::Greedy(Targets unmet) {
                 pick = i;
             }
         }
+        if (most <= 0) {
+            return;  // some target no orbit meets: there is no cover
+        }
         chosen.push_back(pick);
         size += sizes_[pick];
         unmet &= ~meets_[pick];
@@ -54,8 +59,7 @@ double OrbitCover::Bound(const Targets& unmet) const {
     std::vector<double> perTarget(meets_.size());
     for (std::size_t i = 0; i < meets_.size(); ++i) {
         const std::size_t met = allowed_[i] ? (meets_[i] & unmet).count() : 0;
-        perTarget[i] =
-            met == 0 ? 1e18 : static_cast<double>(sizes_[i]) / static_cast<double>(met);
+        perTarget[i] = met == 0 ? 1e18 : static_cast<double>(sizes_[i]) / static_cast<double>(met);
     }
     double bound = 0;
     for (std::size_t j = 0; j < metBy_.size(); ++j) {
@@ -120,3 +124,5 @@ void OrbitCover::Search(const Targets& unmet, std::size_t size) {
         allowed_[i] = 1;
     }
 }
+
+}  // namespace kulko
