@@ -13,7 +13,8 @@
 //
 // GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
 // maps of GF(N) with multipliers of order CYCLES ("a2", "a3": on two or
-// three copies of the field). Guarantee "T z M", K
+// three copies of the field; "s2", "s4": with automorphisms of the field
+// of that order, x -> a x^(p^k) + b). Guarantee "T z M", K
 // base tickets; the search restarts with the next seed until SECONDS have
 // passed. Prints the base tickets found. With COOLING, one search cools
 // over so many steps at a time and, at every system it finds, prints it
@@ -97,9 +98,13 @@ NumberGroup GroupOf(char** argv) {
     const int n = std::atoi(argv[1]);
     const int cycles = std::atoi(argv[2]);
     const int fixed = std::atoi(argv[3]);
-    // "a2", "a3": the affine maps on two or three rows.
-    return kind[0] == 'a' ? NumberGroup::Affine(n, cycles, fixed,
-                                                kind.size() > 1 ? std::atoi(kind.c_str() + 1) : 1)
+    // "a2", "a3": the affine maps on two or three rows; "s2", "s4": with
+    // the field's automorphisms of that order.
+    const int extra = kind.size() > 1 ? std::atoi(kind.c_str() + 1) : 1;
+    if (kind[0] == 's') {
+        return NumberGroup::Affine(n, cycles, fixed, 1, extra);
+    }
+    return kind[0] == 'a' ? NumberGroup::Affine(n, cycles, fixed, extra)
                           : NumberGroup::Cyclic(n, cycles, fixed);
 }
 

@@ -47,11 +47,33 @@ NumberGroup NumberGroup::Cyclic(int n, int cycles, int fixed) {
     return NumberGroup(v, std::move(elements), std::move(name));
 }
 
-NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed, int rows) {
+NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed, int rows, int automorphisms) {
     const GaloisField field(q);
     const int v = q * rows + fixed;
-    if (multipliers < 1 || (q - 1) % multipliers != 0 || rows < 1 || fixed < 0 || v > 64) {
+    int degree = 0;
+    for (int power = 1; power < q; power *= field.Characteristic()) {
+        ++degree;
+    }
+    if (multipliers < 1 || (q - 1) % multipliers != 0 || rows < 1 || fixed < 0 || v > 64 ||
+        automorphisms < 1 || degree % automorphisms != 0) {
         throw std::invalid_argument("affine group does not fit");
+    }
+    // The automorphisms x -> x^(p^(k * degree / automorphisms)), as tables.
+    std::vector<std::vector<int>> frobenius;
+    for (int k = 0; k < automorphisms; ++k) {
+        std::vector<int> image(static_cast<std::size_t>(q));
+        for (int x = 0; x < q; ++x) {
+            int y = x;
+            for (int i = 0; i < k * (degree / automorphisms); ++i) {
+                int power = 1;  // y^p
+                for (int j = 0; j < field.Characteristic(); ++j) {
+                    power = field.Mul(power, y);
+                }
+                y = power;
+            }
+            image[static_cast<std::size_t>(x)] = y;
+        }
+        frobenius.push_back(image);
     }
     // The subgroup of order d is the set of (q - 1) / d-th powers.
     std::vector<int> subgroup;
@@ -68,22 +90,27 @@ NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed, int rows) {
     std::vector<Permutation> elements;
     for (const int a : subgroup) {
         for (int b = 0; b < q; ++b) {
-            Permutation p{};
-            for (int r = 0; r < rows; ++r) {
-                for (int x = 0; x < q; ++x) {
-                    p[static_cast<std::size_t>(r * q + x)] =
-                        static_cast<std::uint8_t>(r * q + field.Add(field.Mul(a, x), b));
+            for (const std::vector<int>& sigma : frobenius) {
+                Permutation p{};
+                for (int r = 0; r < rows; ++r) {
+                    for (int x = 0; x < q; ++x) {
+                        p[static_cast<std::size_t>(r * q + x)] = static_cast<std::uint8_t>(
+                            r * q + field.Add(field.Mul(a, sigma[static_cast<std::size_t>(x)]), b));
+                    }
                 }
+                for (int f = q * rows; f < v; ++f) {
+                    p[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(f);
+                }
+                elements.push_back(p);
             }
-            for (int f = q * rows; f < v; ++f) {
-                p[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(f);
-            }
-            elements.push_back(p);
         }
     }
     std::string name = "AGL(1," + std::to_string(q) + ")";
     if (multipliers != q - 1) {
         name += "/" + std::to_string((q - 1) / multipliers);
+    }
+    if (automorphisms > 1) {
+        name += ":" + std::to_string(automorphisms);
     }
     if (rows > 1) {
         name += "x" + std::to_string(rows);

@@ -25,8 +25,11 @@ class NumberGroup {
     // q - 1) with a from the multiplicative subgroup of the given order (a
     // divisor of q - 1), and `fixed` positions after the field. With more
     // rows, each row r (positions r * q to r * q + q - 1) is a copy of the
-    // field that every map moves alike.
-    static NumberGroup Affine(int q, int multipliers, int fixed, int rows = 1);
+    // field that every map moves alike. With automorphisms above 1 (a
+    // divisor of the field's degree n), the maps x -> a s(x) + b, s one of
+    // that many powers of x -> x^p: "AGL(1,16):2" holds x -> a x^4 + b.
+    static NumberGroup Affine(int q, int multipliers, int fixed, int rows = 1,
+                              int automorphisms = 1);
 
     int V() const { return v_; }
     std::size_t Order() const { return elements_.size(); }
