@@ -318,8 +318,16 @@ Tickets LastBlocks(std::istream& in) {
         NumberBits block = 0;
         for (const char* p = line.c_str() + 1; *p != '\0' && *p != '}';) {
             char* end = nullptr;
-            block |= Bit(static_cast<int>(std::strtol(p, &end, 10)));
+            const long number = std::strtol(p, &end, 10);
+            if (end == p || number < 0 || number >= 64) {
+                block = 0;
+                break;
+            }
+            block |= Bit(static_cast<int>(number));
             p = *end == ',' ? end + 1 : end;
+        }
+        if (block == 0) {
+            expected = 0;  // not a list of numbers: this system is not taken
         }
         current.push_back(block);
     }
