@@ -51,7 +51,6 @@
 // to FILE in the table's format: a start of another structure for
 // make_wheels --z-tabeli.
 #include <algorithm>
-#include <bitset>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -110,6 +109,16 @@ NumberGroup GroupOf(char** argv) {
 
 Guarantee GuaranteeOf(char** argv) {
     return {std::atoi(argv[4]), std::atoi(argv[5])};
+}
+
+// One system in the table's format, for a scratch table or a merge.
+int WriteOneSystem(const std::string& path, int v, Guarantee guarantee, const Tickets& system,
+                   const std::string& note) {
+    WheelTable out;
+    out.Put(v, guarantee, system);
+    std::ofstream file(path, std::ios::binary);
+    file << out.Text({note});
+    return file ? 0 : 1;
 }
 
 void PrintBases(const Tickets& bases) {
@@ -274,11 +283,8 @@ int CoverByOrbits(int v, Guarantee guarantee, const std::string& group, double s
         std::printf("%s (%zu),\n", Positions(tickets[i].front()).c_str(), tickets[i].size());
     }
     if (!systemFile.empty()) {
-        WheelTable out;
-        out.Put(v, guarantee, system);
-        std::ofstream file(systemFile, std::ios::binary);
-        file << out.Text({"System z orbit grupy " + group + " (tools/make_constructed)."});
-        return file ? 0 : 1;
+        return WriteOneSystem(systemFile, v, guarantee, system,
+                              "System z orbit grupy " + group + " (tools/make_constructed).");
     }
     return 0;
 }
@@ -352,11 +358,8 @@ int RunAddedNumber(char** argv) {
     }
     std::printf("%d %s %zu = %zu + %zu blocks\n", v + 1, GuaranteeKey(*g).c_str(), system.size(),
                 table.Find(v, *g)->size(), blocks.size());
-    WheelTable out;
-    out.Put(v + 1, *g, system);
-    std::ofstream file(argv[4], std::ios::binary);
-    file << out.Text({"System z tabeli i bloków z dodaną liczbą (tools/make_constructed)."});
-    return file ? 0 : 1;
+    return WriteOneSystem(argv[4], v + 1, *g, system,
+                          "System z tabeli i bloków z dodaną liczbą (tools/make_constructed).");
 }
 
 int RunGroupCover(char** argv) {

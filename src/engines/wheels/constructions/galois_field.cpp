@@ -116,6 +116,7 @@ GaloisField::GaloisField(int q) : q_(q) {
     }
     const auto [p, n] = PrimePower(q);
     p_ = p;
+    n_ = n;
     const std::vector<int> modulus = IrreducibleModulus(p, n);
     const auto size = static_cast<std::size_t>(q);
     add_.resize(size * size);

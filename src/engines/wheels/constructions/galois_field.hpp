@@ -16,6 +16,8 @@ class GaloisField {
 
     int Size() const { return q_; }
     int Characteristic() const { return p_; }
+    // n, with q = p^n.
+    int Degree() const { return n_; }
     int Add(int a, int b) const { return add_[Index(a, b)]; }
     int Mul(int a, int b) const { return mul_[Index(a, b)]; }
     int Neg(int a) const { return neg_[static_cast<std::size_t>(a)]; }
@@ -33,6 +35,7 @@ class GaloisField {
 
     int q_;
     int p_ = 0;
+    int n_ = 0;
     std::vector<int> add_;
     std::vector<int> mul_;
     std::vector<int> neg_;

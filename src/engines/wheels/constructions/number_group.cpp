@@ -50,10 +50,7 @@ NumberGroup NumberGroup::Cyclic(int n, int cycles, int fixed) {
 NumberGroup NumberGroup::Affine(int q, int multipliers, int fixed, int rows, int automorphisms) {
     const GaloisField field(q);
     const int v = q * rows + fixed;
-    int degree = 0;
-    for (int power = 1; power < q; power *= field.Characteristic()) {
-        ++degree;
-    }
+    const int degree = field.Degree();
     if (multipliers < 1 || (q - 1) % multipliers != 0 || rows < 1 || fixed < 0 || v > 64 ||
         automorphisms < 1 || degree % automorphisms != 0) {
         throw std::invalid_argument("affine group does not fit");
