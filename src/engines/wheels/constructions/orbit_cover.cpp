@@ -10,6 +10,7 @@ OrbitCover::OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> size
       sizes_(std::move(sizes)),
       metBy_(Targets().size()),
       allowed_(meets_.size(), 1),
+      perTarget_(meets_.size()),
       until_(Clock::now() +
              std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds))) {
     for (std::size_t i = 0; i < meets_.size(); ++i) {
@@ -56,17 +57,16 @@ double OrbitCover::Bound(const Targets& unmet) const {
     // thriftiest allowed orbit that meets it: the orbits of any cover can
     // share their tickets out among the targets they meet, no target
     // getting less than that.
-    std::vector<double> perTarget(meets_.size());
     for (std::size_t i = 0; i < meets_.size(); ++i) {
         const std::size_t met = allowed_[i] ? (meets_[i] & unmet).count() : 0;
-        perTarget[i] = met == 0 ? 1e18 : static_cast<double>(sizes_[i]) / static_cast<double>(met);
+        perTarget_[i] = met == 0 ? 1e18 : static_cast<double>(sizes_[i]) / static_cast<double>(met);
     }
     double bound = 0;
     for (std::size_t j = 0; j < metBy_.size(); ++j) {
         if (unmet[j]) {
             double least = 1e18;
             for (const std::size_t i : metBy_[j]) {
-                least = std::min(least, perTarget[i]);
+                least = std::min(least, perTarget_[i]);
             }
             bound += least;
         }

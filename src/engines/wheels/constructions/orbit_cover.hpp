@@ -39,6 +39,9 @@ class OrbitCover {
     // Per target orbit, the ticket orbits that meet it.
     std::vector<std::vector<std::size_t>> metBy_;
     std::vector<char> allowed_;
+    // Bound's tickets per target of each orbit, kept to spare an allocation
+    // at every node.
+    mutable std::vector<double> perTarget_;
     Clock::time_point until_;
     std::vector<std::size_t> chosen_;
     std::vector<std::size_t> best_;
