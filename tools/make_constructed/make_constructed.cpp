@@ -20,11 +20,14 @@
 // over so many steps at a time and, at every system it finds, prints it
 // and goes on with one base ticket fewer.
 //
-//   make_constructed --bloki V K T B SECONDS [COOLING]
+//   make_constructed --bloki V K T B SECONDS [COOLING [GROUP N CYCLES FIXED]]
 //
 // B blocks of K of the numbers 0 to V - 1 that cover every T of them (for
 // AddNumbers), by the same search with no group; prints the blocks. With
 // COOLING, one slow search that steps down a block at a time, as above.
+// With GROUP N CYCLES FIXED after COOLING (as for --orbity), the blocks are
+// whole orbits of that group and B counts the orbits; every system found
+// is printed whole.
 //
 //   make_constructed --moebius Q T M [FIXED]
 //
@@ -49,7 +52,8 @@
 //
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
-// make_wheels --z-tabeli.
+// make_wheels --z-tabeli. "--blok K" at the very end makes --pokrycie cover
+// with blocks of K numbers (for --dodaj) instead of tickets of six.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -78,6 +82,9 @@ using Clock = std::chrono::steady_clock;
 
 // Where --zapisz writes the system of an orbit cover; empty: nowhere.
 std::string systemFile;
+// The numbers of a ticket of an orbit cover: six, or fewer with "--blok K"
+// for the blocks that AddNumbers takes.
+int coverBlockSize = kTicketSize;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -151,7 +158,8 @@ int StepDownOrbits(const NumberGroup& group, Guarantee guarantee, int bases, dou
                     GuaranteeKey(guarantee).c_str(), system.size(), group.Name().c_str(),
                     search.Bases().size(), SecondsSince(start),
                     KeepsGuarantee(system, group.V(), guarantee, blockSize) ? "" : " NOT KEPT");
-        PrintBases(search.Bases());
+        // Blocks for AddNumbers are used whole, so their system is printed.
+        PrintBases(blockSize == kTicketSize ? search.Bases() : system);
         std::fflush(stdout);
         ++found;
         search.DropWeakestBase();
@@ -198,6 +206,17 @@ int RunBlockSearch(char** argv) {
     const Guarantee covered{std::atoi(argv[2]), std::atoi(argv[2])};
     const int blocks = std::atoi(argv[3]);
     const double seconds = std::atof(argv[4]);
+    if (argv[5] != nullptr && argv[6] != nullptr) {
+        // Blocks made of whole orbits of a group, which fit far more
+        // tightly than the blocks found one by one.
+        const NumberGroup group = GroupOf(argv + 6);
+        if (group.V() != v) {
+            std::fprintf(stderr, "the group moves %d numbers, not %d\n", group.V(), v);
+            return 2;
+        }
+        return StepDownOrbits(group, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
+                              blockSize);
+    }
     const NumberGroup none = NumberGroup::Cyclic(1, v, 0);
     if (argv[5] != nullptr) {
         return StepDownOrbits(none, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
@@ -243,7 +262,7 @@ std::vector<Tickets> AllOrbits(int v, int k, OrbitOf orbit) {
 template <typename OrbitOf>
 int CoverByOrbits(int v, Guarantee guarantee, const std::string& group, double seconds,
                   OrbitOf orbit) {
-    const std::vector<Tickets> tickets = AllOrbits(v, kTicketSize, orbit);
+    const std::vector<Tickets> tickets = AllOrbits(v, coverBlockSize, orbit);
     const std::vector<Tickets> targets = AllOrbits(v, guarantee.m, orbit);
     if (targets.size() > OrbitCover::Targets().size()) {
         std::printf("%d %s %s: %zu target orbits, too many\n", v, GuaranteeKey(guarantee).c_str(),
@@ -278,7 +297,14 @@ int CoverByOrbits(int v, Guarantee guarantee, const std::string& group, double s
     std::printf("%d %s %zu %s, %zu orbits of %zu tickets and %zu of targets%s%s\n", v,
                 GuaranteeKey(guarantee).c_str(), system.size(), group.c_str(), cover.Best().size(),
                 tickets.size(), targets.size(), cover.Exact() ? ", the lightest" : "",
-                KeepsGuarantee(system, v, guarantee) ? "" : " NOT KEPT");
+                KeepsGuarantee(system, v, guarantee, coverBlockSize) ? "" : " NOT KEPT");
+    if (coverBlockSize != kTicketSize && !system.empty()) {
+        // Blocks for --dodaj, whole, in the form --bloki prints them.
+        std::printf("%d %s %zu %s, %zu base tickets\n", v, GuaranteeKey(guarantee).c_str(),
+                    system.size(), group.c_str(), cover.Best().size());
+        PrintBases(system);
+        return 0;
+    }
     for (const std::size_t i : cover.Best()) {
         std::printf("%s (%zu),\n", Positions(tickets[i].front()).c_str(), tickets[i].size());
     }
@@ -372,6 +398,11 @@ int RunGroupCover(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 4 && std::string(argv[argc - 2]) == "--blok") {
+        coverBlockSize = std::atoi(argv[argc - 1]);
+        argv[argc - 2] = nullptr;
+        argc -= 2;
+    }
     if (argc > 4 && std::string(argv[argc - 2]) == "--zapisz") {
         systemFile = argv[argc - 1];
         argv[argc - 2] = nullptr;
@@ -389,7 +420,7 @@ int main(int argc, char** argv) {
     if (argc == 7 && std::string(argv[1]) == "--dodaj") {
         return RunAddedNumber(argv + 2);
     }
-    if ((argc == 7 || argc == 8) && std::string(argv[1]) == "--bloki") {
+    if ((argc == 7 || argc == 8 || argc == 12) && std::string(argv[1]) == "--bloki") {
         return RunBlockSearch(argv + 2);
     }
     if (argc < 2 || argv[1][0] == '-') {
