@@ -50,11 +50,25 @@
 // V numbers), each with the new number (AddNumbers); checked, and written
 // to OUT in the table's format.
 //
+//   make_constructed --dwie-czesci TABLE N OUT
+//
+// "3 z 3" for 4N and 4N + 1 numbers (N a multiple of 3) from two parts: the
+// table's systems on 2N numbers and on 2N + 1 (or 2N), and the tickets
+// that join a triple of one part to a triple of the other. The first 2N
+// numbers are Z_N x {0, 1}; one partition of them into triples that meets
+// every difference, shifted N times, gives N classes that together hold
+// every pair. Each class is joined to the same class on the second part
+// (with its last number in one more triple), so every pair of one part
+// meets every number of the other. Checked, and written to OUT in the
+// table's format.
+//
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
 // make_wheels --z-tabeli. "--blok K" at the very end makes --pokrycie cover
 // with blocks of K numbers (for --dodaj) instead of tickets of six.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -388,6 +402,122 @@ int RunAddedNumber(char** argv) {
                           "System z tabeli i bloków z dodaną liczbą (tools/make_constructed).");
 }
 
+// The difference of a pair of Z_n x {0, 1} (numbered x + n * row) up to the
+// shifts x -> x + 1: within a row, the distance both ways; across, the step
+// from row 0 to row 1.
+int PairDifference(int a, int b, int n) {
+    if (a / n == b / n) {
+        const int d = ((b - a) % n + n) % n;
+        return (a / n) * n + std::min(d, n - d);
+    }
+    if (a / n == 1) {
+        std::swap(a, b);
+    }
+    return 2 * n + ((b - a + n) % n);
+}
+
+// A partition of Z_n x {0, 1} into triples whose pairs meet every
+// difference, found by backtracking; `repeats` pairs may repeat one.
+bool DifferencePartition(int n, NumberBits free, std::vector<int>& met, int repeats,
+                         std::vector<std::array<int, 3>>& triples) {
+    if (free == 0) {
+        return std::all_of(met.begin() + 1, met.end(), [&](int m) { return m > 0; });
+    }
+    const int a = std::countr_zero(free);
+    free &= free - 1;
+    for (NumberBits bs = free; bs != 0; bs &= bs - 1) {
+        const int b = std::countr_zero(bs);
+        for (NumberBits cs = bs & (bs - 1); cs != 0; cs &= cs - 1) {
+            const int c = std::countr_zero(cs);
+            const std::array<int, 3> d = {PairDifference(a, b, n), PairDifference(a, c, n),
+                                          PairDifference(b, c, n)};
+            int repeated = 0;
+            for (const int x : d) {
+                repeated += met[x]++ > 0 ? 1 : 0;
+            }
+            if (repeated <= repeats) {
+                triples.push_back({a, b, c});
+                if (DifferencePartition(n, free & ~Bit(b) & ~Bit(c), met, repeats - repeated,
+                                        triples)) {
+                    return true;
+                }
+                triples.pop_back();
+            }
+            for (const int x : d) {
+                --met[x];
+            }
+        }
+    }
+    return false;
+}
+
+int RunTwoParts(char** argv) {
+    const int n = std::atoi(argv[1]);
+    std::string damage;
+    WheelTable table = WheelTable::Load(argv[0], damage);
+    const SystemCatalog catalog(&table);
+    const Guarantee g{3, 3};
+    // Pure differences 1 to n/2 in each row, n steps across: index 0 unused.
+    std::vector<int> met(3 * n, 0);
+    for (int x = n / 2 + 1; x < n; ++x) {
+        met[x] = met[n + x] = 1;  // not differences: counted as met
+    }
+    met[n] = 1;
+    const int pairs = 2 * n;  // 2n / 3 triples of three pairs
+    const int differences = 2 * (n / 2) + n;
+    std::vector<std::array<int, 3>> base;
+    if (n % 3 != 0 || 4 * n + 1 > 49 ||
+        !DifferencePartition(n, Bit(2 * n) - 1, met, pairs - differences, base)) {
+        std::fprintf(stderr, "no partition of Z%d x 2 that meets every difference\n", n);
+        return 1;
+    }
+    WheelTable out;
+    for (const int second : {2 * n, 2 * n + 1}) {
+        const Tickets first = catalog.Find(2 * n, g).tickets;
+        const Tickets other = catalog.Find(second, g).tickets;
+        Tickets system = first;
+        for (const NumberBits t : other) {
+            system.push_back(t << (2 * n));
+        }
+        const auto shifted = [&](int point, int by) {
+            return (point + by) % n + (point / n) * n;
+        };
+        for (int by = 0; by < n; ++by) {
+            Tickets across;  // the triples of the second part, this shift
+            for (const auto& t : base) {
+                NumberBits triple = 0;
+                for (const int p : t) {
+                    triple |= Bit(2 * n + shifted(p, by));
+                }
+                across.push_back(triple);
+            }
+            if (second > 2 * n) {  // the last number, with one pair across the rows
+                across.push_back(Bit(4 * n) | Bit(2 * n + shifted(0, by)) |
+                                 Bit(2 * n + shifted(n, by)));
+            }
+            for (const auto& t : base) {
+                const NumberBits triple =
+                    Bit(shifted(t[0], by)) | Bit(shifted(t[1], by)) | Bit(shifted(t[2], by));
+                for (const NumberBits b : across) {
+                    system.push_back(triple | b);
+                }
+            }
+        }
+        const int v = 2 * n + second;
+        const bool kept = KeepsGuarantee(system, v, g);
+        std::printf("%d 3z3 %zu = %zu + %zu + %zu across%s\n", v, system.size(), first.size(),
+                    other.size(), system.size() - first.size() - other.size(),
+                    kept ? "" : " NOT KEPT");
+        if (!kept) {
+            return 1;
+        }
+        out.Put(v, g, system);
+    }
+    std::ofstream file(argv[2], std::ios::binary);
+    file << out.Text({"Systemy z dwóch części i trójek łączących (tools/make_constructed)."});
+    return file ? 0 : 1;
+}
+
 int RunGroupCover(char** argv) {
     const NumberGroup group = GroupOf(argv);
     const double seconds = std::atof(argv[6]);
@@ -416,6 +546,9 @@ int main(int argc, char** argv) {
     }
     if ((argc == 10 || argc == 11) && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
+    }
+    if (argc == 5 && std::string(argv[1]) == "--dwie-czesci") {
+        return RunTwoParts(argv + 2);
     }
     if (argc == 7 && std::string(argv[1]) == "--dodaj") {
         return RunAddedNumber(argv + 2);
