@@ -52,15 +52,16 @@
 //
 //   make_constructed --dwie-czesci TABLE N OUT
 //
-// "3 z 3" for 4N and 4N + 1 numbers (N a multiple of 3) from two parts: the
-// table's systems on 2N numbers and on 2N + 1 (or 2N), and the tickets
-// that join a triple of one part to a triple of the other. The first 2N
-// numbers are Z_N x {0, 1}; one partition of them into triples that meets
-// every difference, shifted N times, gives N classes that together hold
-// every pair. Each class is joined to the same class on the second part
-// (with its last number in one more triple), so every pair of one part
-// meets every number of the other. Checked, and written to OUT in the
-// table's format.
+// "3 z 3" for 4N and 4N + 1 numbers (N a multiple of 3), or 4N + 2 (N one
+// more than a multiple of 3), from two parts: the table's systems on each,
+// and the tickets that join a triple of one part to a triple of the other.
+// A part is Z_N x {0, 1}, with a fixed number where 2N is one short of a
+// multiple of three; one partition of it into triples that meets every
+// difference, shifted N times, gives N classes that together hold every
+// pair. Each class is joined to the same class on the second part (where
+// that has one number more, with it in one more triple), so every pair of
+// one part meets every number of the other. Checked, and written to OUT in
+// the table's format.
 //
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
@@ -402,10 +403,14 @@ int RunAddedNumber(char** argv) {
                           "System z tabeli i bloków z dodaną liczbą (tools/make_constructed).");
 }
 
-// The difference of a pair of Z_n x {0, 1} (numbered x + n * row) up to the
-// shifts x -> x + 1: within a row, the distance both ways; across, the step
-// from row 0 to row 1.
+// The difference of a pair of Z_n x {0, 1} (numbered x + n * row) and a
+// fixed number 2n, up to the shifts x -> x + 1: within a row, the distance
+// both ways; across, the step from row 0 to row 1; with the fixed number,
+// the row of the other.
 int PairDifference(int a, int b, int n) {
+    if (a == 2 * n || b == 2 * n) {
+        return 3 * n + std::min(a, b) / n;
+    }
     if (a / n == b / n) {
         const int d = ((b - a) % n + n) % n;
         return (a / n) * n + std::min(d, n - d);
@@ -416,7 +421,7 @@ int PairDifference(int a, int b, int n) {
     return 2 * n + ((b - a + n) % n);
 }
 
-// A partition of Z_n x {0, 1} into triples whose pairs meet every
+// A partition of the numbers `free` into triples whose pairs meet every
 // difference, found by backtracking; `repeats` pairs may repeat one.
 bool DifferencePartition(int n, NumberBits free, std::vector<int>& met, int repeats,
                          std::vector<std::array<int, 3>>& triples) {
@@ -457,43 +462,53 @@ int RunTwoParts(char** argv) {
     WheelTable table = WheelTable::Load(argv[0], damage);
     const SystemCatalog catalog(&table);
     const Guarantee g{3, 3};
-    // Pure differences 1 to n/2 in each row, n steps across: index 0 unused.
-    std::vector<int> met(3 * n, 0);
+    // Where 2n is one short of a multiple of three, the first part has a
+    // fixed number 2n more, which every shift leaves in place.
+    const bool fixedNumber = n % 3 == 1;
+    const int side = 2 * n + (fixedNumber ? 1 : 0);
+    // Differences: 1 to n/2 within each row (index row * n + d), n steps
+    // across (2n + step), and the fixed number's pairs (3n + row); the
+    // indices that are none count as met.
+    std::vector<int> met(3 * n + 2, 0);
     for (int x = n / 2 + 1; x < n; ++x) {
-        met[x] = met[n + x] = 1;  // not differences: counted as met
+        met[x] = met[n + x] = 1;
     }
     met[n] = 1;
-    const int pairs = 2 * n;  // 2n / 3 triples of three pairs
-    const int differences = 2 * (n / 2) + n;
+    if (!fixedNumber) {
+        met[3 * n] = met[3 * n + 1] = 1;
+    }
+    const int differences = 2 * (n / 2) + n + (fixedNumber ? 2 : 0);
     std::vector<std::array<int, 3>> base;
-    if (n % 3 != 0 || 4 * n + 1 > 49 ||
-        !DifferencePartition(n, Bit(2 * n) - 1, met, pairs - differences, base)) {
+    if (n < 2 || side % 3 != 0 || 2 * side + 1 > 49 || side < differences ||
+        !DifferencePartition(n, Bit(side) - 1, met, side - differences, base)) {
         std::fprintf(stderr, "no partition of Z%d x 2 that meets every difference\n", n);
         return 1;
     }
+    const auto shifted = [&](int point, int by) {
+        return point == 2 * n ? point : (point + by) % n + (point / n) * n;
+    };
     WheelTable out;
-    for (const int second : {2 * n, 2 * n + 1}) {
-        const Tickets first = catalog.Find(2 * n, g).tickets;
+    const std::vector<int> seconds =
+        fixedNumber ? std::vector<int>{side} : std::vector<int>{side, side + 1};
+    for (const int second : seconds) {
+        const Tickets first = catalog.Find(side, g).tickets;
         const Tickets other = catalog.Find(second, g).tickets;
         Tickets system = first;
         for (const NumberBits t : other) {
-            system.push_back(t << (2 * n));
+            system.push_back(t << side);
         }
-        const auto shifted = [&](int point, int by) {
-            return (point + by) % n + (point / n) * n;
-        };
         for (int by = 0; by < n; ++by) {
             Tickets across;  // the triples of the second part, this shift
             for (const auto& t : base) {
                 NumberBits triple = 0;
                 for (const int p : t) {
-                    triple |= Bit(2 * n + shifted(p, by));
+                    triple |= Bit(side + shifted(p, by));
                 }
                 across.push_back(triple);
             }
-            if (second > 2 * n) {  // the last number, with one pair across the rows
-                across.push_back(Bit(4 * n) | Bit(2 * n + shifted(0, by)) |
-                                 Bit(2 * n + shifted(n, by)));
+            if (second > side) {  // its last number, with one pair across the rows
+                across.push_back(Bit(2 * side) | Bit(side + shifted(0, by)) |
+                                 Bit(side + shifted(n, by)));
             }
             for (const auto& t : base) {
                 const NumberBits triple =
@@ -503,7 +518,7 @@ int RunTwoParts(char** argv) {
                 }
             }
         }
-        const int v = 2 * n + second;
+        const int v = side + second;
         const bool kept = KeepsGuarantee(system, v, g);
         std::printf("%d 3z3 %zu = %zu + %zu + %zu across%s\n", v, system.size(), first.size(),
                     other.size(), system.size() - first.size() - other.size(),
