@@ -50,19 +50,19 @@
 // V numbers), each with the new number (AddNumbers); checked, and written
 // to OUT in the table's format.
 //
-//   make_constructed --dwie-czesci TABLE N OUT
+//   make_constructed --dwie-czesci TABLE A B OUT
 //
-// "3 z 3" for 4N and 4N + 1 numbers (N a multiple of 3), or 4N + 2 (N one
-// more than a multiple of 3), from two parts: the table's systems on each,
-// and the tickets that join a triple of one part to a triple of the other.
-// A part is Z_N x {0, 1}, with a fixed number where 2N is one short of a
-// multiple of three; one partition of it into triples that meets every
-// difference, shifted N times, gives N classes that together hold every
-// pair. Each class is joined to the same class on the second part (where
-// that has one number more, with it in one more triple), so every pair of
-// one part meets every number of the other. Checked, and written to OUT in
-// the table's format.
-//
+// "3 z 3" for A + B numbers from two parts of A and B numbers: the table's
+// systems on each, and tickets that join a triple of one part to a triple
+// of the other. A part of 2N numbers is Z_N x {0, 1} (N a multiple of 3);
+// one of 2N + 1 has a last number more (N a multiple of 3, or one more
+// than one). One partition of it into triples that meets every difference,
+// shifted N times, gives N classes that together hold every pair of the
+// part (the last number either in the partition or in one more triple per
+// class). Every class of each part is joined to a class of the other, so
+// every pair of one part meets every number of the other. Checked, and
+// written to OUT in the table's format.
+
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
 // make_wheels --z-tabeli. "--blok K" at the very end makes --pokrycie cover
@@ -74,6 +74,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -456,81 +457,97 @@ bool DifferencePartition(int n, NumberBits free, std::vector<int>& met, int repe
     return false;
 }
 
-int RunTwoParts(char** argv) {
-    const int n = std::atoi(argv[1]);
-    std::string damage;
-    WheelTable table = WheelTable::Load(argv[0], damage);
-    const SystemCatalog catalog(&table);
-    const Guarantee g{3, 3};
-    // Where 2n is one short of a multiple of three, the first part has a
-    // fixed number 2n more, which every shift leaves in place.
-    const bool fixedNumber = n % 3 == 1;
-    const int side = 2 * n + (fixedNumber ? 1 : 0);
+// A part of the two-part construction: Z_n x {0, 1} (positions x + n * row),
+// and where its size is odd a last number 2n, which the shifts leave in
+// place. Its classes, the shifts of one partition into triples that meets
+// every difference, together hold every pair of the part.
+struct JoinedPart {
+    int size = 0;
+    int n = 0;
+    std::vector<std::array<int, 3>> base;
+    bool lastInBase = false;  // else in one more triple per class
+};
+
+std::optional<JoinedPart> PartOf(int size) {
+    JoinedPart part{size, size / 2, {}, false};
+    const int n = part.n;
+    if (n < 3 || (size % 2 == 0 ? n % 3 != 0 : n % 3 == 2)) {
+        return std::nullopt;
+    }
+    // Where 2n is one short of a multiple of three, the last number is in
+    // the partition, and its pairs with either row are two more differences.
+    part.lastInBase = size % 2 == 1 && n % 3 == 1;
+    const int partitioned = part.lastInBase ? size : 2 * n;
     // Differences: 1 to n/2 within each row (index row * n + d), n steps
-    // across (2n + step), and the fixed number's pairs (3n + row); the
-    // indices that are none count as met.
+    // across (2n + step), the last number's pairs (3n + row); the indices
+    // that are none count as met.
     std::vector<int> met(3 * n + 2, 0);
     for (int x = n / 2 + 1; x < n; ++x) {
         met[x] = met[n + x] = 1;
     }
     met[n] = 1;
-    if (!fixedNumber) {
+    if (!part.lastInBase) {
         met[3 * n] = met[3 * n + 1] = 1;
     }
-    const int differences = 2 * (n / 2) + n + (fixedNumber ? 2 : 0);
-    std::vector<std::array<int, 3>> base;
-    if (n < 2 || side % 3 != 0 || 2 * side + 1 > 49 || side < differences ||
-        !DifferencePartition(n, Bit(side) - 1, met, side - differences, base)) {
-        std::fprintf(stderr, "no partition of Z%d x 2 that meets every difference\n", n);
+    const int differences = 2 * (n / 2) + n + (part.lastInBase ? 2 : 0);
+    if (partitioned < differences ||
+        !DifferencePartition(n, Bit(partitioned) - 1, met, partitioned - differences, part.base)) {
+        return std::nullopt;
+    }
+    return part;
+}
+
+// Class `shift` of a part, its positions moved up by `offset`.
+Tickets ClassOf(const JoinedPart& part, int shift, int offset) {
+    const int n = part.n;
+    const auto shifted = [&](int point) {
+        return offset + (point == 2 * n ? point : (point + shift) % n + (point / n) * n);
+    };
+    Tickets triples;
+    for (const auto& t : part.base) {
+        triples.push_back(Bit(shifted(t[0])) | Bit(shifted(t[1])) | Bit(shifted(t[2])));
+    }
+    if (part.size > 2 * n && !part.lastInBase) {  // with one pair across the rows
+        triples.push_back(Bit(offset + 2 * n) | Bit(shifted(0)) | Bit(shifted(n)));
+    }
+    return triples;
+}
+
+int RunTwoParts(char** argv) {
+    std::string damage;
+    WheelTable table = WheelTable::Load(argv[0], damage);
+    const SystemCatalog catalog(&table);
+    const Guarantee g{3, 3};
+    const std::optional<JoinedPart> first = PartOf(std::atoi(argv[1]));
+    const std::optional<JoinedPart> second = PartOf(std::atoi(argv[2]));
+    if (!first || !second || first->size + second->size > 49) {
+        std::fprintf(stderr, "no partition of Z_n x 2 that meets every difference\n");
         return 1;
     }
-    const auto shifted = [&](int point, int by) {
-        return point == 2 * n ? point : (point + by) % n + (point / n) * n;
-    };
-    WheelTable out;
-    const std::vector<int> seconds =
-        fixedNumber ? std::vector<int>{side} : std::vector<int>{side, side + 1};
-    for (const int second : seconds) {
-        const Tickets first = catalog.Find(side, g).tickets;
-        const Tickets other = catalog.Find(second, g).tickets;
-        Tickets system = first;
-        for (const NumberBits t : other) {
-            system.push_back(t << side);
-        }
-        for (int by = 0; by < n; ++by) {
-            Tickets across;  // the triples of the second part, this shift
-            for (const auto& t : base) {
-                NumberBits triple = 0;
-                for (const int p : t) {
-                    triple |= Bit(side + shifted(p, by));
-                }
-                across.push_back(triple);
-            }
-            if (second > side) {  // its last number, with one pair across the rows
-                across.push_back(Bit(2 * side) | Bit(side + shifted(0, by)) |
-                                 Bit(side + shifted(n, by)));
-            }
-            for (const auto& t : base) {
-                const NumberBits triple =
-                    Bit(shifted(t[0], by)) | Bit(shifted(t[1], by)) | Bit(shifted(t[2], by));
-                for (const NumberBits b : across) {
-                    system.push_back(triple | b);
-                }
-            }
-        }
-        const int v = side + second;
-        const bool kept = KeepsGuarantee(system, v, g);
-        std::printf("%d 3z3 %zu = %zu + %zu + %zu across%s\n", v, system.size(), first.size(),
-                    other.size(), system.size() - first.size() - other.size(),
-                    kept ? "" : " NOT KEPT");
-        if (!kept) {
-            return 1;
-        }
-        out.Put(v, g, system);
+    const int v = first->size + second->size;
+    const Tickets inFirst = catalog.Find(first->size, g).tickets;
+    const Tickets inSecond = catalog.Find(second->size, g).tickets;
+    Tickets system = inFirst;
+    for (const NumberBits t : inSecond) {
+        system.push_back(t << first->size);
     }
-    std::ofstream file(argv[2], std::ios::binary);
-    file << out.Text({"Systemy z dwóch części i trójek łączących (tools/make_constructed)."});
-    return file ? 0 : 1;
+    // Every class of each part is joined to a class of the other.
+    for (int i = 0; i < std::max(first->n, second->n); ++i) {
+        for (const NumberBits a : ClassOf(*first, i % first->n, 0)) {
+            for (const NumberBits b : ClassOf(*second, i % second->n, first->size)) {
+                system.push_back(a | b);
+            }
+        }
+    }
+    const bool kept = KeepsGuarantee(system, v, g);
+    std::printf("%d 3z3 %zu = %zu + %zu + %zu across%s\n", v, system.size(), inFirst.size(),
+                inSecond.size(), system.size() - inFirst.size() - inSecond.size(),
+                kept ? "" : " NOT KEPT");
+    if (!kept) {
+        return 1;
+    }
+    return WriteOneSystem(argv[3], v, g, system,
+                          "System z dwóch części i trójek łączących (tools/make_constructed).");
 }
 
 int RunGroupCover(char** argv) {
@@ -562,7 +579,7 @@ int main(int argc, char** argv) {
     if ((argc == 10 || argc == 11) && std::string(argv[1]) == "--orbity") {
         return RunOrbitSearch(argv + 2);
     }
-    if (argc == 5 && std::string(argv[1]) == "--dwie-czesci") {
+    if (argc == 6 && std::string(argv[1]) == "--dwie-czesci") {
         return RunTwoParts(argv + 2);
     }
     if (argc == 7 && std::string(argv[1]) == "--dodaj") {
