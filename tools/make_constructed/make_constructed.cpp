@@ -62,7 +62,7 @@
 // class). Every class of each part is joined to a class of the other, so
 // every pair of one part meets every number of the other. Checked, and
 // written to OUT in the table's format.
-
+//
 // After --moebius or --pokrycie, "--zapisz FILE" also writes the whole system
 // to FILE in the table's format: a start of another structure for
 // make_wheels --z-tabeli. "--blok K" at the very end makes --pokrycie cover
@@ -564,6 +564,10 @@ int main(int argc, char** argv) {
         coverBlockSize = std::atoi(argv[argc - 1]);
         argv[argc - 2] = nullptr;
         argc -= 2;
+        if (coverBlockSize < 3 || coverBlockSize > kTicketSize) {
+            std::fprintf(stderr, "--blok: from 3 to %d numbers\n", kTicketSize);
+            return 2;
+        }
     }
     if (argc > 4 && std::string(argv[argc - 2]) == "--zapisz") {
         systemFile = argv[argc - 1];
