@@ -222,25 +222,21 @@ int RunBlockSearch(char** argv) {
     const Guarantee covered{std::atoi(argv[2]), std::atoi(argv[2])};
     const int blocks = std::atoi(argv[3]);
     const double seconds = std::atof(argv[4]);
-    if (argv[5] != nullptr && argv[6] != nullptr) {
-        // Blocks made of whole orbits of a group, which fit far more
-        // tightly than the blocks found one by one.
-        const NumberGroup group = GroupOf(argv + 6);
-        if (group.V() != v) {
-            std::fprintf(stderr, "the group moves %d numbers, not %d\n", group.V(), v);
-            return 2;
-        }
-        return StepDownOrbits(group, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
-                              blockSize);
+    // With a group, blocks made of whole orbits of it, which fit far more
+    // tightly than blocks found one by one.
+    const bool grouped = argv[5] != nullptr && argv[6] != nullptr;
+    const NumberGroup group = grouped ? GroupOf(argv + 6) : NumberGroup::Cyclic(1, v, 0);
+    if (group.V() != v) {
+        std::fprintf(stderr, "the group moves %d numbers, not %d\n", group.V(), v);
+        return 2;
     }
-    const NumberGroup none = NumberGroup::Cyclic(1, v, 0);
     if (argv[5] != nullptr) {
-        return StepDownOrbits(none, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
+        return StepDownOrbits(group, covered, blocks, seconds, std::strtoull(argv[5], nullptr, 10),
                               blockSize);
     }
     const Clock::time_point start = Clock::now();
     for (std::uint64_t seed = 1; SecondsSince(start) < seconds; ++seed) {
-        OrbitSearch search(none, covered, blocks, seed, blockSize);
+        OrbitSearch search(group, covered, blocks, seed, blockSize);
         const double until = std::min(seconds, SecondsSince(start) + seconds / 3);
         while (!search.Run(20000) && SecondsSince(start) < until) {
         }
