@@ -252,6 +252,40 @@ int RunBlockSearch(char** argv) {
     return 1;
 }
 
+// Blocks of K found by the program's own search for tickets (the annealing
+// of make_wheels, on both cores) with a ticket of K numbers: no group, but a
+// far better search than OrbitSearch's with a group of one. Prints every
+// smaller cover as it is found, in --bloki's form.
+int RunPlainBlockSearch(char** argv) {
+    const int v = std::atoi(argv[0]);
+    const int blockSize = std::atoi(argv[1]);
+    const Guarantee covered{std::atoi(argv[2]), std::atoi(argv[2])};
+    const double seconds = std::atof(argv[3]);
+    const auto seed = static_cast<std::uint32_t>(argv[4] != nullptr ? std::atoi(argv[4]) : 1);
+    if (v < 7 || v > kMaxPool || blockSize < covered.t || blockSize > kTicketSize) {
+        std::fprintf(stderr, "--bloki-szukaj: 7 to %d numbers, blocks of T to %d\n", kMaxPool,
+                     kTicketSize);
+        return 2;
+    }
+    const Clock::time_point start = Clock::now();
+    WheelSearch search(v, covered, seed, {}, SearchSetup{Game{blockSize, kMaxPool}});
+    std::size_t printed = 0;
+    search.Run([&] {
+        const Tickets& best = search.Best();
+        if (!best.empty() && (printed == 0 || best.size() < printed)) {
+            printed = best.size();
+            std::printf("%d %s %zu search, %zu base tickets, %.1f s%s\n", v,
+                        GuaranteeKey(covered).c_str(), best.size(), best.size(),
+                        SecondsSince(start),
+                        KeepsGuarantee(best, v, covered, blockSize) ? "" : " NOT KEPT");
+            PrintBases(best);
+            std::fflush(stdout);
+        }
+        return SecondsSince(start) >= seconds;
+    });
+    return printed > 0 ? 0 : 1;
+}
+
 // The orbits of the k-element sets of v numbers under a group, each once:
 // its sets. `orbit` gives the orbit of one set.
 template <typename OrbitOf>
@@ -584,6 +618,9 @@ int main(int argc, char** argv) {
     }
     if (argc == 7 && std::string(argv[1]) == "--dodaj") {
         return RunAddedNumber(argv + 2);
+    }
+    if ((argc == 6 || argc == 7) && std::string(argv[1]) == "--bloki-szukaj") {
+        return RunPlainBlockSearch(argv + 2);
     }
     if ((argc == 7 || argc == 8 || argc == 12) && std::string(argv[1]) == "--bloki") {
         return RunBlockSearch(argv + 2);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "wheels/constructions/added_numbers.hpp"
+#include "wheels/constructions/derived_designs.hpp"
 #include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/number_group.hpp"
 #include "wheels/constructions/projective_line.hpp"
@@ -749,15 +750,6 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          {4, 4},
          [] { return NumberGroup::Affine(27, 26, 0); },
          {0, 1, 2, 3, 4, 5, 3, 4, 7, 9, 12, 13, 1, 3, 6, 9, 10, 11}},
-        // 1521 tickets, 4 orbits of AGL(1,27)+1.
-        {28, {4, 4}, [] { return NumberGroup::Affine(27, 26, 1); }, {0,  1,  2, 3, 6, 27, 0,  1,
-                                                                     2,  3,  4, 5, 3, 4,  7,  9,
-                                                                     12, 13, 1, 3, 6, 9,  10, 11}},
-        // 2030 tickets, 3 orbits of AGL(1,29).
-        {29,
-         {4, 4},
-         [] { return NumberGroup::Affine(29, 28, 0); },
-         {0, 2, 3, 4, 5, 7, 0, 1, 3, 6, 7, 9, 0, 1, 4, 5, 10, 11}},
         // 759 tickets, 3 orbits of AGL(1,23)/2.
         {23,
          {4, 4},
@@ -823,7 +815,7 @@ const std::vector<OrbitSystem>& OrbitSystems() {
 }
 
 // Blocks of four that cover every pair of 22, 26, 27 and 28 numbers (40,
-// 59, 62 and 67 of them), found by make_constructed --bloki.
+// 59, 61 and 65 of them), found by make_constructed --bloki and --bloki-szukaj.
 constexpr int kPairsOf22ByFours[] = {
     5,  6,  8,  19, 7,  15, 19, 20, 2,  11, 18, 19, 3,  7,  8,  12, 4,  17, 18, 20, 14, 16, 17,
     21, 5,  7,  9,  21, 1,  7,  13, 18, 2,  6,  10, 12, 4,  6,  7,  16, 1,  4,  11, 14, 3,  14,
@@ -844,31 +836,30 @@ constexpr int kPairsOf26ByFours[] = {
     5,  7,  17, 24, 1,  4,  9,  19, 0,  4,  12, 21, 2,  11, 15, 19, 3,  6,  10, 23, 6,  11, 14, 24,
     1,  13, 16, 17, 4,  8,  14, 15, 1,  5,  10, 14, 0,  2,  5,  20, 2,  9,  11, 18};
 constexpr int kPairsOf27ByFours[] = {
-    7,  11, 19, 26, 0,  4,  11, 18, 0,  6,  8,  22, 4,  13, 23, 26, 1,  3,  4,  17, 7,  9,  12,
-    13, 5,  10, 15, 20, 7,  14, 15, 21, 9,  21, 23, 24, 3,  10, 13, 18, 0,  13, 19, 23, 7,  8,
-    16, 20, 8,  11, 12, 24, 1,  5,  6,  7,  2,  7,  22, 23, 4,  9,  10, 19, 0,  1,  21, 25, 1,
-    15, 24, 26, 10, 16, 21, 26, 3,  5,  11, 25, 15, 17, 19, 25, 5,  19, 22, 24, 4,  12, 16, 22,
-    1,  2,  12, 19, 11, 17, 21, 22, 2,  4,  7,  21, 2,  3,  6,  9,  3,  14, 16, 24, 6,  10, 17,
-    24, 6,  12, 17, 26, 1,  8,  9,  14, 3,  8,  19, 21, 9,  16, 25, 26, 2,  14, 17, 18, 0,  3,
-    7,  17, 2,  12, 20, 25, 5,  16, 17, 23, 1,  18, 20, 23, 5,  12, 18, 21, 6,  11, 14, 23, 8,
-    13, 15, 17, 7,  18, 24, 25, 6,  16, 18, 19, 3,  20, 22, 26, 8,  10, 23, 25, 1,  7,  10, 22,
-    2,  5,  13, 24, 4,  5,  8,  14, 13, 14, 22, 25, 0,  10, 12, 14, 9,  15, 18, 22, 2,  10, 11,
-    15, 14, 19, 20, 26, 2,  8,  18, 26, 0,  4,  20, 24, 4,  6,  15, 25, 9,  11, 17, 20, 0,  2,
-    15, 16, 0,  5,  9,  26, 3,  12, 15, 23, 6,  13, 20, 21, 1,  11, 13, 16};
+    0,  4,  5,  8,  6,  8,  10, 11, 1,  2,  9,  13, 9,  11, 12, 14, 5,  10, 13, 14, 0,  7,  12,
+    15, 2,  5,  12, 16, 6,  7,  14, 16, 3,  5,  6,  17, 1,  8,  14, 17, 4,  10, 15, 17, 11, 13,
+    16, 17, 0,  2,  6,  18, 7,  8,  9,  18, 4,  12, 13, 18, 2,  7,  17, 19, 2,  4,  14, 20, 8,
+    15, 16, 20, 1,  3,  18, 20, 5,  9,  19, 20, 0,  10, 19, 20, 1,  10, 12, 21, 3,  4,  16, 21,
+    0,  9,  17, 21, 5,  11, 18, 21, 6,  15, 19, 21, 7,  13, 20, 21, 0,  1,  11, 22, 3,  9,  15,
+    22, 10, 16, 18, 22, 8,  14, 19, 22, 0,  3,  14, 23, 2,  11, 15, 23, 1,  16, 19, 23, 6,  12,
+    20, 23, 5,  7,  22, 23, 4,  21, 22, 23, 1,  4,  6,  24, 3,  7,  11, 24, 14, 15, 18, 24, 3,
+    13, 19, 24, 2,  8,  21, 24, 12, 17, 22, 24, 9,  10, 23, 24, 4,  7,  9,  25, 2,  3,  10, 25,
+    1,  5,  15, 25, 12, 18, 19, 25, 11, 17, 20, 25, 6,  13, 22, 25, 8,  13, 23, 25, 0,  16, 24,
+    25, 1,  7,  10, 26, 3,  8,  12, 26, 0,  13, 15, 26, 6,  9,  16, 26, 4,  11, 19, 26, 2,  20,
+    22, 26, 17, 18, 23, 26, 5,  20, 24, 26, 14, 21, 25, 26};
 
 constexpr int kPairsOf28ByFours[] = {
-    12, 22, 24, 27, 0,  3,  7,  21, 20, 21, 22, 23, 9,  14, 18, 26, 0,  1,  5,  18, 6,  9,  16,
-    22, 5,  8,  9,  21, 3,  8,  13, 20, 6,  10, 12, 18, 3,  4,  11, 18, 4,  6,  23, 25, 5,  7,
-    13, 22, 4,  5,  10, 20, 2,  16, 18, 20, 3,  16, 19, 24, 0,  6,  11, 27, 8,  12, 14, 19, 0,
-    8,  16, 25, 13, 17, 18, 23, 7,  11, 14, 25, 3,  6,  23, 26, 7,  8,  18, 27, 0,  13, 19, 20,
-    1,  10, 15, 19, 0,  2,  17, 22, 5,  6,  15, 25, 11, 12, 21, 23, 1,  6,  8,  24, 9,  10, 11,
-    13, 6,  7,  19, 26, 1,  4,  7,  17, 1,  13, 26, 27, 4,  20, 25, 26, 3,  14, 25, 27, 2,  3,
-    9,  15, 1,  3,  11, 22, 3,  5,  12, 17, 2,  7,  10, 24, 1,  11, 20, 24, 17, 21, 24, 26, 1,
-    14, 16, 21, 8,  11, 15, 17, 3,  10, 21, 25, 5,  19, 23, 24, 4,  19, 21, 27, 4,  12, 13, 16,
-    7,  9,  12, 20, 7,  15, 16, 23, 18, 19, 22, 25, 13, 15, 20, 27, 9,  17, 19, 25, 2,  4,  8,
-    23, 1,  2,  12, 25, 0,  4,  9,  24, 1,  9,  23, 27, 2,  5,  14, 27, 13, 14, 24, 25, 5,  11,
-    16, 26, 0,  10, 14, 23, 10, 16, 17, 27, 8,  10, 22, 26, 15, 18, 21, 24, 0,  12, 15, 26, 6,
-    14, 17, 20, 2,  11, 19, 26, 4,  14, 15, 22, 2,  6,  13, 21};
+    0,  4,  7,  10, 3,  8,  10, 12, 1,  9,  11, 13, 1,  5,  12, 14, 4,  6,  12, 15, 2,  7,  13, 15,
+    9,  10, 14, 15, 2,  4,  5,  16, 1,  7,  8,  16, 0,  12, 13, 16, 1,  2,  10, 17, 4,  8,  13, 18,
+    0,  6,  17, 18, 5,  9,  17, 18, 5,  6,  8,  19, 11, 15, 16, 19, 3,  7,  18, 19, 2,  8,  11, 20,
+    3,  5,  13, 20, 6,  14, 16, 20, 0,  9,  19, 20, 7,  11, 14, 21, 3,  16, 17, 21, 4,  12, 20, 21,
+    2,  6,  9,  22, 10, 13, 19, 22, 15, 17, 20, 22, 0,  1,  21, 22, 2,  3,  6,  23, 4,  11, 17, 23,
+    13, 14, 17, 23, 10, 16, 18, 23, 8,  9,  21, 23, 12, 18, 22, 23, 1,  3,  15, 24, 11, 12, 18, 24,
+    4,  14, 19, 24, 6,  13, 21, 24, 5,  7,  22, 24, 0,  2,  23, 24, 3,  4,  9,  25, 0,  5,  11, 25,
+    2,  12, 16, 25, 6,  7,  17, 25, 15, 18, 21, 25, 8,  14, 22, 25, 1,  19, 23, 25, 10, 20, 24, 25,
+    6,  10, 11, 26, 7,  9,  12, 26, 0,  3,  14, 26, 1,  18, 20, 26, 2,  19, 21, 26, 4,  16, 22, 26,
+    5,  15, 23, 26, 8,  17, 24, 26, 1,  4,  6,  27, 0,  8,  15, 27, 2,  14, 18, 27, 12, 17, 19, 27,
+    5,  10, 21, 27, 3,  11, 22, 27, 7,  20, 23, 27, 9,  16, 24, 27, 13, 25, 26, 27};
 
 // Blocks covering every pair of 18 numbers: 18 of five, 27 of four.
 constexpr int kPairsOf18ByFives[] = {
@@ -909,6 +900,71 @@ Tickets With28() {
     return AddNumbers(SteinerSystem3of26(), 26, Blocks(kPairsOf26ByFours), 2);
 }
 
+// S(4,6,27) (whole orbits of AGL(1,27), above) and S(5,6,24) (of
+// PSL(2,23), below), which the systems for more numbers start from.
+Tickets Steiner4of27() {
+    return FindConstructedSystem(27, {4, 4})->tickets;
+}
+
+Tickets Steiner5of24() {
+    return FindConstructedSystem(24, {5, 5})->tickets;
+}
+
+// The triples of 27 numbers covered by 319 blocks of five, Schönheim's
+// bound: S(3,5,26), derived from S(4,6,27) at number 26, and 26 with the
+// blocks of four that cover the pairs of the others.
+Tickets TriplesOf27ByFives() {
+    Tickets blocks = DerivedDesign(Steiner4of27(), 26);
+    const Tickets pairs = WithNumbers(Blocks(kPairsOf26ByFours), Bit(26));
+    blocks.insert(blocks.end(), pairs.begin(), pairs.end());
+    return blocks;
+}
+
+// The triples of 23 numbers covered by 466 blocks of four, Schönheim's
+// bound: S(3,4,22) derived from S(5,6,24) at 23 and 22, and 22 with the
+// triples that cover the pairs of the others.
+Tickets TriplesOf23ByFours() {
+    Tickets blocks = DerivedDesign(DerivedDesign(Steiner5of24(), 23), 22);
+    const Tickets pairs = WithNumbers(PairsOf22ByTriples(), Bit(22));
+    blocks.insert(blocks.end(), pairs.begin(), pairs.end());
+    return blocks;
+}
+
+// The 4-sets of 24 numbers covered by 2,237 blocks of five, Schönheim's
+// bound: S(4,5,23) derived from S(5,6,24) at 23, and 23 with the blocks
+// above.
+Tickets QuadruplesOf24ByFives() {
+    Tickets blocks = DerivedDesign(Steiner5of24(), 23);
+    const Tickets triples = WithNumbers(TriplesOf23ByFours(), Bit(23));
+    blocks.insert(blocks.end(), triples.begin(), triples.end());
+    return blocks;
+}
+
+// A system "t z t" on v + 2 numbers: the one on v, each new number with
+// blocks covering the (t - 1)-sets of the v (`singles`), and both new
+// numbers with blocks one smaller covering their (t - 2)-sets (`doubles`).
+Tickets TwoNumbersAdded(const Tickets& system, int v, const Tickets& singles,
+                        const Tickets& doubles) {
+    Tickets tickets = system;
+    for (const Tickets& part : {WithNumbers(singles, Bit(v)), WithNumbers(singles, Bit(v + 1)),
+                                WithNumbers(doubles, Bit(v) | Bit(v + 1))}) {
+        tickets.insert(tickets.end(), part.begin(), part.end());
+    }
+    return tickets;
+}
+
+// The triples of 24 numbers covered by blocks of four: S(3,4,22) on the
+// first 22, and each of 22 and 23 with the triples covering the pairs of
+// those 22 (81 each), and both with the pairs 0-1, 2-3, ... 20-21.
+Tickets TriplesOf24ByFours() {
+    Tickets blocks = TwoNumbersAdded(DerivedDesign(DerivedDesign(Steiner5of24(), 23), 22), 22,
+                                     PairsOf22ByTriples(), {});
+    for (int first = 0; first < 22; first += 2) {
+        blocks.push_back(Bit(first) | Bit(first + 1) | Bit(22) | Bit(23));
+    }
+    return blocks;
+}
+
 struct Design {
     int v;
     Guarantee guarantee;
@@ -944,6 +1000,32 @@ constexpr Design kDesigns[] = {
              GaloisField(27),
              {{0, 1, 3, 4, 6, 7}, {0, 1, 3, 4, 5, 9}, {2, 3, 4, 6, 7, 9}, {1, 3, 5, 6, 9, 12}},
              true);
+     }},
+    // S(4,6,27) with numbers added: the 4-sets with one new number lie in
+    // a block of five with it (TriplesOf27ByFives), those with both in a
+    // block of four covering the pairs of 27. 1,489 and 1,870 tickets.
+    {28,
+     {4, 4},
+     "S(4,6,27)+1",
+     [] { return AddNumbers(Steiner4of27(), 27, TriplesOf27ByFives(), 1); }},
+    {29,
+     {4, 4},
+     "S(4,6,27)+2",
+     [] {
+         return TwoNumbersAdded(Steiner4of27(), 27, TriplesOf27ByFives(),
+                                Blocks(kPairsOf27ByFours));
+     }},
+    // S(5,6,24) with numbers added the same way, from its derived designs:
+    // 9,321 and 12,116 tickets.
+    {25,
+     {5, 5},
+     "S(5,6,24)+1",
+     [] { return AddNumbers(Steiner5of24(), 24, QuadruplesOf24ByFives(), 1); }},
+    {26,
+     {5, 5},
+     "S(5,6,24)+2",
+     [] {
+         return TwoNumbersAdded(Steiner5of24(), 24, QuadruplesOf24ByFives(), TriplesOf24ByFours());
      }},
     {19,
      {3, 3},
