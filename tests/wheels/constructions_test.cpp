@@ -80,6 +80,9 @@ TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
     EXPECT_EQ(catalog.Size(23, {3, 3}), 104u);
     EXPECT_EQ(catalog.Size(27, {3, 3}), 167u);
     EXPECT_EQ(catalog.Size(24, {5, 5}), 7084u);  // S(5,6,24), at the lower bound
+    // And with a number added through their derived designs, at the bound too.
+    EXPECT_EQ(catalog.Size(28, {4, 4}), SystemLowerBound(28, {4, 4}).tickets);
+    EXPECT_EQ(catalog.Size(25, {5, 5}), SystemLowerBound(25, {5, 5}).tickets);
     const Tickets twenty = DropNumbers(SteinerSystem3of22(), 22, 2, {3, 3});
     EXPECT_TRUE(BruteForceKeeps(twenty, AllPositions(20), {3, 3}));
     EXPECT_LE(twenty.size(), 77u);

@@ -29,6 +29,11 @@
 // whole orbits of that group and B counts the orbits; every system found
 // is printed whole.
 //
+//   make_constructed --bloki-szukaj V K T SECONDS [SEED]
+//
+// Blocks of K that cover every T of V numbers, by the search for tickets
+// (make_wheels' annealing) with tickets of K; prints each smaller cover.
+//
 //   make_constructed --moebius Q T M [FIXED]
 //
 // The smallest system for Q + 1 (+ FIXED) numbers and "T z M" made of whole orbits of
