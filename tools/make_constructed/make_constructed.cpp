@@ -34,6 +34,11 @@
 // Blocks of K that cover every T of V numbers, by the search for tickets
 // (make_wheels' annealing) with tickets of K; prints each smaller cover.
 //
+//   make_constructed --trojki N
+//
+// The blocks of five that cover every triple of 26 + N numbers (N from 1
+// to 3; TriplesByFives: S(3,5,26) and N numbers added), for --dodaj.
+//
 //   make_constructed --moebius Q T M [FIXED]
 //
 // The smallest system for Q + 1 (+ FIXED) numbers and "T z M" made of whole orbits of
@@ -84,6 +89,7 @@
 #include <vector>
 
 #include "wheels/constructions/added_numbers.hpp"
+#include "wheels/constructions/constructed_systems.hpp"
 #include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/orbit_cover.hpp"
 #include "wheels/constructions/orbit_search.hpp"
@@ -623,6 +629,19 @@ int main(int argc, char** argv) {
     }
     if (argc == 7 && std::string(argv[1]) == "--dodaj") {
         return RunAddedNumber(argv + 2);
+    }
+    if (argc == 3 && std::string(argv[1]) == "--trojki") {
+        const int added = std::atoi(argv[2]);
+        if (added < 1 || added > 3) {
+            std::fprintf(stderr, "--trojki: from 1 to 3 numbers added\n");
+            return 2;
+        }
+        const Tickets blocks = TriplesByFives(added);
+        std::printf("%d 3z3 %zu S(3,5,26)+%d, %zu base tickets%s\n", 26 + added, blocks.size(),
+                    added, blocks.size(),
+                    KeepsGuarantee(blocks, 26 + added, {3, 3}, 5) ? "" : " NOT KEPT");
+        PrintBases(blocks);
+        return 0;
     }
     if ((argc == 6 || argc == 7) && std::string(argv[1]) == "--bloki-szukaj") {
         return RunPlainBlockSearch(argv + 2);

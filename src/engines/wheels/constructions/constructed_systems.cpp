@@ -910,15 +910,30 @@ Tickets Steiner5of24() {
     return FindConstructedSystem(24, {5, 5})->tickets;
 }
 
-// The triples of 27 numbers covered by 319 blocks of five, Schönheim's
-// bound: S(3,5,26), derived from S(4,6,27) at number 26, and 26 with the
-// blocks of four that cover the pairs of the others.
-Tickets TriplesOf27ByFives() {
+}  // namespace
+
+Tickets TriplesByFives(int added) {
+    // S(3,5,26) on 0 to 25, derived from S(4,6,27) at its number 26.
     Tickets blocks = DerivedDesign(Steiner4of27(), 26);
-    const Tickets pairs = WithNumbers(Blocks(kPairsOf26ByFours), Bit(26));
-    blocks.insert(blocks.end(), pairs.begin(), pairs.end());
+    const NumberBits fresh = (Bit(26 + added) - 1) & ~(Bit(26) - 1);
+    for (int a = 26; a < 26 + added; ++a) {
+        const Tickets pairs = WithNumbers(Blocks(kPairsOf26ByFours), Bit(a));
+        blocks.insert(blocks.end(), pairs.begin(), pairs.end());
+        for (int b = a + 1; b < 26 + added; ++b) {
+            // Both with every number of the 26, three at a time.
+            for (int first = 0; first < 26; first += 3) {
+                blocks.push_back(Bit(a) | Bit(b) | Bit(first) | Bit((first + 1) % 26) |
+                                 Bit((first + 2) % 26));
+            }
+        }
+    }
+    if (added == 3) {
+        blocks.push_back(fresh | Bit(0) | Bit(1));
+    }
     return blocks;
 }
+
+namespace {
 
 // The triples of 23 numbers covered by 466 blocks of four, Schönheim's
 // bound: S(3,4,22) derived from S(5,6,24) at 23 and 22, and 22 with the
@@ -1002,18 +1017,17 @@ constexpr Design kDesigns[] = {
              true);
      }},
     // S(4,6,27) with numbers added: the 4-sets with one new number lie in
-    // a block of five with it (TriplesOf27ByFives), those with both in a
+    // a block of five with it (TriplesByFives), those with both in a
     // block of four covering the pairs of 27. 1,489 and 1,870 tickets.
     {28,
      {4, 4},
      "S(4,6,27)+1",
-     [] { return AddNumbers(Steiner4of27(), 27, TriplesOf27ByFives(), 1); }},
+     [] { return AddNumbers(Steiner4of27(), 27, TriplesByFives(1), 1); }},
     {29,
      {4, 4},
      "S(4,6,27)+2",
      [] {
-         return TwoNumbersAdded(Steiner4of27(), 27, TriplesOf27ByFives(),
-                                Blocks(kPairsOf27ByFours));
+         return TwoNumbersAdded(Steiner4of27(), 27, TriplesByFives(1), Blocks(kPairsOf27ByFours));
      }},
     // S(5,6,24) with numbers added the same way, from its derived designs:
     // 9,321 and 12,116 tickets.
