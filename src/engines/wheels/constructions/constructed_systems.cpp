@@ -1018,7 +1018,7 @@ constexpr Design kDesigns[] = {
      }},
     // S(4,6,27) with numbers added: the 4-sets with one new number lie in
     // a block of five with it (TriplesByFives), those with both in a
-    // block of four covering the pairs of 27. 1,489 and 1,870 tickets.
+    // block of four covering the pairs of 27. 1,489 and 1,869 tickets.
     {28,
      {4, 4},
      "S(4,6,27)+1",
