@@ -264,9 +264,9 @@ int RunBlockSearch(char** argv) {
 }
 
 // Blocks of K found by the program's own search for tickets (the annealing
-// of make_wheels, on both cores) with a ticket of K numbers: no group, but a
-// far better search than OrbitSearch's with a group of one. Prints every
-// smaller cover as it is found, in --bloki's form.
+// of make_wheels, on both cores) with a ticket of K numbers, rather than by
+// OrbitSearch with a group of one. Prints every smaller cover as it is
+// found, in --bloki's form.
 int RunPlainBlockSearch(char** argv) {
     const int v = std::atoi(argv[0]);
     const int blockSize = std::atoi(argv[1]);
