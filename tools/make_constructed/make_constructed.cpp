@@ -263,6 +263,17 @@ int RunBlockSearch(char** argv) {
     return 1;
 }
 
+// A cover by blocks as --bloki prints it and --dodaj reads it: a line that
+// says how many, then the blocks.
+void PrintBlockCover(int v, Guarantee covered, const Tickets& blocks, int blockSize,
+                     const std::string& how) {
+    std::printf("%d %s %zu %s, %zu base tickets%s\n", v, GuaranteeKey(covered).c_str(),
+                blocks.size(), how.c_str(), blocks.size(),
+                KeepsGuarantee(blocks, v, covered, blockSize) ? "" : " NOT KEPT");
+    PrintBases(blocks);
+    std::fflush(stdout);
+}
+
 // Blocks of K found by the program's own search for tickets (the annealing
 // of make_wheels, on both cores) with a ticket of K numbers, rather than by
 // OrbitSearch with a group of one. Prints every smaller cover as it is
@@ -285,12 +296,9 @@ int RunPlainBlockSearch(char** argv) {
         const Tickets& best = search.Best();
         if (!best.empty() && (printed == 0 || best.size() < printed)) {
             printed = best.size();
-            std::printf("%d %s %zu search, %zu base tickets, %.1f s%s\n", v,
-                        GuaranteeKey(covered).c_str(), best.size(), best.size(),
-                        SecondsSince(start),
-                        KeepsGuarantee(best, v, covered, blockSize) ? "" : " NOT KEPT");
-            PrintBases(best);
-            std::fflush(stdout);
+            char how[32];
+            std::snprintf(how, sizeof how, "search (%.1f s)", SecondsSince(start));
+            PrintBlockCover(v, covered, best, blockSize, how);
         }
         return SecondsSince(start) >= seconds;
     });
@@ -636,11 +644,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "--trojki: from 1 to 3 numbers added\n");
             return 2;
         }
-        const Tickets blocks = TriplesByFives(added);
-        std::printf("%d 3z3 %zu S(3,5,26)+%d, %zu base tickets%s\n", 26 + added, blocks.size(),
-                    added, blocks.size(),
-                    KeepsGuarantee(blocks, 26 + added, {3, 3}, 5) ? "" : " NOT KEPT");
-        PrintBases(blocks);
+        PrintBlockCover(26 + added, {3, 3}, TriplesByFives(added), 5,
+                        "S(3,5,26)+" + std::to_string(added));
         return 0;
     }
     if ((argc == 6 || argc == 7) && std::string(argv[1]) == "--bloki-szukaj") {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "wheels/constructions/derived_designs.hpp"
 #include "wheels/constructions/galois_field.hpp"
 #include "wheels/constructions/steiner_systems.hpp"
 
@@ -28,9 +29,8 @@ Tickets AddNumbers(const Tickets& system, int v, const Tickets& blocks, int adde
     for (int i = 0; i < added; ++i) {
         fresh |= Bit(v + i);
     }
-    for (const NumberBits block : blocks) {
-        tickets.push_back(block | fresh);
-    }
+    const Tickets with = WithNumbers(blocks, fresh);
+    tickets.insert(tickets.end(), with.begin(), with.end());
     std::sort(tickets.begin(), tickets.end());
     tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
     return tickets;
@@ -63,12 +63,7 @@ Tickets PairsOf26ByFives() {
 Tickets PairsOf22ByFives() {
     // The lines of the plane are the blocks of S(3,6,22) through its point
     // 21, less that point.
-    Tickets blocks;
-    for (const NumberBits ticket : SteinerSystem3of22()) {
-        if ((ticket & Bit(21)) != 0) {
-            blocks.push_back(ticket & ~Bit(21));
-        }
-    }
+    Tickets blocks = DerivedDesign(SteinerSystem3of22(), 21);
     AddPairsWith(21, 21, blocks);
     return blocks;
 }

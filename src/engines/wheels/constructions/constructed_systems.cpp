@@ -901,7 +901,8 @@ Tickets With28() {
 }
 
 // S(4,6,27) (whole orbits of AGL(1,27), above) and S(5,6,24) (of
-// PSL(2,23), below), which the systems for more numbers start from.
+// PSL(2,23), below), which the systems for more numbers start from; each
+// construction builds the one it needs once and hands it on.
 Tickets Steiner4of27() {
     return FindConstructedSystem(27, {4, 4})->tickets;
 }
@@ -910,11 +911,10 @@ Tickets Steiner5of24() {
     return FindConstructedSystem(24, {5, 5})->tickets;
 }
 
-}  // namespace
-
-Tickets TriplesByFives(int added) {
+// TriplesByFives, from S(4,6,27).
+Tickets TriplesByFivesFrom(const Tickets& steiner27, int added) {
     // S(3,5,26) on 0 to 25, derived from S(4,6,27) at its number 26.
-    Tickets blocks = DerivedDesign(Steiner4of27(), 26);
+    Tickets blocks = DerivedDesign(steiner27, 26);
     const NumberBits fresh = (Bit(26 + added) - 1) & ~(Bit(26) - 1);
     for (int a = 26; a < 26 + added; ++a) {
         const Tickets pairs = WithNumbers(Blocks(kPairsOf26ByFours), Bit(a));
@@ -933,24 +933,21 @@ Tickets TriplesByFives(int added) {
     return blocks;
 }
 
-namespace {
-
-// The triples of 23 numbers covered by 466 blocks of four, Schönheim's
-// bound: S(3,4,22) derived from S(5,6,24) at 23 and 22, and 22 with the
-// triples that cover the pairs of the others.
-Tickets TriplesOf23ByFours() {
-    Tickets blocks = DerivedDesign(DerivedDesign(Steiner5of24(), 23), 22);
-    const Tickets pairs = WithNumbers(PairsOf22ByTriples(), Bit(22));
-    blocks.insert(blocks.end(), pairs.begin(), pairs.end());
-    return blocks;
+// S(3,4,22), derived from S(5,6,24) at 23 and 22.
+Tickets QuadruplesOf22(const Tickets& steiner24) {
+    return DerivedDesign(DerivedDesign(steiner24, 23), 22);
 }
 
 // The 4-sets of 24 numbers covered by 2,237 blocks of five, Schönheim's
-// bound: S(4,5,23) derived from S(5,6,24) at 23, and 23 with the blocks
-// above.
-Tickets QuadruplesOf24ByFives() {
-    Tickets blocks = DerivedDesign(Steiner5of24(), 23);
-    const Tickets triples = WithNumbers(TriplesOf23ByFours(), Bit(23));
+// bound: S(4,5,23) derived from S(5,6,24) at 23, and 23 with the triples
+// of 23 numbers covered by 466 blocks of four (also the bound): S(3,4,22),
+// and 22 with the triples that cover the pairs of the others.
+Tickets QuadruplesOf24ByFives(const Tickets& steiner24) {
+    Tickets triplesOf23 = QuadruplesOf22(steiner24);
+    const Tickets pairs = WithNumbers(PairsOf22ByTriples(), Bit(22));
+    triplesOf23.insert(triplesOf23.end(), pairs.begin(), pairs.end());
+    Tickets blocks = DerivedDesign(steiner24, 23);
+    const Tickets triples = WithNumbers(triplesOf23, Bit(23));
     blocks.insert(blocks.end(), triples.begin(), triples.end());
     return blocks;
 }
@@ -969,15 +966,14 @@ Tickets TwoNumbersAdded(const Tickets& system, int v, const Tickets& singles,
 }
 
 // The triples of 24 numbers covered by blocks of four: S(3,4,22) on the
-// first 22, and each of 22 and 23 with the triples covering the pairs of
-// those 22 (81 each), and both with the pairs 0-1, 2-3, ... 20-21.
-Tickets TriplesOf24ByFours() {
-    Tickets blocks = TwoNumbersAdded(DerivedDesign(DerivedDesign(Steiner5of24(), 23), 22), 22,
-                                     PairsOf22ByTriples(), {});
+// first 22, each of 22 and 23 with the triples covering the pairs of those
+// 22 (81 each), and both with the pairs 0-1, 2-3, ... 20-21.
+Tickets TriplesOf24ByFours(const Tickets& steiner24) {
+    Tickets pairs;
     for (int first = 0; first < 22; first += 2) {
-        blocks.push_back(Bit(first) | Bit(first + 1) | Bit(22) | Bit(23));
+        pairs.push_back(Bit(first) | Bit(first + 1));
     }
-    return blocks;
+    return TwoNumbersAdded(QuadruplesOf22(steiner24), 22, PairsOf22ByTriples(), pairs);
 }
 
 struct Design {
@@ -1022,24 +1018,34 @@ constexpr Design kDesigns[] = {
     {28,
      {4, 4},
      "S(4,6,27)+1",
-     [] { return AddNumbers(Steiner4of27(), 27, TriplesByFives(1), 1); }},
+     [] {
+         const Tickets steiner = Steiner4of27();
+         return AddNumbers(steiner, 27, TriplesByFivesFrom(steiner, 1), 1);
+     }},
     {29,
      {4, 4},
      "S(4,6,27)+2",
      [] {
-         return TwoNumbersAdded(Steiner4of27(), 27, TriplesByFives(1), Blocks(kPairsOf27ByFours));
+         const Tickets steiner = Steiner4of27();
+         return TwoNumbersAdded(steiner, 27, TriplesByFivesFrom(steiner, 1),
+                                Blocks(kPairsOf27ByFours));
      }},
     // S(5,6,24) with numbers added the same way, from its derived designs:
     // 9,321 and 12,116 tickets.
     {25,
      {5, 5},
      "S(5,6,24)+1",
-     [] { return AddNumbers(Steiner5of24(), 24, QuadruplesOf24ByFives(), 1); }},
+     [] {
+         const Tickets steiner = Steiner5of24();
+         return AddNumbers(steiner, 24, QuadruplesOf24ByFives(steiner), 1);
+     }},
     {26,
      {5, 5},
      "S(5,6,24)+2",
      [] {
-         return TwoNumbersAdded(Steiner5of24(), 24, QuadruplesOf24ByFives(), TriplesOf24ByFours());
+         const Tickets steiner = Steiner5of24();
+         return TwoNumbersAdded(steiner, 24, QuadruplesOf24ByFives(steiner),
+                                TriplesOf24ByFours(steiner));
      }},
     {19,
      {3, 3},
@@ -1093,6 +1099,10 @@ std::optional<ConstructedSystem> FindConstructedSystem(int v, Guarantee guarante
         }
     }
     return std::nullopt;
+}
+
+Tickets TriplesByFives(int added) {
+    return TriplesByFivesFrom(Steiner4of27(), added);
 }
 
 std::vector<std::pair<int, Guarantee>> ConstructedCells() {
