@@ -80,6 +80,7 @@ TEST(ConstructedSystems, EveryOneAndThoseDerivedFromItKeepTheGuarantee) {
     EXPECT_EQ(catalog.Size(23, {3, 3}), 104u);
     EXPECT_EQ(catalog.Size(27, {3, 3}), 167u);
     EXPECT_EQ(catalog.Size(24, {5, 5}), 7084u);  // S(5,6,24), at the lower bound
+    EXPECT_EQ(catalog.Size(24, {4, 4}), 784u);   // AGL(1,8) on three copies of GF(8)
     // And with a number added through their derived designs, at the bound too.
     EXPECT_EQ(catalog.Size(28, {4, 4}), SystemLowerBound(28, {4, 4}).tickets);
     EXPECT_EQ(catalog.Size(25, {5, 5}), SystemLowerBound(25, {5, 5}).tickets);
