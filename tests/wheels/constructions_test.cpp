@@ -182,19 +182,23 @@ TEST(OrbitSearch, FindsASystemOfWholeOrbits) {
     for (std::size_t e = 0; e < rows.Order(); ++e) {
         EXPECT_EQ(rows.ImageOf(e, 16 + 5), 16 + rows.ImageOf(e, 5));
     }
-    // With the field's automorphism x -> x^4, still a group: the product of
-    // any two maps is one of them.
+    // With the field's automorphism x -> x^4, and Z21 with its multiplier
+    // 2, still groups: the product of any two maps is one of them.
     const NumberGroup semilinear = NumberGroup::Affine(16, 5, 1, 1, 2);
+    const NumberGroup singer = NumberGroup::Cyclic(21, 1, 1, 2);
     ASSERT_EQ(semilinear.Order(), 160u);
-    std::vector<NumberBits> images;
-    const NumberBits probe = Bit(1) | Bit(2) | Bit(4) | Bit(7) | Bit(11) | Bit(16);
-    for (std::size_t e = 0; e < semilinear.Order(); ++e) {
-        images.push_back(semilinear.Image(e, probe));
-    }
-    for (std::size_t e = 0; e < semilinear.Order(); ++e) {
-        for (std::size_t f = 0; f < semilinear.Order(); f += 7) {
-            const NumberBits twice = semilinear.Image(e, images[f]);
-            EXPECT_NE(std::find(images.begin(), images.end(), twice), images.end());
+    ASSERT_EQ(singer.Order(), 126u);
+    for (const NumberGroup* group : {&semilinear, &singer}) {
+        std::vector<NumberBits> images;
+        const NumberBits probe = Bit(1) | Bit(2) | Bit(4) | Bit(7) | Bit(11) | Bit(16);
+        for (std::size_t e = 0; e < group->Order(); ++e) {
+            images.push_back(group->Image(e, probe));
+        }
+        for (std::size_t e = 0; e < group->Order(); ++e) {
+            for (std::size_t f = 0; f < group->Order(); f += 7) {
+                const NumberBits twice = group->Image(e, images[f]);
+                EXPECT_NE(std::find(images.begin(), images.end(), twice), images.end());
+            }
         }
     }
 }

@@ -14,7 +14,8 @@
 // GROUP "c": Z_N on CYCLES rows with FIXED fixed numbers; "a": the affine
 // maps of GF(N) with multipliers of order CYCLES ("a2", "a3": on two or
 // three copies of the field; "s2", "s4": with automorphisms of the field
-// of that order, x -> a x^(p^k) + b). Guarantee "T z M", K
+// of that order, x -> a x^(p^k) + b; "m2": Z_N with the multiplier 2,
+// x -> 2^k x + b). Guarantee "T z M", K
 // base tickets; the search restarts with the next seed until SECONDS have
 // passed. Prints the base tickets found. With COOLING, one search cools
 // over so many steps at a time and, at every system it finds, prints it
@@ -136,6 +137,10 @@ NumberGroup GroupOf(char** argv) {
     const int extra = kind.size() > 1 ? std::atoi(kind.c_str() + 1) : 1;
     if (kind[0] == 's') {
         return NumberGroup::Affine(n, cycles, fixed, 1, extra);
+    }
+    // "m2": Z_N with the multiplier 2 (x -> 2^k x + b).
+    if (kind[0] == 'm') {
+        return NumberGroup::Cyclic(n, cycles, fixed, extra);
     }
     return kind[0] == 'a' ? NumberGroup::Affine(n, cycles, fixed, extra)
                           : NumberGroup::Cyclic(n, cycles, fixed);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <stdexcept>
 
 #include "wheels/constructions/galois_field.hpp"
@@ -18,26 +19,37 @@ NumberGroup::NumberGroup(int v, std::vector<Permutation> elements, std::string n
     }
 }
 
-NumberGroup NumberGroup::Cyclic(int n, int cycles, int fixed) {
+NumberGroup NumberGroup::Cyclic(int n, int cycles, int fixed, int multiplier) {
     const int v = n * cycles + fixed;
-    if (n < 1 || cycles < 1 || fixed < 0 || v > 64) {
+    if (n < 1 || cycles < 1 || fixed < 0 || v > 64 || multiplier < 1 ||
+        std::gcd(multiplier, n) != 1) {
         throw std::invalid_argument("cyclic group does not fit");
     }
+    // The powers of the multiplier modulo n, 1 first for the identity.
+    std::vector<int> factors{1};
+    for (int a = multiplier % n; n > 1 && a != 1; a = a * multiplier % n) {
+        factors.push_back(a);
+    }
     std::vector<Permutation> elements;
-    for (int shift = 0; shift < n; ++shift) {
-        Permutation p{};
-        for (int c = 0; c < cycles; ++c) {
-            for (int i = 0; i < n; ++i) {
-                p[static_cast<std::size_t>(c * n + i)] =
-                    static_cast<std::uint8_t>(c * n + (i + shift) % n);
+    for (const int a : factors) {
+        for (int shift = 0; shift < n; ++shift) {
+            Permutation p{};
+            for (int c = 0; c < cycles; ++c) {
+                for (int i = 0; i < n; ++i) {
+                    p[static_cast<std::size_t>(c * n + i)] =
+                        static_cast<std::uint8_t>(c * n + (a * i + shift) % n);
+                }
             }
+            for (int f = n * cycles; f < v; ++f) {
+                p[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(f);
+            }
+            elements.push_back(p);
         }
-        for (int f = n * cycles; f < v; ++f) {
-            p[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(f);
-        }
-        elements.push_back(p);
     }
     std::string name = "Z" + std::to_string(n);
+    if (factors.size() > 1) {
+        name += ":" + std::to_string(multiplier);
+    }
     if (cycles > 1) {
         name += "x" + std::to_string(cycles);
     }

@@ -19,8 +19,10 @@ class NumberGroup {
 
     // Z_n turning `cycles` rows of n positions each (row c holds c * n to
     // c * n + n - 1) by the same shift, with `fixed` positions after them
-    // that stay where they are: v = cycles * n + fixed.
-    static NumberGroup Cyclic(int n, int cycles, int fixed);
+    // that stay where they are: v = cycles * n + fixed. With a multiplier
+    // m (prime to n) the maps are x -> m^k x + b modulo n: the Singer cycle
+    // of a projective plane with its multipliers, "Z21:2".
+    static NumberGroup Cyclic(int n, int cycles, int fixed, int multiplier = 1);
     // The maps x -> a x + b of the field of q elements (positions 0 to
     // q - 1) with a from the multiplicative subgroup of the given order (a
     // divisor of q - 1), and `fixed` positions after the field. With more
