@@ -1039,14 +1039,11 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          [] { return NumberGroup::Cyclic(20, 1, 1, 3); },
          {0, 4, 8, 12, 16, 20, 0, 3, 5, 7, 10, 20, 0, 2, 4, 10, 12, 14, 0, 1, 3, 7, 9, 10,
           0, 6, 9, 11, 12, 13, 0, 1, 2, 4, 7,  13, 0, 4, 5, 8,  9,  13, 0, 1, 3, 7, 9, 20}},
-        // 253 tickets, 13 orbits of Z20:3+2.
+        // 189 tickets, 4 orbits of Z21:2+1, the lightest.
         {22,
          {4, 5},
-         [] { return NumberGroup::Cyclic(20, 1, 2, 3); },
-         {0,  4,  8, 12, 16, 20, 0, 5,  10, 15, 20, 21, 0,  1,  2, 10, 11, 12, 0, 1,
-          3,  7,  9, 21, 0,  6,  9, 11, 12, 13, 0,  1,  2,  4,  7, 13, 0,  3,  4, 11,
-          20, 21, 0, 2,  4,  5,  6, 11, 0,  4,  5,  9,  10, 14, 0, 1,  3,  7,  9, 20,
-          0,  4,  8, 12, 16, 21, 0, 7,  8,  11, 20, 21, 0,  1,  5, 8,  9,  12}},
+         [] { return NumberGroup::Cyclic(21, 1, 1, 2); },
+         {0, 2, 7, 8, 11, 14, 0, 3, 4, 9, 11, 21, 0, 1, 3, 7, 10, 15, 0, 2, 4, 6, 7, 10}},
         // 572 tickets, 4 orbits of Z26:7, the lightest.
         {26,
          {4, 5},
@@ -1057,6 +1054,35 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          {3, 4},
          [] { return NumberGroup::Cyclic(30, 1, 0, 7); },
          {0, 2, 5, 8, 15, 20, 0, 1, 3, 9, 12, 16, 0, 4, 6, 12, 18, 19, 0, 3, 4, 15, 18, 19}},
+        // 15 tickets, 2 orbits of Z12:5+2, the lightest.
+        {14,
+         {4, 6},
+         [] { return NumberGroup::Cyclic(12, 1, 2, 5); },
+         {0, 1, 4, 5, 6, 8, 0, 3, 6, 9, 12, 13}},
+        // 45 tickets, 2 orbits of Z15:2, the lightest.
+        {15,
+         {4, 5},
+         [] { return NumberGroup::Cyclic(15, 1, 0, 2); },
+         {0, 2, 3, 6, 7, 9, 0, 1, 3, 5, 7, 8}},
+        // 72 tickets, 4 orbits of Z16:9+1, the lightest.
+        {17, {4, 5}, [] { return NumberGroup::Cyclic(16, 1, 1, 9); }, {0, 1, 4, 8,  9, 12, 0,  1,
+                                                                       2, 5, 8, 10, 0, 3,  5,  7,
+                                                                       8, 9, 0, 3,  4, 6,  10, 16}},
+        // 129 tickets, 4 orbits of Z18:7+1, the lightest.
+        {19, {4, 5}, [] { return NumberGroup::Cyclic(18, 1, 1, 7); }, {0, 3, 6,  9, 12, 15, 0, 1, 4,
+                                                                       6, 7, 12, 0, 2,  5,  6, 8, 9,
+                                                                       0, 1, 4,  9, 10, 18}},
+        // 105 tickets, 3 orbits of Z21:10, the lightest.
+        {21,
+         {4, 6},
+         [] { return NumberGroup::Cyclic(21, 1, 0, 10); },
+         {0, 2, 5, 6, 8, 11, 0, 1, 7, 8, 14, 15, 0, 5, 9, 10, 11, 13}},
+        // 294 tickets, 6 orbits of Z21:2+2.
+        {23,
+         {4, 5},
+         [] { return NumberGroup::Cyclic(21, 1, 2, 2); },
+         {0, 2, 5, 7, 14, 21, 0, 3, 4, 9, 11, 22, 0, 3, 4, 9, 21, 22,
+          0, 2, 7, 8, 11, 14, 0, 1, 3, 7, 10, 15, 0, 2, 4, 6, 7,  10}},
     };
     return systems;
 }
