@@ -23,7 +23,7 @@ struct OrbitSystem {
 
 const std::vector<OrbitSystem>& OrbitSystems() {
     // Found by make_constructed --orbity (the orbit search, OrbitSearch),
-    // the first two.
+    // the first one.
     static const std::vector<OrbitSystem> systems = {
         // 48 tickets, 8 orbits of Z6x3.
         {18,
@@ -31,12 +31,6 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          [] { return NumberGroup::Cyclic(6, 3, 0); },
          {2, 5, 8, 9, 15, 16, 0, 1, 2, 4, 9,  13, 0, 2, 8, 10, 12, 14, 0, 7, 8,  9,  11, 12,
           2, 4, 6, 8, 12, 14, 2, 3, 7, 8, 13, 16, 1, 2, 8, 11, 16, 17, 1, 9, 12, 13, 14, 16}},
-        // 104 tickets, 8 orbits of Z13x2+1.
-        {27,
-         {3, 4},
-         [] { return NumberGroup::Cyclic(13, 2, 1); },
-         {2, 5, 15, 20, 24, 25, 0, 2, 6,  16, 24, 26, 1, 3,  5,  6,  21, 23, 1, 8, 11, 12, 13, 14,
-          3, 4, 12, 14, 16, 20, 1, 8, 15, 21, 23, 26, 2, 13, 14, 20, 21, 23, 4, 9, 10, 12, 18, 21}},
         // Found by make_constructed --orbity with a slow cooling, one
         // orbit fewer at each system found.
         // 602 tickets, 43 orbits of Z14+1.
@@ -54,13 +48,6 @@ const std::vector<OrbitSystem>& OrbitSystems() {
           0, 4, 7, 8,  11, 13, 5, 7, 8, 9,  11, 14, 0, 2, 3, 4,  7,  13, 3, 4, 7, 9,  12, 14,
           1, 4, 5, 9,  13, 14, 0, 1, 7, 9,  10, 12, 1, 5, 6, 9,  10, 14, 0, 5, 8, 10, 11, 13,
           1, 2, 9, 10, 11, 14, 1, 3, 5, 8,  9,  14, 2, 3, 5, 7,  9,  12}},
-        // 152 tickets, 9 orbits of Z16:9, the lightest.
-        {16,
-         {4, 4},
-         [] { return NumberGroup::Cyclic(16, 1, 0, 9); },
-         {0, 2, 4, 8, 10, 12, 0, 1, 4, 8, 9,  12, 0, 1, 3, 4, 5, 7,
-          0, 4, 5, 6, 9,  10, 0, 1, 2, 3, 8,  10, 0, 2, 5, 7, 8, 10,
-          0, 2, 3, 8, 9,  10, 0, 3, 4, 8, 11, 12, 0, 1, 3, 6, 9, 11}},
         // 808 tickets, 56 orbits of Z15+1.
         {16,
          {5, 5},
@@ -295,18 +282,6 @@ const std::vector<OrbitSystem>& OrbitSystems() {
           5,  11, 16, 19, 2,  3,  10, 12, 17, 21, 11, 12, 14, 16, 19, 20, 4,  5,  8,  10, 15, 20,
           1,  6,  7,  14, 15, 17, 2,  9,  12, 14, 17, 19, 0,  4,  8,  9,  14, 20, 0,  1,  4,  6,
           15, 17, 0,  1,  7,  10, 15, 16, 2,  5,  7,  13, 18, 19, 2,  3,  4,  6,  14, 16}},
-        // 5159 tickets, 29 orbits of Z22:7.
-        {22,
-         {5, 5},
-         [] { return NumberGroup::Cyclic(22, 1, 0, 7); },
-         {0, 2,  4, 8, 10, 14, 0,  1,  2, 3,  4, 13, 0,  2,  3, 4,  6,  14, 0, 1,  3, 5,
-          6, 14, 0, 1, 2,  10, 12, 14, 0, 1,  2, 11, 12, 13, 0, 2,  4,  5,  6, 12, 0, 1,
-          2, 4,  5, 7, 0,  2,  3,  4,  5, 9,  0, 1,  2,  3,  6, 9,  0,  1,  4, 5,  6, 11,
-          0, 2,  4, 6, 7,  10, 0,  1,  2, 5,  9, 11, 0,  1,  3, 4,  11, 12, 0, 1,  2, 6,
-          7, 11, 0, 2, 5,  6,  8,  13, 0, 2,  4, 6,  8,  11, 0, 1,  3,  6,  8, 12, 0, 1,
-          2, 4,  7, 8, 0,  3,  4,  7,  8, 11, 0, 2,  3,  4,  7, 12, 0,  2,  3, 7,  8, 10,
-          0, 1,  6, 7, 9,  11, 0,  1,  5, 6,  9, 12, 0,  1,  7, 8,  9,  12, 0, 1,  2, 3,
-          8, 11, 0, 1, 2,  5,  11, 12, 0, 1,  3, 5,  7,  8,  0, 4,  5,  7,  8, 12}},
         // 6644 tickets, 302 orbits of Z22+1.
         {23,
          {5, 5},
@@ -988,9 +963,10 @@ const std::vector<OrbitSystem>& OrbitSystems() {
           14, 21, 22, 27, 2,  6,  12, 13, 15, 16, 2,  7,  9,  12, 22, 28, 3,  8,  9,  18, 19, 20,
           3,  7,  9,  13, 21, 22}},
         // Found by make_constructed --pokrycie on Z_N with a multiplier m,
-        // the maps x -> m^k x + b ("Z20:3"): for "4 z 5" and "4 z 6" these
-        // leave the plain search far behind (140 tickets for 20 numbers,
-        // where it stopped at 168).
+        // the maps x -> m^k x + b ("Z20:3"), the lightest where marked so.
+        // For "4 z 5" and "4 z 6" these leave the plain search far behind
+        // (140 tickets for 20 numbers, where it stopped at 168), and nine
+        // orbits of Z16:9 are the smallest known 4 z 4 of 16 numbers.
         // 8 tickets, 2 orbits of Z8:7x2, the lightest.
         {16,
          {3, 5},
@@ -1044,11 +1020,13 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          {4, 5},
          [] { return NumberGroup::Cyclic(21, 1, 1, 2); },
          {0, 2, 7, 8, 11, 14, 0, 3, 4, 9, 11, 21, 0, 1, 3, 7, 10, 15, 0, 2, 4, 6, 7, 10}},
-        // 572 tickets, 4 orbits of Z26:7, the lightest.
+        // 559 tickets, 9 orbits of Z26:17.
         {26,
          {4, 5},
-         [] { return NumberGroup::Cyclic(26, 1, 0, 7); },
-         {0, 2, 6, 10, 14, 16, 0, 3, 4, 5, 6, 9, 0, 2, 4, 7, 10, 13, 0, 2, 3, 8, 9, 11}},
+         [] { return NumberGroup::Cyclic(26, 1, 0, 17); },
+         {0, 3, 5,  7,  9,  12, 0, 2, 6, 10, 14, 16, 0, 1, 2, 3,  13, 16,
+          0, 3, 5,  13, 15, 18, 0, 1, 2, 5,  8,  17, 0, 2, 3, 8,  9,  11,
+          0, 3, 10, 14, 15, 19, 0, 3, 6, 7,  11, 15, 0, 1, 2, 13, 14, 15}},
         // 150 tickets, 4 orbits of Z30:7, the lightest.
         {30,
          {3, 4},
@@ -1083,6 +1061,36 @@ const std::vector<OrbitSystem>& OrbitSystems() {
          [] { return NumberGroup::Cyclic(21, 1, 2, 2); },
          {0, 2, 5, 7, 14, 21, 0, 3, 4, 9, 11, 22, 0, 3, 4, 9, 21, 22,
           0, 2, 7, 8, 11, 14, 0, 1, 3, 7, 10, 15, 0, 2, 4, 6, 7,  10}},
+        // 152 tickets, 9 orbits of Z16:9, the lightest.
+        {16,
+         {4, 4},
+         [] { return NumberGroup::Cyclic(16, 1, 0, 9); },
+         {0, 2, 4, 8, 10, 12, 0, 1, 4, 8, 9,  12, 0, 1, 3, 4, 5, 7,
+          0, 4, 5, 6, 9,  10, 0, 1, 2, 3, 8,  10, 0, 2, 5, 7, 8, 10,
+          0, 2, 3, 8, 9,  10, 0, 3, 4, 8, 11, 12, 0, 1, 3, 6, 9, 11}},
+        // 5159 tickets, 29 orbits of Z22:7.
+        {22,
+         {5, 5},
+         [] { return NumberGroup::Cyclic(22, 1, 0, 7); },
+         {0, 2,  4, 8, 10, 14, 0,  1,  2, 3,  4, 13, 0,  2,  3, 4,  6,  14, 0, 1,  3, 5,
+          6, 14, 0, 1, 2,  10, 12, 14, 0, 1,  2, 11, 12, 13, 0, 2,  4,  5,  6, 12, 0, 1,
+          2, 4,  5, 7, 0,  2,  3,  4,  5, 9,  0, 1,  2,  3,  6, 9,  0,  1,  4, 5,  6, 11,
+          0, 2,  4, 6, 7,  10, 0,  1,  2, 5,  9, 11, 0,  1,  3, 4,  11, 12, 0, 1,  2, 6,
+          7, 11, 0, 2, 5,  6,  8,  13, 0, 2,  4, 6,  8,  11, 0, 1,  3,  6,  8, 12, 0, 1,
+          2, 4,  7, 8, 0,  3,  4,  7,  8, 11, 0, 2,  3,  4,  7, 12, 0,  2,  3, 7,  8, 10,
+          0, 1,  6, 7, 9,  11, 0,  1,  5, 6,  9, 12, 0,  1,  7, 8,  9,  12, 0, 1,  2, 3,
+          8, 11, 0, 1, 2,  5,  11, 12, 0, 1,  3, 5,  7,  8,  0, 4,  5,  7,  8, 12}},
+        // 117 tickets, 5 orbits of Z27:10+1.
+        {28,
+         {3, 4},
+         [] { return NumberGroup::Cyclic(27, 1, 1, 10); },
+         {0,  3,  9,  12, 18, 21, 0,  1,  4,  7, 9, 18, 0,  2,  9,
+          14, 18, 27, 0,  7,  9,  13, 18, 19, 0, 4, 9,  16, 18, 19}},
+        // 99 tickets, 3 orbits of Z27:10, the lightest.
+        {27,
+         {3, 4},
+         [] { return NumberGroup::Cyclic(27, 1, 0, 10); },
+         {0, 3, 9, 12, 18, 21, 0, 1, 9, 10, 18, 19, 0, 2, 5, 8, 12, 14}},
     };
     return systems;
 }
