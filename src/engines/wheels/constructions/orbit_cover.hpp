@@ -17,7 +17,9 @@ namespace kulko {
 // orbit meeting it could give, cost more than the best size leaves.
 class OrbitCover {
   public:
-    using Targets = std::bitset<512>;
+    // Up to 1,024 target orbits: enough for the groups of order 48 (Z24
+    // with a multiplier) on the 5-sets of 24 numbers.
+    using Targets = std::bitset<1024>;
 
     OrbitCover(std::vector<Targets> meets, std::vector<std::size_t> sizes, double seconds);
 
